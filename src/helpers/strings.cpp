@@ -1,0 +1,180 @@
+#include "helpers/strings.h"
+
+#include <windows.h>
+
+#include <cwctype>
+
+CString ToLowerAscii(CString text)
+{
+    for (wchar_t& c : text)
+        if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c + (L'a' - L'A'));
+    return text;
+}
+
+CString ToUpperAscii(CString text)
+{
+    for (wchar_t& c : text)
+        if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - (L'a' - L'A'));
+    return text;
+}
+
+CString TrimRightWhiteSpace(const CString& text)
+{
+    size_t end = text.size();
+    while (end > 0 && iswspace(text[end - 1])) --end;
+    return text.substr(0, end);
+}
+
+CString TrimWhiteSpace(const CString& text)
+{
+    CString right = TrimRightWhiteSpace(text);
+    size_t begin = 0;
+    while (begin < right.size() && iswspace(right[begin])) ++begin;
+    return right.substr(begin);
+}
+
+bool ContainsString(const std::vector<CString>& list, const CString& text)
+{
+    for (const CString& element : list)
+        if (element == text) return true;
+    return false;
+}
+
+bool ContainsStringNoCase(const std::vector<CString>& list, const CString& text)
+{
+    const CString folded = ToLowerAscii(text);
+    for (const CString& element : list)
+        if (ToLowerAscii(element) == folded) return true;
+    return false;
+}
+
+bool EqualsNoCase(const CString& a, const CString& b)
+{
+    return ToLowerAscii(a) == ToLowerAscii(b);
+}
+
+CStringA ToAnsiString(const CString& text)
+{
+    if (text.empty()) return {};
+    const int length = static_cast<int>(text.size());
+    const int bytes = WideCharToMultiByte(CP_ACP, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+    CStringA result(static_cast<size_t>(bytes > 0 ? bytes : 0), '\0');
+    if (bytes > 0) WideCharToMultiByte(CP_ACP, 0, text.data(), length, result.data(), bytes, nullptr, nullptr);
+    return result;
+}
+
+int32_t CountOccurrences(const CString& text, const CString& needle)
+{
+    if (text.empty() || needle.empty()) return 0;
+    int32_t count = 0;
+    for (size_t at = text.find(needle); at != CString::npos; at = text.find(needle, at + needle.size()))
+        ++count;
+    return count;
+}
+
+namespace {
+
+// The loop both splits share: pieces are cut while the rest is longer than the separator,
+// then the rest is taken whole (even when it is the separator itself).
+template <typename TakePiece>
+CString CutPieces(const CString& separator, const CString& text, TakePiece take)
+{
+    CString rest = text;
+    while (!separator.empty() && rest.size() > separator.size()) {
+        const size_t at = rest.find(separator);
+        if (at == CString::npos) break;
+        take(rest.substr(0, at));
+        rest.erase(0, at + separator.size());
+    }
+    return rest;
+}
+
+}  // namespace
+
+int32_t SplitToArray(CString* pieces, int32_t capacity, bool trim, const CString& separator, const CString& text)
+{
+    int32_t count = 0;
+    auto store = [&](CString piece) {
+        if (count < capacity) pieces[count++] = std::move(piece);
+    };
+    CString rest = CutPieces(separator, text, store);
+    if (trim) rest = TrimWhiteSpace(rest);
+    if (!rest.empty()) store(std::move(rest));
+    return count;
+}
+
+int32_t SplitToVector(std::vector<CString>& pieces, bool trim, const CString& separator, const CString& text)
+{
+    const size_t before = pieces.size();
+    CString rest = CutPieces(separator, text, [&](CString piece) {
+        pieces.push_back(trim ? TrimWhiteSpace(piece) : std::move(piece));
+    });
+    if (trim) rest = TrimWhiteSpace(rest);
+    if (!rest.empty()) pieces.push_back(std::move(rest));
+    return static_cast<int32_t>(pieces.size() - before);
+}
+
+CString CapitalizeWords(const CString& text)
+{
+    CString result;
+    result.reserve(text.size());
+    bool inWord = false;
+    for (wchar_t c : text) {
+        if (c == L' ') {
+            result += c;
+            inWord = false;
+        } else if (!inWord) {
+            result += ToUpperAscii(CString(1, c));
+            inWord = true;
+        } else {
+            result += ToLowerAscii(CString(1, c));
+        }
+    }
+    return result;
+}
+
+CString RemoveBlanks(const CString& text)
+{
+    std::vector<CString> pieces;
+    SplitToVector(pieces, false, L" ", text);
+    CString result;
+    for (const CString& piece : pieces) result += TrimWhiteSpace(piece);
+    return result;
+}
+
+CString ReplaceInvalidFileNameChars(const CString& text, const CString& replacement)
+{
+    CString result = text;
+    for (wchar_t invalid : CString(L"\\/:*?<>|")) {
+        CString replaced;
+        for (wchar_t c : result) {
+            if (c == invalid) replaced += replacement;
+            else replaced += c;
+        }
+        result = std::move(replaced);
+    }
+    return result;
+}
+
+CString Int64ToString(int64_t value)
+{
+    return std::to_wstring(value);
+}
+
+CString PadNumber(int64_t value, int32_t width)
+{
+    CString digits = Int64ToString(value);
+    if (width > 0 && digits.size() < static_cast<size_t>(width))
+        digits.insert(0, static_cast<size_t>(width) - digits.size(), L'0');
+    return digits;
+}
+
+bool EndsWithBackslash(const CString& text)
+{
+    return !text.empty() && text.back() == L'\\';
+}
+
+bool StartsWithAt(const CString& text)
+{
+    return !text.empty() && text.front() == L'@';
+}
