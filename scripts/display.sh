@@ -11,6 +11,9 @@ start_display() {
   done
   # A warm server makes every Wine start cheap; -p keeps it until stop_display.
   wineserver -p
+  # The first start launches Wine's own background processes; started here with no pipes of ours,
+  # they cannot keep a test's output open after the test has ended.
+  wine cmd /c exit >/dev/null 2>&1 </dev/null
 }
 
 stop_display() {

@@ -4,18 +4,20 @@
 
 #include <cwctype>
 
-CString ToLowerAscii(CString text)
+CString ToLowerAscii(const CString& text)
 {
-    for (wchar_t& c : text)
+    CString result = text;
+    for (wchar_t& c : result)
         if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c + (L'a' - L'A'));
-    return text;
+    return result;
 }
 
-CString ToUpperAscii(CString text)
+CString ToUpperAscii(const CString& text)
 {
-    for (wchar_t& c : text)
+    CString result = text;
+    for (wchar_t& c : result)
         if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - (L'a' - L'A'));
-    return text;
+    return result;
 }
 
 CString TrimRightWhiteSpace(const CString& text)

@@ -6,8 +6,8 @@
 
 #include "framework/strings.h"
 
-CString ToLowerAscii(CString text);
-CString ToUpperAscii(CString text);
+CString ToLowerAscii(const CString& text);
+CString ToUpperAscii(const CString& text);
 CString TrimWhiteSpace(const CString& text);       // iswspace at both ends
 CString TrimRightWhiteSpace(const CString& text);  // iswspace at the right end
 

@@ -40,7 +40,7 @@ TEST(Strings, SplitKeepsTheRemainderRule)
         {L" a # b ", L"#", true, {L" a ", L"b"}, {L"a", L"b"}},
         {L".jpg, ", L",", true, {L".jpg"}, {L".jpg"}},
         {L"a,,b", L",", true, {L"a", L"", L"b"}, {L"a", L"", L"b"}},
-        {L"a, b,", L",", true, {L"a", L"b"}, {L"a", L"b"}},
+        {L"a, b,", L",", true, {L"a", L" b"}, {L"a", L"b"}},
         {L"", L",", true, {}, {}},
         {L" - ", L" - ", false, {L" - "}, {L" - "}},
     };
@@ -88,7 +88,7 @@ TEST(Strings, ReplaceInvalidFileNameChars)
     EXPECT_EQ(ReplaceInvalidFileNameChars(L"a/b: c?", L"$"), L"a$b$ c$");
     EXPECT_EQ(ReplaceInvalidFileNameChars(L"\\/:*?<>|\"", L"_"), L"________\"");
     // The replacement is not protected: a later character in it is replaced in its turn.
-    EXPECT_EQ(ReplaceInvalidFileNameChars(L"a:b", L"<"), L"a|b");
+    EXPECT_EQ(ReplaceInvalidFileNameChars(L"a:b", L"<x"), L"a<xxb");
 }
 
 TEST(Strings, Numbers)
