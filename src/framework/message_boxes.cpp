@@ -1,0 +1,49 @@
+#include "framework/message_boxes.h"
+
+#include "framework/main_window.h"
+
+HWND g_MainWindow = nullptr;
+int32_t g_MessageBoxCount = 0;
+
+namespace {
+
+MessageBoxAnswerer& Answerer()
+{
+    static MessageBoxAnswerer answerer;
+    return answerer;
+}
+
+int32_t Show(HWND owner, const CString& text, const CString& caption, UINT type)
+{
+    if (Answerer()) return Answerer()(text, caption, type);
+    return MessageBoxW(owner, text.c_str(), caption.c_str(), type);
+}
+
+// The name of the program file without folder and extension.
+CString ProgramName()
+{
+    wchar_t buffer[MAX_PATH * 4] = {};
+    const DWORD length = GetModuleFileNameW(nullptr, buffer, static_cast<DWORD>(std::size(buffer)));
+    CString name(buffer, length);
+    name = name.substr(name.find_last_of(L"\\/") == CString::npos ? 0 : name.find_last_of(L"\\/") + 1);
+    const size_t dot = name.rfind(L'.');
+    return dot == CString::npos ? name : name.substr(0, dot);
+}
+
+}  // namespace
+
+void SetMessageBoxAnswerer(MessageBoxAnswerer answerer)
+{
+    Answerer() = std::move(answerer);
+}
+
+int32_t ShowMessageBox(const CString& text, const CString& caption, UINT type)
+{
+    return Show(nullptr, text, caption, type);
+}
+
+void ShowLimitedMessageBox(const CString& text)
+{
+    ++g_MessageBoxCount;
+    if (g_MessageBoxCount <= 5) Show(g_MainWindow, text, ProgramName(), MB_OK);
+}

@@ -1,0 +1,20 @@
+#pragma once
+// Every message box of the program goes through these two functions, so a test can answer them.
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+
+#include "framework/strings.h"
+
+// Counts the counted boxes of the whole run; only the first five are shown.
+extern int32_t g_MessageBoxCount;
+
+// A box without owner window, so the main window stays usable behind it; returns the button pressed.
+int32_t ShowMessageBox(const CString& text, const CString& caption, UINT type);
+// An OK box owned by the main window, captioned with the program's name, shown while the count is 5 or less.
+void ShowLimitedMessageBox(const CString& text);
+
+// Tests answer every box through this function instead of showing it; an empty one restores real boxes.
+using MessageBoxAnswerer = std::function<int32_t(const CString& text, const CString& caption, UINT type)>;
+void SetMessageBoxAnswerer(MessageBoxAnswerer answerer);
