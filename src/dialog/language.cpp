@@ -1,0 +1,78 @@
+#include <commctrl.h>
+
+#include "dialog/colour_buttons.h"
+#include "dialog/globals.h"
+#include "dialog/tallowmere_dlg.h"
+#include "framework/main_window.h"
+#include "res/resource_ids.h"
+#include "texts/text_tables.h"
+
+void CTallowmereDlg::ApplyLanguage()
+{
+    CopyLanguageTables(g_Language);
+    RecreateToolTips();
+    for (int i = 0; i < 9; ++i) m_Statics[i].SetText(g_StaticCaptions[i]);
+    for (int key = 1; key <= 13; ++key)
+        SetDlgItemTextW(Handle(), kColourButtonIds[key - 1], g_ButtonCaptions[key - 1].c_str());
+    m_StopEntriesCheck.SetText(g_ExtraCaptions[0]);
+    m_ClearInfoCheck.SetText(g_ExtraCaptions[1]);
+    m_OpenExportCheck.SetText(g_ExtraCaptions[4]);
+
+    int line = 0;
+    if (g_KeepComboSelection == 1) {
+        line = m_CommandCombo.CurSel();
+        g_KeepComboSelection = 0;
+    }
+    m_CommandCombo.ResetContent();
+    for (int row = 0; row < kCommandListRows; ++row) m_CommandCombo.AddString(g_CommandList[row]);
+    m_CommandCombo.SetCurSel(line);
+    UpdateInputLabels();
+}
+
+void CTallowmereDlg::RecreateToolTips()
+{
+    for (HWND& tip : g_ToolTipWindows) {
+        if (tip) DestroyWindow(tip);
+        tip = nullptr;
+    }
+    for (int slot = 0; slot < 13; ++slot)
+        g_ToolTipWindows[slot] = CreateToolTip(kColourButtonIds[slot], g_ToolTips[slot]);
+    const int checkBoxIds[5] = {IDC_STOP_ENTRIES, IDC_CLEAR_INFO, IDC_CASE_CHECK, IDC_WHOLE_WORD_CHECK,
+                                IDC_OPEN_EXPORT};
+    for (int i = 0; i < 5; ++i) g_ToolTipWindows[13 + i] = CreateToolTip(checkBoxIds[i], g_ToolTips[13 + i]);
+}
+
+HWND CTallowmereDlg::CreateToolTip(int controlId, const wchar_t* text)
+{
+    if (controlId == 0 || !g_MainWindow || !text) return nullptr;
+    const HWND control = GetDlgItem(g_MainWindow, controlId);
+    if (!control) return nullptr;
+    const HWND tooltip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_BALLOON | TTS_ALWAYSTIP,
+                                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                                         g_MainWindow, nullptr, GetModuleHandleW(nullptr), nullptr);
+    if (!tooltip) return nullptr;
+    TOOLINFOW tool = {};
+    tool.cbSize = sizeof(tool);
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = g_MainWindow;
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = const_cast<wchar_t*>(text);
+    SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    return tooltip;
+}
+
+void CTallowmereDlg::OnBnClickedLanguage()
+{
+    AddInfoLine(ButtonPressedLine(9));
+    CString name;
+    if (g_Language == L"English") {
+        g_Language = L"German";
+        name = L"Deutsch";
+    } else {
+        g_Language = L"English";
+        name = L"English";
+    }
+    g_KeepComboSelection = 1;
+    ApplyLanguage();
+    AddInfoLine(g_Messages[92] + name);
+}

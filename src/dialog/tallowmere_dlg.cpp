@@ -1,0 +1,199 @@
+#include "dialog/tallowmere_dlg.h"
+
+#include <lmcons.h>
+
+#include "dialog/globals.h"
+#include "dialog/worker_thread.h"
+#include "framework/main_window.h"
+#include "framework/thread.h"
+#include "helpers/file_operations.h"
+#include "res/resource_ids.h"
+
+CTallowmereDlg::CTallowmereDlg()
+    : m_hIcon(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME)))
+{
+}
+
+INT_PTR CTallowmereDlg::DoModal()
+{
+    return RunModal(GetModuleHandleW(nullptr), IDD_TALLOWMERE_DIALOG);
+}
+
+void CTallowmereDlg::AttachControls()
+{
+    const HWND dialog = Handle();
+    m_ShellList.Attach(dialog, IDC_SHELL_LIST);
+    m_SourceEdit.Attach(dialog, IDC_SOURCE_EDIT);
+    m_SearchEdit.Attach(dialog, IDC_SEARCH_EDIT);
+    m_TargetEdit.Attach(dialog, IDC_TARGET_EDIT);
+    m_ReplaceEdit.Attach(dialog, IDC_REPLACE_EDIT);
+    m_InfoList.Attach(dialog, IDC_INFO_LIST);
+    m_CommandCombo.Attach(dialog, IDC_COMMAND_COMBO);
+    m_SelectSourceButton.Attach(dialog, IDC_SELECT_SOURCE);
+    m_UpButton.Attach(dialog, IDC_UP);
+    m_RefreshButton.Attach(dialog, IDC_REFRESH);
+    m_InsertSourcePathButton.Attach(dialog, IDC_INSERT_SOURCE_PATH);
+    m_ExecuteButton.Attach(dialog, IDC_EXECUTE);
+    m_HelpButton.Attach(dialog, IDC_HELP_BUTTON);
+    m_LanguageButton.Attach(dialog, IDC_LANGUAGE);
+    m_TestButton.Attach(dialog, IDC_TEST);
+    m_InfoButton.Attach(dialog, IDC_INFO);
+    m_ClearSourcePathButton.Attach(dialog, IDC_CLEAR_SOURCE_PATH);
+    m_ClearTargetPathButton.Attach(dialog, IDC_CLEAR_TARGET_PATH);
+    m_InsertTargetPathButton.Attach(dialog, IDC_INSERT_TARGET_PATH);
+    m_SelectTargetButton.Attach(dialog, IDC_SELECT_TARGET);
+    const int staticIds[9] = {IDC_STATIC_SELECT_DIR, IDC_STATIC_SOURCE, IDC_STATIC_TARGET,
+                              IDC_STATIC_COMMAND,    IDC_STATIC_SEARCH, IDC_STATIC_INFO,
+                              IDC_STATIC_REPLACE,    IDC_STATIC_CASE,   IDC_STATIC_WHOLE_WORD};
+    for (int i = 0; i < 9; ++i) m_Statics[i].Attach(dialog, staticIds[i]);
+    m_StopEntriesCheck.Attach(dialog, IDC_STOP_ENTRIES);
+    m_OpenExportCheck.Attach(dialog, IDC_OPEN_EXPORT);
+    m_ClearInfoCheck.Attach(dialog, IDC_CLEAR_INFO);
+    m_CaseCheck.Attach(dialog, IDC_CASE_CHECK);
+    m_WholeWordCheck.Attach(dialog, IDC_WHOLE_WORD_CHECK);
+}
+
+namespace {
+
+CString UserName()
+{
+    wchar_t buffer[UNLEN + 1] = {};
+    DWORD size = UNLEN + 1;
+    return GetUserNameW(buffer, &size) ? CString(buffer) : CString();
+}
+
+CString CurrentDirectory()
+{
+    const DWORD needed = GetCurrentDirectoryW(0, nullptr);
+    CString directory(needed, L'\0');
+    const DWORD length = GetCurrentDirectoryW(needed, directory.data());
+    directory.resize(length < needed ? length : 0);
+    return directory;
+}
+
+}  // namespace
+
+bool CTallowmereDlg::OnInitDialog()
+{
+    AttachControls();
+    SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+    SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+    g_TimerId = SetTimer(Handle(), 1, 500, nullptr);
+    m_InfoList.SetHorizontalExtent(5000);
+    g_CurrentFolder = L"C:\\Users\\" + UserName() + L"\\AppData\\";
+
+    g_BaseDir = CurrentDirectory();
+    g_ExportsDir = g_BaseDir + L"\\_Exports\\";
+    g_HelpDir = g_BaseDir + L"\\_Help\\";
+    g_HelpFileEnglish = g_BaseDir + L"\\_Help\\Help.pdf";
+    g_HelpFileGerman = g_BaseDir + L"\\_Help\\Hilfe.pdf";
+    g_SettingsDir = g_BaseDir + L"\\_Settings\\";
+    g_SettingsFile = g_BaseDir + L"\\_Settings\\Settings.txt";
+    // A folder that cannot be made shows up later, where it is used.
+    EnsureFolder(g_ExportsDir);
+    EnsureFolder(g_HelpDir);
+    EnsureFolder(g_SettingsDir);
+
+    SetWindowTextW(Handle(), g_Title.c_str());
+    g_StopEvent.Reset();
+    StartDetachedThread(WorkerThreadProc, nullptr);
+    g_ShellClicksEnabled = 1;
+    return true;
+}
+
+void CTallowmereDlg::OnPaint()
+{
+    PAINTSTRUCT paint;
+    const HDC dc = BeginPaint(Handle(), &paint);
+    if (IsIconic(Handle())) {
+        SendMessageW(Handle(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+        RECT client;
+        GetClientRect(Handle(), &client);
+        const int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
+        const int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
+        DrawIcon(dc, x, y, m_hIcon);
+    }
+    EndPaint(Handle(), &paint);
+    if (!g_FirstPaintDone) FirstPaint();
+}
+
+void CTallowmereDlg::FirstPaint()
+{
+    g_MainWindow = Handle();
+    RECT window;
+    GetWindowRect(g_MainWindow, &window);
+    const int width = window.right - window.left, height = window.bottom - window.top;
+    // A position saved on a monitor that is gone would put the window out of sight.
+    RECT wanted = {g_StartPosX, g_StartPosY, g_StartPosX + width, g_StartPosY + height};
+    if (!MonitorFromRect(&wanted, MONITOR_DEFAULTTONULL)) wanted.left = wanted.top = 0;
+    SetWindowPos(g_MainWindow, nullptr, wanted.left, wanted.top, width, height, SWP_NOZORDER);
+    GetWindowRect(g_MainWindow, &g_MainWindowRect);
+    ApplyLanguage();
+    m_CaseCheck.SetCheck(true);
+    g_FirstPaintDone = 1;
+    m_CommandCombo.SetCurSel(1);
+    OnCbnSelchangeCommand();
+}
+
+void CTallowmereDlg::OnClose()
+{
+    g_StopEvent.Set();
+    End(IDCANCEL);
+}
+
+void CTallowmereDlg::OnMove()
+{
+    if (g_MainWindow) GetWindowRect(g_MainWindow, &g_MainWindowRect);
+}
+
+void CTallowmereDlg::AddInfoLine(CString text)
+{
+    if (g_StopEntries == 1) return;
+    m_InfoList.SetTopIndex(m_InfoList.AddString(text));
+}
+
+CString GetComboSelectedText(const ComboBox& combo)
+{
+    const int selected = combo.CurSel();
+    return selected < 0 ? CString() : combo.ItemText(selected);
+}
+
+bool CTallowmereDlg::OnCommand(int id, int notifyCode)
+{
+    struct Route { int notifyCode; int id; void (CTallowmereDlg::*handler)(); };
+    static const Route routes[] = {
+        {BN_CLICKED, IDC_LANGUAGE, &CTallowmereDlg::OnBnClickedLanguage},
+        {BN_CLICKED, IDC_STOP_ENTRIES, &CTallowmereDlg::OnBnClickedStopEntries},
+        {CBN_SELCHANGE, IDC_COMMAND_COMBO, &CTallowmereDlg::OnCbnSelchangeCommand},
+        // Esc closes the window like the close box; Enter closes nothing.
+        {BN_CLICKED, IDCANCEL, &CTallowmereDlg::OnClose},
+    };
+    for (const Route& route : routes) {
+        if (route.id == id && route.notifyCode == notifyCode) {
+            (this->*route.handler)();
+            return true;
+        }
+    }
+    return id == IDOK;
+}
+
+bool CTallowmereDlg::OnNotify(int id, NMHDR* header, LRESULT* result)
+{
+    if (id != IDC_SHELL_LIST) return false;
+    if (header->code == NM_CLICK) {
+        OnNMClickShellList(header, result);
+        return true;
+    }
+    return m_ShellList.HandleNotify(header, result);
+}
+
+bool CTallowmereDlg::OnMessage(UINT msg, WPARAM, LPARAM, LRESULT* result)
+{
+    switch (msg) {
+    case WM_PAINT: OnPaint(); return true;
+    case WM_QUERYDRAGICON: *result = reinterpret_cast<LRESULT>(OnQueryDragIcon()); return true;
+    case WM_CLOSE: OnClose(); return true;
+    case WM_MOVE: OnMove(); return false;
+    default: return false;
+    }
+}
