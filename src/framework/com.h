@@ -12,6 +12,7 @@ public:
     ComPtr& operator=(const ComPtr&) = delete;
 
     T* operator->() const { return pointer_; }
+    T* Get() const { return pointer_; }
     // For the out-argument of CoCreateInstance and QueryInterface; whatever was held is released first.
     void** Put()
     {

@@ -149,3 +149,21 @@ TEST_F(Shortcuts, RefusedTargetSavesNothing)
     EXPECT_EQ(ResolveShortcutTarget(shortcut, resolved), S_OK);
     EXPECT_EQ(resolved, song);
 }
+
+TEST_F(Shortcuts, ShortcutIsSavedOnlyWhenItHoldsTheWholeTarget)
+{
+    CString longName;
+    for (wchar_t c = L'a'; c <= L'e'; ++c) longName += CString(60, c) + L"\\";
+    const CString targets[] = {MakeFile(longName + L"Song.mp3"), MakeFile(L"\u0416\u4E2D.mp3")};
+    for (const CString& target : targets) {
+        const CString shortcut = folder_ + std::to_wstring(target.size()) + L".lnk";
+        // A shell that cannot hold the target fails the creation instead of saving a broken link.
+        if (SUCCEEDED(CreateShortcutFile(target, shortcut, target))) {
+            CString resolved;
+            EXPECT_EQ(ResolveShortcutTarget(shortcut, resolved), S_OK);
+            EXPECT_EQ(resolved, target);
+        } else {
+            EXPECT_FALSE(Exists(shortcut)) << shortcut;
+        }
+    }
+}
