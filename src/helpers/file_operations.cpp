@@ -73,7 +73,10 @@ DWORD ChangeCaseOnly(const CString& oldPath, const CString& newPath)
 
 DWORD MoveOrRename(const CString& from, const CString& to)
 {
-    if (from != to && EqualsNoCase(from, to)) return ChangeCaseOnly(from, to);
+    // The file system folds more than ASCII (Ä and ä name one file), so its own folding decides.
+    const bool sameFile = CompareStringOrdinal(from.c_str(), static_cast<int>(from.size()), to.c_str(),
+                                               static_cast<int>(to.size()), TRUE) == CSTR_EQUAL;
+    if (from != to && sameFile) return ChangeCaseOnly(from, to);
     return MoveNoReplace(from, to);
 }
 

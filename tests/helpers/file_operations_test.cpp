@@ -135,6 +135,9 @@ TEST_F(FileOperations, CaseOnlyRenameChangesTheNameOnDisk)
     EXPECT_EQ(MoveFileChecked(upper, lower), 0);
     EXPECT_EQ(List(), std::set<CString>{L"song.mp3"});
     EXPECT_EQ(Read(lower), "S");
+    EXPECT_EQ(RenameFileChecked(lower, folder_ + L"\u00C4rger.mp3"), 0);
+    EXPECT_EQ(RenameFileChecked(folder_ + L"\u00C4rger.mp3", folder_ + L"\u00E4rger.mp3"), 0);
+    EXPECT_EQ(List(), std::set<CString>{L"\u00E4rger.mp3"});
     EXPECT_EQ(RenameFileChecked(folder_ + L"gone.mp3", folder_ + L"GONE.mp3"), ERROR_FILE_NOT_FOUND);
 }
 
