@@ -1,4 +1,4 @@
-#include "dialog/globals.h"
+#include "state/globals.h"
 #include "dialog/tallowmere_dlg.h"
 #include "texts/text_tables.h"
 

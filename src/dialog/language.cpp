@@ -1,7 +1,7 @@
 #include <commctrl.h>
 
 #include "dialog/colour_buttons.h"
-#include "dialog/globals.h"
+#include "state/globals.h"
 #include "dialog/tallowmere_dlg.h"
 #include "framework/main_window.h"
 #include "res/resource_ids.h"

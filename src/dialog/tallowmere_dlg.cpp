@@ -2,7 +2,7 @@
 
 #include <lmcons.h>
 
-#include "dialog/globals.h"
+#include "state/globals.h"
 #include "dialog/worker_thread.h"
 #include "framework/main_window.h"
 #include "framework/thread.h"

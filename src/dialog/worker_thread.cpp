@@ -1,6 +1,6 @@
 #include "dialog/worker_thread.h"
 
-#include "dialog/globals.h"
+#include "state/globals.h"
 
 unsigned __stdcall WorkerThreadProc(void*)
 {

@@ -24,8 +24,9 @@ CString ProgramName()
 {
     wchar_t buffer[MAX_PATH * 4] = {};
     const DWORD length = GetModuleFileNameW(nullptr, buffer, static_cast<DWORD>(std::size(buffer)));
-    CString name(buffer, length);
-    name = name.substr(name.find_last_of(L"\\/") == CString::npos ? 0 : name.find_last_of(L"\\/") + 1);
+    const CString path(buffer, length);
+    const size_t slash = path.find_last_of(L"\\/");
+    const CString name = slash == CString::npos ? path : path.substr(slash + 1);
     const size_t dot = name.rfind(L'.');
     return dot == CString::npos ? name : name.substr(0, dot);
 }

@@ -2,7 +2,7 @@
 
 #include <shellapi.h>
 
-#include "dialog/globals.h"
+#include "state/globals.h"
 #include "dialog/tallowmere_dlg.h"
 #include "framework/com.h"
 #include "framework/controls.h"

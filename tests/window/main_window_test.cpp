@@ -3,7 +3,7 @@
 
 #include <commctrl.h>
 
-#include "dialog/globals.h"
+#include "state/globals.h"
 #include "dialog_runner.h"
 #include "res/resource_ids.h"
 #include "texts/text_tables.h"

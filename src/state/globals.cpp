@@ -1,4 +1,4 @@
-#include "dialog/globals.h"
+#include "state/globals.h"
 
 // Defined in the order in which they come into being; each destructor runs in reverse order.
 const CString g_Title = L"Tallowmere v0.99 (e)";

@@ -1,5 +1,5 @@
 #pragma once
-// The process-wide state of the window: title, working paths, settings values and flags.
+// The process-wide state: title, working paths, settings values and the window's flags.
 #include <windows.h>
 
 #include <cstdint>

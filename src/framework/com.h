@@ -1,0 +1,48 @@
+#pragma once
+// Owners for COM: an interface pointer released on every path, and a thread's apartment.
+#include <windows.h>
+#include <objbase.h>
+
+template <typename T>
+class ComPtr {
+public:
+    ComPtr() = default;
+    ~ComPtr() { Reset(); }
+    ComPtr(const ComPtr&) = delete;
+    ComPtr& operator=(const ComPtr&) = delete;
+
+    T* operator->() const { return pointer_; }
+    T* Get() const { return pointer_; }
+    // For the out-argument of CoCreateInstance and QueryInterface; whatever was held is released first.
+    void** Put()
+    {
+        Reset();
+        return reinterpret_cast<void**>(&pointer_);
+    }
+
+private:
+    void Reset()
+    {
+        if (pointer_) pointer_->Release();
+        pointer_ = nullptr;
+    }
+    T* pointer_ = nullptr;
+};
+
+// A single-threaded apartment for the calling thread while the scope lives (the shell's objects need one).
+class ComApartment {
+public:
+    ComApartment() : result_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
+    // S_FALSE (already initialised on this thread) also needs its balancing CoUninitialize.
+    ~ComApartment()
+    {
+        if (SUCCEEDED(result_)) CoUninitialize();
+    }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+
+    HRESULT Result() const { return result_; }
+
+private:
+    HRESULT result_;
+};

@@ -1,0 +1,18 @@
+#pragma once
+// Copy, move, rename and folder creation as the commands use them. The three file operations return
+// 0 when done, -1 when the new path has no folder part, -2 when that folder does not exist, and
+// otherwise the Windows error code of the failure, whose documentation link is then on the clipboard.
+// Wide paths all the way; a move or rename never replaces an existing file.
+#include <cstdint>
+
+#include "framework/strings.h"
+
+int32_t CopyFileChecked(const CString& source, const CString& newPath, bool failIfExists);
+int32_t MoveFileChecked(const CString& source, const CString& newPath);
+int32_t RenameFileChecked(const CString& oldPath, const CString& newPath);
+
+// 0 when the path exists (a file counts) or the one missing level was created, else the Windows code.
+int32_t EnsureFolder(const CString& folder);
+// base + name, each with one "\" between and at the end, created when missing; the base folder (with
+// its final "\") when the base does not exist or the sub-folder cannot be created.
+CString EnsureSubFolder(const CString& base, const CString& name);

@@ -1,0 +1,13 @@
+#pragma once
+// Reading and writing Windows shortcut (.lnk) files through the shell's link object.
+// COM must already be initialised on the calling thread; these functions do not do it.
+#include <windows.h>
+
+#include "framework/strings.h"
+
+// The target path stored in the shortcut, whole however long; `target` is empty after any failure.
+// The link is resolved with the shell's own search for a moved target, which may rewrite the file.
+HRESULT ResolveShortcutTarget(const CString& shortcutPath, CString& target);
+
+// Writes (or replaces) the shortcut file; nothing is saved when the target is refused.
+HRESULT CreateShortcutFile(const CString& target, const CString& shortcutPath, const CString& description);

@@ -1,0 +1,166 @@
+#include "helpers/text_files.h"
+
+#include <windows.h>
+
+#include <cerrno>
+#include <cwctype>
+
+#include "framework/handles.h"
+#include "helpers/strings.h"
+#include "helpers/text_encoding.h"
+
+namespace {
+
+// Far above any playlist or settings file; a larger file is not one of ours.
+constexpr LONGLONG kMaxFileBytes = 64LL * 1024 * 1024;
+
+int ErrnoFromWindowsError(DWORD error)
+{
+    static const struct { DWORD windows; int errnum; } table[] = {
+        {ERROR_FILE_NOT_FOUND, ENOENT},    {ERROR_PATH_NOT_FOUND, ENOENT},
+        {ERROR_ACCESS_DENIED, EACCES},     {ERROR_SHARING_VIOLATION, EACCES},
+        {ERROR_LOCK_VIOLATION, EACCES},    {ERROR_FILE_EXISTS, EEXIST},
+        {ERROR_ALREADY_EXISTS, EEXIST},    {ERROR_HANDLE_DISK_FULL, ENOSPC},
+        {ERROR_DISK_FULL, ENOSPC},         {ERROR_INVALID_NAME, EINVAL},
+        {ERROR_BAD_PATHNAME, EINVAL},      {ERROR_FILENAME_EXCED_RANGE, ENAMETOOLONG},
+        {ERROR_FILE_TOO_LARGE, EFBIG},
+    };
+    for (const auto& row : table)
+        if (row.windows == error) return row.errnum;
+    return EIO;
+}
+
+// The whole file in one read; 0 or a Windows error code. Other programs may keep the file
+// open for reading and writing meanwhile (a player holding the playlist).
+DWORD ReadWholeFile(const CString& path, CStringA& bytes)
+{
+    const unique_handle file = OwnHandle(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                                     nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!file) return GetLastError();
+    LARGE_INTEGER size;
+    if (!GetFileSizeEx(file.get(), &size)) return GetLastError();
+    if (size.QuadPart > kMaxFileBytes) return ERROR_FILE_TOO_LARGE;
+    bytes.resize(static_cast<size_t>(size.QuadPart));
+    size_t total = 0;
+    while (total < bytes.size()) {
+        DWORD read = 0;
+        if (!ReadFile(file.get(), bytes.data() + total, static_cast<DWORD>(bytes.size() - total), &read, nullptr))
+            return GetLastError();
+        if (read == 0) break;  // shortened by its writer since the size was taken
+        total += read;
+    }
+    bytes.resize(total);
+    return 0;
+}
+
+// Lines of the file, or minus the Windows error code.
+struct FileLines {
+    std::vector<CString> lines;
+    int32_t error = 0;
+};
+
+FileLines ReadPlaylistLines(const CString& path)
+{
+    CStringA bytes;
+    if (const DWORD error = ReadWholeFile(path, bytes)) return {{}, -static_cast<int32_t>(error)};
+    std::optional<std::vector<CString>> lines = DecodeLines(bytes);
+    if (!lines) return {{}, -static_cast<int32_t>(ERROR_NO_UNICODE_TRANSLATION)};
+    // Most lines have nothing to trim; they keep their text without a copy.
+    for (CString& line : *lines)
+        if (!line.empty() && (iswspace(line.front()) || iswspace(line.back()))) line = TrimWhiteSpace(line);
+    return {std::move(*lines), 0};
+}
+
+// A new file of our own beside the target, so that a rename within one folder replaces the
+// target in one step; 0 or a Windows error code.
+DWORD CreateTemporaryBeside(const CString& path, CString& temporary, unique_handle& file)
+{
+    static LONG counter = 0;
+    const CString folder = path.substr(0, path.find_last_of(L"\\/:") + 1);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        wchar_t name[48];
+        swprintf(name, 48, L"~tallowmere-%lx-%lx.tmp", GetCurrentProcessId(),
+                 static_cast<unsigned long>(InterlockedIncrement(&counter)));
+        temporary = folder + name;
+        file = OwnHandle(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (file) return 0;
+        const DWORD error = GetLastError();
+        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) return error;
+    }
+    return ERROR_FILE_EXISTS;
+}
+
+// 0 or a Windows error code; on failure the temporary file is gone and the target untouched.
+DWORD ReplaceFileWith(const CString& path, const CStringA& bytes)
+{
+    CString temporary;
+    unique_handle file;
+    if (const DWORD error = CreateTemporaryBeside(path, temporary, file)) return error;
+    DWORD error = 0, written = 0;
+    if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr))
+        error = GetLastError();
+    else if (written != bytes.size())
+        error = ERROR_DISK_FULL;
+    else if (!FlushFileBuffers(file.get()))
+        error = GetLastError();
+    file.reset();
+    if (!error && !MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        error = GetLastError();
+    if (error) DeleteFileW(temporary.c_str());
+    return error;
+}
+
+}  // namespace
+
+void WriteTextFileCStdio(const CString& path, const CString& text)
+{
+    WriteTextFile(path, text);
+}
+
+int32_t WriteTextFile(const CString& path, const CString& text)
+{
+    const std::optional<CStringA> bytes = EncodeText(text);
+    if (!bytes) return EILSEQ;
+    const DWORD error = ReplaceFileWith(path, *bytes);
+    return error ? ErrnoFromWindowsError(error) : 0;
+}
+
+int32_t ReadNonEmptyLines(std::vector<CString>& lines, const CString& path)
+{
+    FileLines read = ReadPlaylistLines(path);
+    if (read.error) return read.error;
+    const size_t before = lines.size();
+    for (CString& line : read.lines)
+        if (!line.empty()) lines.push_back(std::move(line));
+    return static_cast<int32_t>(lines.size() - before);
+}
+
+int32_t ReadUniqueLines(std::vector<CString>& lines, const CString& path)
+{
+    std::unordered_set<CString> seen;
+    seen.reserve(lines.size());
+    for (const CString& line : lines) seen.insert(ToLowerAscii(line));
+    return ReadUniqueLines(lines, seen, path);
+}
+
+int32_t ReadUniqueLines(std::vector<CString>& lines, std::unordered_set<CString>& seen, const CString& path)
+{
+    FileLines read = ReadPlaylistLines(path);
+    if (read.error) return read.error;
+    const size_t before = lines.size();
+    for (CString& line : read.lines)
+        if (seen.insert(ToLowerAscii(line)).second) lines.push_back(std::move(line));
+    return static_cast<int32_t>(lines.size() - before);
+}
+
+int32_t ReadLinesUnicode(std::vector<CString>& lines, const CString& path)
+{
+    CStringA bytes;
+    if (const DWORD error = ReadWholeFile(path, bytes)) return -ErrnoFromWindowsError(error);
+    if (StartsWithBigEndianMark(bytes)) return -EINVAL;
+    std::optional<std::vector<CString>> read = DecodeLines(bytes);
+    if (!read) return -EILSEQ;
+    lines.insert(lines.end(), std::make_move_iterator(read->begin()), std::make_move_iterator(read->end()));
+    return static_cast<int32_t>(read->size());
+}

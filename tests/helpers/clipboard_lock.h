@@ -1,0 +1,22 @@
+#pragma once
+// CTest runs every test in a process of its own and in parallel, but there is one clipboard:
+// a test that puts something on it and reads it back holds this lock for its whole run.
+#include <windows.h>
+
+class ClipboardLock {
+public:
+    ClipboardLock() : mutex_(CreateMutexW(nullptr, FALSE, L"Local\\TallowmereTestClipboard"))
+    {
+        WaitForSingleObject(mutex_, INFINITE);
+    }
+    ~ClipboardLock()
+    {
+        ReleaseMutex(mutex_);
+        CloseHandle(mutex_);
+    }
+    ClipboardLock(const ClipboardLock&) = delete;
+    ClipboardLock& operator=(const ClipboardLock&) = delete;
+
+private:
+    HANDLE mutex_;
+};

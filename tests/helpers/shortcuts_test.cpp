@@ -1,0 +1,169 @@
+#include <gtest/gtest.h>
+
+#include <shlobj.h>
+
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
+
+#include "framework/com.h"
+#include "framework/handles.h"
+#include "helpers/shortcuts.h"
+#include "helpers/strings.h"
+
+namespace {
+
+// Deletes a folder, given with its final backslash, and everything in it.
+void RemoveFolder(const CString& folder)
+{
+    WIN32_FIND_DATAW found;
+    if (unique_find find = OwnFind(FindFirstFileW((folder + L"*").c_str(), &found))) {
+        do {
+            const CString name = found.cFileName;
+            if (name == L"." || name == L"..") continue;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveFolder(folder + name + L"\\");
+            else DeleteFileW((folder + name).c_str());
+        } while (FindNextFileW(find.get(), &found));
+    }
+    RemoveDirectoryW(folder.c_str());
+}
+
+class Shortcuts : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(SUCCEEDED(apartment_.Result()));
+        wchar_t temp[MAX_PATH + 1];
+        ASSERT_NE(GetTempPathW(MAX_PATH + 1, temp), 0u);
+        const char* test = testing::UnitTest::GetInstance()->current_test_info()->name();
+        folder_ = CString(temp) + L"shortcuts_" + std::to_wstring(GetCurrentProcessId()) + L"_" +
+                  CString(test, test + std::strlen(test)) + L"\\";
+        std::filesystem::create_directories(folder_);
+    }
+    // The \\?\ form reaches the files of paths longer than MAX_PATH.
+    void TearDown() override { RemoveFolder(L"\\\\?\\" + folder_); }
+
+    CString MakeFile(const CString& name, const CStringA& bytes = "")
+    {
+        const CString path = folder_ + name;
+        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+        unique_handle file = OwnHandle(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        DWORD written = 0;
+        EXPECT_TRUE(file && WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr));
+        return path;
+    }
+    bool Exists(const CString& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+    ComApartment apartment_;
+    CString folder_;
+};
+
+// A link file in the documented binary format that holds only a local target path. The shell's
+// own SetPath under Wine cannot store a target of MAX_PATH or more, so such a link is built here.
+CStringA LinkWithLocalPath(const CStringA& target)
+{
+    CStringA bytes;
+    const auto put = [&bytes](uint32_t value) { bytes.append(reinterpret_cast<const char*>(&value), 4); };
+    put(0x4C);  // header size
+    bytes.append(reinterpret_cast<const char*>(&CLSID_ShellLink), sizeof(GUID));
+    put(0x02 | 0x80);        // has link info, strings in UTF-16
+    bytes.append(52, '\0');  // attributes, times, size, icon, show command, hot key, reserved
+    const uint32_t infoHeader = 0x1C, volumeSize = 0x11, pathOffset = infoHeader + volumeSize;
+    const uint32_t suffixOffset = pathOffset + static_cast<uint32_t>(target.size()) + 1;
+    // Link info: sizes and offsets, then a fixed volume with an empty label, the path and an empty suffix.
+    for (const uint32_t value : {suffixOffset + 1, infoHeader, 1u, infoHeader, pathOffset, 0u, suffixOffset,
+                                 volumeSize, uint32_t{DRIVE_FIXED}, 0u, 0x10u})
+        put(value);
+    bytes += CStringA(1, '\0') + target + CStringA(2, '\0');
+    put(0);  // no extra data
+    return bytes;
+}
+
+}  // namespace
+
+TEST_F(Shortcuts, CreatedShortcutResolvesToItsTarget)
+{
+    // U+0416 and U+4E2D have no counterpart in an ANSI code page of Western Europe. The target keeps
+    // to characters above U+00FF that code page 1252 holds: Wine's link keeps the target in ANSI.
+    const struct { const wchar_t* target; const wchar_t* shortcut; } cases[] = {
+        {L"Music\\Song.mp3", L"Song.lnk"},
+        {L"Music\\\u0152uvre \u2013 \u0160koda \u20AC.mp3", L"\u0416\u4E2D \u00E9.lnk"},
+    };
+    for (const auto& c : cases) {
+        const CString target = MakeFile(c.target), shortcut = folder_ + c.shortcut;
+        EXPECT_EQ(CreateShortcutFile(target, shortcut, target), S_OK) << c.shortcut;
+        CString resolved;
+        EXPECT_EQ(ResolveShortcutTarget(shortcut, resolved), S_OK) << c.shortcut;
+        EXPECT_EQ(resolved, target);
+    }
+}
+
+TEST_F(Shortcuts, TargetLongerThanMaxPathIsReadWhole)
+{
+    CString name;
+    for (wchar_t c = L'a'; c <= L'e'; ++c) name += CString(60, c) + L"\\";
+    const CString target = MakeFile(name + L"Song.mp3");
+    ASSERT_GT(target.size(), 300u);
+    const CString shortcut = MakeFile(L"Long.lnk", LinkWithLocalPath(ToAnsiString(target)));
+    CString resolved;
+    EXPECT_EQ(ResolveShortcutTarget(shortcut, resolved), S_OK);
+    EXPECT_EQ(resolved, target);
+}
+
+TEST_F(Shortcuts, UnreadableShortcutGivesFailureAndEmptyTarget)
+{
+    const CString cases[] = {
+        MakeFile(L"Text.lnk", "not a link, only text"),
+        MakeFile(L"Empty.lnk"),
+        folder_ + L"Missing.lnk",
+    };
+    for (const auto& shortcut : cases) {
+        CString resolved = L"left over";
+        EXPECT_TRUE(FAILED(ResolveShortcutTarget(shortcut, resolved))) << shortcut;
+        EXPECT_EQ(resolved, L"") << shortcut;
+    }
+}
+
+TEST_F(Shortcuts, CreatingAgainReplacesTheShortcut)
+{
+    const CString first = MakeFile(L"First.mp3"), second = MakeFile(L"Second.mp3");
+    const CString shortcut = folder_ + L"Song.lnk";
+    ASSERT_EQ(CreateShortcutFile(first, shortcut, first), S_OK);
+    ASSERT_EQ(CreateShortcutFile(second, shortcut, second), S_OK);
+    CString resolved;
+    EXPECT_EQ(ResolveShortcutTarget(shortcut, resolved), S_OK);
+    EXPECT_EQ(resolved, second);
+}
+
+TEST_F(Shortcuts, RefusedTargetSavesNothing)
+{
+    // The shell refuses a target made of blanks.
+    const CString shortcut = folder_ + L"Blank.lnk";
+    EXPECT_TRUE(FAILED(CreateShortcutFile(L" ", shortcut, L"description")));
+    EXPECT_FALSE(Exists(shortcut));
+
+    const CString song = MakeFile(L"Song.mp3");
+    ASSERT_EQ(CreateShortcutFile(song, shortcut, song), S_OK);
+    EXPECT_TRUE(FAILED(CreateShortcutFile(L" ", shortcut, L"description")));
+    CString resolved;
+    EXPECT_EQ(ResolveShortcutTarget(shortcut, resolved), S_OK);
+    EXPECT_EQ(resolved, song);
+}
+
+TEST_F(Shortcuts, ShortcutIsSavedOnlyWhenItHoldsTheWholeTarget)
+{
+    CString longName;
+    for (wchar_t c = L'a'; c <= L'e'; ++c) longName += CString(60, c) + L"\\";
+    const CString targets[] = {MakeFile(longName + L"Song.mp3"), MakeFile(L"\u0416\u4E2D.mp3")};
+    for (const CString& target : targets) {
+        const CString shortcut = folder_ + std::to_wstring(target.size()) + L".lnk";
+        // A shell that cannot hold the target fails the creation instead of saving a broken link.
+        if (SUCCEEDED(CreateShortcutFile(target, shortcut, target))) {
+            CString resolved;
+            EXPECT_EQ(ResolveShortcutTarget(shortcut, resolved), S_OK);
+            EXPECT_EQ(resolved, target);
+        } else {
+            EXPECT_FALSE(Exists(shortcut)) << shortcut;
+        }
+    }
+}

@@ -1,0 +1,234 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cerrno>
+#include <set>
+#include <string>
+
+#include "framework/handles.h"
+#include "helpers/text_files.h"
+
+using namespace std::string_literals;
+
+namespace {
+
+// A fresh folder under the temporary path, removed with its files afterwards.
+class TempFolder {
+public:
+    TempFolder()
+    {
+        static int counter = 0;
+        wchar_t base[MAX_PATH];
+        GetTempPathW(MAX_PATH, base);
+        path_ = CString(base) + L"textfiles-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                std::to_wstring(++counter) + L"\\";
+        CreateDirectoryW(path_.c_str(), nullptr);
+    }
+    ~TempFolder()
+    {
+        for (const CString& name : Names()) DeleteFileW((path_ + name).c_str());
+        RemoveDirectoryW(path_.c_str());
+    }
+    CString operator/(const CString& name) const { return path_ + name; }
+    std::set<CString> Names() const
+    {
+        std::set<CString> names;
+        WIN32_FIND_DATAW data;
+        const unique_find find = OwnFind(FindFirstFileW((path_ + L"*").c_str(), &data));
+        if (find) do {
+                if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.insert(data.cFileName);
+            } while (FindNextFileW(find.get(), &data));
+        return names;
+    }
+
+private:
+    CString path_;
+};
+
+void WriteBytes(const CString& path, const std::string& bytes)
+{
+    const unique_handle file = OwnHandle(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    ASSERT_TRUE(file);
+    DWORD written = 0;
+    ASSERT_TRUE(WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr));
+}
+
+std::string ReadBytes(const CString& path)
+{
+    const unique_handle file = OwnHandle(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                                     OPEN_EXISTING, 0, nullptr));
+    std::string bytes(1 << 16, '\0');
+    DWORD read = 0;
+    if (!file || !ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr)) return "(unreadable)";
+    bytes.resize(read);
+    return bytes;
+}
+
+using Lines = std::vector<CString>;
+
+}  // namespace
+
+TEST(TextFiles, WritesTheFixedFormAndReadsItBackUnchanged)
+{
+    const struct { const wchar_t* text; std::string bytes; Lines lines; } cases[] = {
+        {L"C:\\M\\a.mp3\nC:\\M\\b.mp3\n", "C:\\M\\a.mp3\r\nC:\\M\\b.mp3\r\n", {L"C:\\M\\a.mp3", L"C:\\M\\b.mp3"}},
+        {L"caf\u00E9\n", "caf\xE9\r\n", {L"caf\u00E9"}},
+        {L"a\rb\n", "a\rb\r\n", {L"a\rb"}},
+        {L"C:\\\u0161.mp3\n\u4E2D", "\xEF\xBB\xBF" "C:\\\xC5\xA1.mp3\r\n\xE4\xB8\xAD", {L"C:\\\u0161.mp3", L"\u4E2D"}},
+        {L"\U0001F3B5 \u00E9\n", "\xEF\xBB\xBF\xF0\x9F\x8E\xB5 \xC3\xA9\r\n", {L"\U0001F3B5 \u00E9"}},
+        {L"", "", {}},
+    };
+    TempFolder folder;
+    const CString path = folder / L"list.m3u", settings = folder / L"Settings.txt";
+    WriteBytes(path, "an older and longer playlist\r\n");
+    for (const auto& c : cases) {
+        EXPECT_EQ(WriteTextFile(path, c.text), 0) << c.text;
+        EXPECT_EQ(ReadBytes(path), c.bytes) << c.text;
+        WriteTextFileCStdio(settings, c.text);
+        EXPECT_EQ(ReadBytes(settings), c.bytes) << c.text;
+        Lines nonEmpty, unique, unicode;
+        EXPECT_EQ(ReadNonEmptyLines(nonEmpty, path), static_cast<int32_t>(c.lines.size()));
+        EXPECT_EQ(ReadUniqueLines(unique, path), static_cast<int32_t>(c.lines.size()));
+        EXPECT_EQ(ReadLinesUnicode(unicode, path), static_cast<int32_t>(c.lines.size()));
+        EXPECT_EQ(nonEmpty, c.lines) << c.text;
+        EXPECT_EQ(unique, c.lines) << c.text;
+        EXPECT_EQ(unicode, c.lines) << c.text;
+    }
+    EXPECT_EQ(folder.Names(), (std::set<CString>{L"list.m3u", L"Settings.txt"}));
+}
+
+TEST(TextFiles, ReadersDecodeMarksLineEndsAndEndOfText)
+{
+    const int32_t bad = -static_cast<int32_t>(ERROR_NO_UNICODE_TRANSLATION);
+    const struct { std::string bytes; int32_t playlistResult; Lines playlist; int32_t unicodeResult; Lines unicode; } cases[] = {
+        {"  C:\\a.mp3  \r\n\r\n#EXTM3U\r\nC:\\b.mp3\r\n",
+         3, {L"C:\\a.mp3", L"#EXTM3U", L"C:\\b.mp3"}, 4, {L"  C:\\a.mp3  ", L"", L"#EXTM3U", L"C:\\b.mp3"}},
+        {"a\r\n\r\nb", 2, {L"a", L"b"}, 3, {L"a", L"", L"b"}},
+        {"a\rb\r\nc\r", 2, {L"a\rb", L"c"}, 2, {L"a\rb", L"c\r"}},
+        {"a\r\r\nb\n", 2, {L"a", L"b"}, 2, {L"a\r", L"b"}},
+        {"a\r\nb\x1A\r\nc\r\n", 2, {L"a", L"b"}, 2, {L"a", L"b"}},
+        {"\xE9\r\n", 1, {L"\u00E9"}, 1, {L"\u00E9"}},
+        {"\xEF\xBB\xBF\xC5\xA1\r\n", 1, {L"\u0161"}, 1, {L"\u0161"}},
+        {"\xFF\xFE" "a\0\r\0\n\0a\x01"s, 2, {L"a", L"\u0161"}, 2, {L"a", L"\u0161"}},
+        {"\xFE\xFF" "a", 1, {L"\u00FE\u00FFa"}, -EINVAL, {}},
+        {"\xEF\xBB\xBF" "a\x1A\xFF", 1, {L"a"}, 1, {L"a"}},
+        {"\xEF\xBB\xBF\xC3", bad, {}, -EILSEQ, {}},
+        {"\xEF\xBB\xBF\xC0\x80", bad, {}, -EILSEQ, {}},
+        {"\xEF\xBB\xBF\xED\xA0\x80", bad, {}, -EILSEQ, {}},
+        {"\xFF\xFE" "a", bad, {}, -EILSEQ, {}},
+        {"", 0, {}, 0, {}},
+    };
+    TempFolder folder;
+    const CString path = folder / L"list.m3u";
+    for (const auto& c : cases) {
+        WriteBytes(path, c.bytes);
+        Lines playlist = {L"kept"}, unicode = {L"kept"};
+        EXPECT_EQ(ReadNonEmptyLines(playlist, path), c.playlistResult) << c.bytes;
+        EXPECT_EQ(ReadLinesUnicode(unicode, path), c.unicodeResult) << c.bytes;
+        playlist.erase(playlist.begin());
+        unicode.erase(unicode.begin());
+        EXPECT_EQ(playlist, c.playlist) << c.bytes;
+        EXPECT_EQ(unicode, c.unicode) << c.bytes;
+    }
+}
+
+TEST(TextFiles, ReadUniqueLinesKeepsTheFirstSpellingAcrossFiles)
+{
+    TempFolder folder;
+    const CString first = folder / L"1.m3u", second = folder / L"2.m3u";
+    WriteBytes(first, "C:\\M\\Song.mp3\r\nc:\\m\\SONG.mp3\r\n\r\n  \r\n\xC4.mp3\r\n\xE4.mp3\r\n");
+    WriteBytes(second, "c:\\m\\song.MP3\r\n");
+    const Lines expected = {L"C:\\M\\Song.mp3", L"", L"\u00C4.mp3", L"\u00E4.mp3"};
+
+    Lines lines;
+    EXPECT_EQ(ReadUniqueLines(lines, first), 4);
+    EXPECT_EQ(ReadUniqueLines(lines, second), 0);
+    EXPECT_EQ(lines, expected);
+
+    Lines shared;
+    std::unordered_set<CString> seen;
+    EXPECT_EQ(ReadUniqueLines(shared, seen, first), 4);
+    EXPECT_EQ(ReadUniqueLines(shared, seen, second), 0);
+    EXPECT_EQ(shared, expected);
+    EXPECT_EQ(seen, (std::unordered_set<CString>{L"c:\\m\\song.mp3", L"", L"\u00C4.mp3", L"\u00E4.mp3"}));
+}
+
+TEST(TextFiles, AnUnreadableFileLeavesTheContainerUnchanged)
+{
+    TempFolder folder;
+    const CString missingFile = folder / L"missing.m3u", missingFolder = folder / L"missing\\a.m3u";
+    const CString large = folder / L"large.m3u";
+    {
+        const unique_handle file = OwnHandle(CreateFileW(large.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+        LARGE_INTEGER size{};
+        size.QuadPart = 64LL * 1024 * 1024 + 1;
+        ASSERT_TRUE(SetFilePointerEx(file.get(), size, nullptr, FILE_BEGIN) && SetEndOfFile(file.get()));
+    }
+    const struct { CString path; int32_t playlistResult; int32_t unicodeResult; } cases[] = {
+        {missingFile, -2, -ENOENT},
+        {missingFolder, -3, -ENOENT},
+        {large, -static_cast<int32_t>(ERROR_FILE_TOO_LARGE), -EFBIG},
+    };
+    for (const auto& c : cases) {
+        Lines lines = {L"kept"};
+        EXPECT_EQ(ReadNonEmptyLines(lines, c.path), c.playlistResult) << c.path;
+        EXPECT_EQ(ReadUniqueLines(lines, c.path), c.playlistResult) << c.path;
+        EXPECT_EQ(ReadLinesUnicode(lines, c.path), c.unicodeResult) << c.path;
+        EXPECT_EQ(lines, Lines{L"kept"}) << c.path;
+    }
+}
+
+TEST(TextFiles, ReadsAPlaylistThatAPlayerHoldsOpenForWriting)
+{
+    TempFolder folder;
+    const CString path = folder / L"list.m3u";
+    WriteBytes(path, "C:\\a.mp3\r\n");
+    const unique_handle player = OwnHandle(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ,
+                                                       nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(player);
+    Lines lines;
+    EXPECT_EQ(ReadNonEmptyLines(lines, path), 1);
+    EXPECT_EQ(ReadUniqueLines(lines, path), 0);
+    EXPECT_EQ(ReadLinesUnicode(lines, path), 1);
+    EXPECT_EQ(lines, (Lines{L"C:\\a.mp3", L"C:\\a.mp3"}));
+}
+
+TEST(TextFiles, AFailedWriteLeavesTheExistingFileAsItWas)
+{
+    TempFolder folder;
+    const CString path = folder / L"list.m3u";
+    const std::string before = "C:\\old.mp3\r\n";
+    WriteBytes(path, before);
+
+    EXPECT_EQ(WriteTextFile(path, L"a\xD800" L"b\n"), EILSEQ);
+    EXPECT_EQ(WriteTextFile(path, L"\u4E2D\xDC00\n"), EILSEQ);
+    WriteTextFileCStdio(path, L"\xD800");
+    EXPECT_EQ(WriteTextFile(folder / L"missing\\a.m3u", L"C:\\new.mp3\n"), ENOENT);
+    {
+        const unique_handle other = OwnHandle(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(other);
+        EXPECT_NE(WriteTextFile(path, L"C:\\new.mp3\n"), 0);
+        WriteTextFileCStdio(path, L"C:\\new.mp3\n");
+    }
+    EXPECT_EQ(ReadBytes(path), before);
+    EXPECT_EQ(folder.Names(), std::set<CString>{L"list.m3u"});
+}
+
+TEST(TextFiles, ALargePlaylistRoundTrips)
+{
+    TempFolder folder;
+    const CString path = folder / L"large.m3u";
+    CString text;
+    Lines entries;
+    for (int i = 0; i < 20000; ++i) {
+        entries.push_back(L"D:\\Music\\Artist " + std::to_wstring(i % 97) + L"\\Song number " + std::to_wstring(i) + L".mp3");
+        text += entries.back() + L"\n";
+    }
+    ASSERT_EQ(WriteTextFile(path, text), 0);
+    Lines nonEmpty, unique;
+    EXPECT_EQ(ReadNonEmptyLines(nonEmpty, path), 20000);
+    EXPECT_EQ(ReadUniqueLines(unique, path), 20000);
+    EXPECT_EQ(nonEmpty, entries);
+    EXPECT_EQ(unique, entries);
+}
