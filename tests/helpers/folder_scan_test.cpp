@@ -1,31 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <string>
 
 #include "framework/handles.h"
 #include "helpers/folder_scan.h"
+#include "support/temp_folder.h"
 
 namespace {
-
-// A fresh folder under the temporary folder, removed with all it holds afterwards.
-class TempFolder {
-public:
-    TempFolder()
-    {
-        wchar_t temp[MAX_PATH + 1] = {};
-        GetTempPathW(MAX_PATH + 1, temp);
-        path_ = CString(temp) + L"scan_test_" + std::to_wstring(GetCurrentProcessId()) + L"\\";
-        std::filesystem::remove_all(path_);
-        CreateDirectoryW(path_.c_str(), nullptr);
-    }
-    ~TempFolder() { std::filesystem::remove_all(path_); }
-    const CString& Path() const { return path_; }
-
-private:
-    CString path_;
-};
 
 FILETIME MakeFileTime(WORD year, WORD month, WORD day, WORD hour = 0)
 {
@@ -34,15 +16,6 @@ FILETIME MakeFileTime(WORD year, WORD month, WORD day, WORD hour = 0)
     FILETIME time{};
     SystemTimeToFileTime(&utc, &time);
     return time;
-}
-
-void MakeFile(const CString& path, size_t size, DWORD attributes = FILE_ATTRIBUTE_NORMAL)
-{
-    const unique_handle file = OwnHandle(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, attributes, nullptr));
-    ASSERT_TRUE(file) << path;
-    DWORD written = 0;
-    const std::string bytes(size, 'x');
-    ASSERT_TRUE(WriteFile(file.get(), bytes.data(), static_cast<DWORD>(size), &written, nullptr));
 }
 
 // Every number the record keeps, so a test can compare whole records at once.
@@ -59,15 +32,12 @@ int32_t Backslashes(const CString& path) { return static_cast<int32_t>(std::coun
 
 TEST(FolderScan, RecordsEveryFileAndSubfolderOfOneLevel)
 {
-    TempFolder temp;
+    TempFolder temp{L"scan"};
     const CString root = temp.Path();
-    MakeFile(root + L"hidden.mp3", 0, FILE_ATTRIBUTE_HIDDEN);
-    MakeFile(root + L"system.ini", 5, FILE_ATTRIBUTE_SYSTEM);
-    MakeFile(root + L".dotfile", 0);
-    for (const wchar_t* sub : {L"Sub1", L"Sub2"}) {
-        CreateDirectoryW((root + sub).c_str(), nullptr);
-        MakeFile(root + sub + L"\\inner.mp3", 9);
-    }
+    SetFileAttributesW(temp.Write(L"hidden.mp3").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    SetFileAttributesW(temp.Write(L"system.ini", "xxxxx").c_str(), FILE_ATTRIBUTE_SYSTEM);
+    temp.Write(L".dotfile");
+    for (const CString sub : {L"Sub1", L"Sub2"}) temp.Write(sub + L"\\inner.mp3", "xxxxxxxxx");
     FolderRecord record;
     record.path = root;
     ScanFolder(record);
@@ -92,11 +62,11 @@ TEST(FolderScan, RecordsEveryFileAndSubfolderOfOneLevel)
 
 TEST(FolderScan, FileTimesGiveTheKeysAndBothEndsOfEachRange)
 {
-    TempFolder temp;
-    MakeFile(temp.Path() + L"a.mp3", 5);
+    TempFolder temp{L"scan"};
+    const CString song = temp.Write(L"a.mp3", "xxxxx");
     {
-        const unique_handle file = OwnHandle(CreateFileW((temp.Path() + L"a.mp3").c_str(), FILE_WRITE_ATTRIBUTES, 0,
-                                                         nullptr, OPEN_EXISTING, 0, nullptr));
+        const unique_handle file =
+            OwnHandle(CreateFileW(song.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr));
         const FILETIME access = MakeFileTime(2024, 3, 1), write = MakeFileTime(2023, 1, 1);
         ASSERT_TRUE(SetFileTime(file.get(), nullptr, &access, &write));
     }
@@ -119,14 +89,12 @@ TEST(FolderScan, FileTimesGiveTheKeysAndBothEndsOfEachRange)
 
 TEST(FolderScan, AddsToTheRecordAndKeepsItWhenNothingIsListed)
 {
-    TempFolder temp;
+    TempFolder temp{L"scan"};
     const CString a = temp.Path() + L"A\\", b = temp.Path() + L"Deeper\\B\\";
-    std::filesystem::create_directories(a);
-    std::filesystem::create_directories(b);
-    std::filesystem::create_directories(temp.Path() + L"Empty");
-    MakeFile(a + L"a1.mp3", 1);
-    MakeFile(a + L"a2.mp3", 2);
-    MakeFile(b + L"b1.mp3", 4);
+    CreateDirectoryW((temp.Path() + L"Empty").c_str(), nullptr);
+    temp.Write(L"A\\a1.mp3", "x");
+    temp.Write(L"A\\a2.mp3", "xx");
+    temp.Write(L"Deeper\\B\\b1.mp3", "xxxx");
 
     FolderRecord empty;
     empty.path = temp.Path() + L"Empty\\";
@@ -164,10 +132,9 @@ TEST(FolderScan, AddsToTheRecordAndKeepsItWhenNothingIsListed)
 
 TEST(FolderScan, NamesAboveLatin1)
 {
-    TempFolder temp;
+    TempFolder temp{L"scan"};
     const CString folder = temp.Path() + L"\u041F\u0435\u0441\u043D\u0438\\";
-    CreateDirectoryW(folder.c_str(), nullptr);
-    MakeFile(folder + L"\u03A9 \u4E2D.mp3", 3);
+    temp.Write(L"\u041F\u0435\u0441\u043D\u0438\\\u03A9 \u4E2D.mp3", "xxx");
     FolderRecord record;
     record.path = folder;
     ScanFolder(record);

@@ -3,59 +3,21 @@
 #include <shlobj.h>
 
 #include <cstdint>
-#include <cstring>
-#include <filesystem>
 
 #include "framework/com.h"
-#include "framework/handles.h"
 #include "helpers/shortcuts.h"
 #include "helpers/strings.h"
+#include "support/temp_folder.h"
 
 namespace {
 
-// Deletes a folder, given with its final backslash, and everything in it.
-void RemoveFolder(const CString& folder)
-{
-    WIN32_FIND_DATAW found;
-    if (unique_find find = OwnFind(FindFirstFileW((folder + L"*").c_str(), &found))) {
-        do {
-            const CString name = found.cFileName;
-            if (name == L"." || name == L"..") continue;
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveFolder(folder + name + L"\\");
-            else DeleteFileW((folder + name).c_str());
-        } while (FindNextFileW(find.get(), &found));
-    }
-    RemoveDirectoryW(folder.c_str());
-}
-
 class Shortcuts : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(SUCCEEDED(apartment_.Result()));
-        wchar_t temp[MAX_PATH + 1];
-        ASSERT_NE(GetTempPathW(MAX_PATH + 1, temp), 0u);
-        const char* test = testing::UnitTest::GetInstance()->current_test_info()->name();
-        folder_ = CString(temp) + L"shortcuts_" + std::to_wstring(GetCurrentProcessId()) + L"_" +
-                  CString(test, test + std::strlen(test)) + L"\\";
-        std::filesystem::create_directories(folder_);
-    }
-    // The \\?\ form reaches the files of paths longer than MAX_PATH.
-    void TearDown() override { RemoveFolder(L"\\\\?\\" + folder_); }
-
-    CString MakeFile(const CString& name, const CStringA& bytes = "")
-    {
-        const CString path = folder_ + name;
-        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-        unique_handle file = OwnHandle(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-        DWORD written = 0;
-        EXPECT_TRUE(file && WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr));
-        return path;
-    }
-    bool Exists(const CString& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+    void SetUp() override { ASSERT_TRUE(SUCCEEDED(apartment_.Result())); }
 
     ComApartment apartment_;
-    CString folder_;
+    TempFolder temp_{L"shortcuts"};
+    const CString folder_ = temp_.Path();
 };
 
 // A link file in the documented binary format that holds only a local target path. The shell's
@@ -90,7 +52,7 @@ TEST_F(Shortcuts, CreatedShortcutResolvesToItsTarget)
         {L"Music\\\u0152uvre \u2013 \u0160koda \u20AC.mp3", L"\u0416\u4E2D \u00E9.lnk"},
     };
     for (const auto& c : cases) {
-        const CString target = MakeFile(c.target), shortcut = folder_ + c.shortcut;
+        const CString target = temp_.Write(c.target), shortcut = folder_ + c.shortcut;
         EXPECT_EQ(CreateShortcutFile(target, shortcut, target), S_OK) << c.shortcut;
         CString resolved;
         EXPECT_EQ(ResolveShortcutTarget(shortcut, resolved), S_OK) << c.shortcut;
@@ -102,9 +64,9 @@ TEST_F(Shortcuts, TargetLongerThanMaxPathIsReadWhole)
 {
     CString name;
     for (wchar_t c = L'a'; c <= L'e'; ++c) name += CString(60, c) + L"\\";
-    const CString target = MakeFile(name + L"Song.mp3");
+    const CString target = temp_.Write(name + L"Song.mp3");
     ASSERT_GT(target.size(), 300u);
-    const CString shortcut = MakeFile(L"Long.lnk", LinkWithLocalPath(ToAnsiString(target)));
+    const CString shortcut = temp_.Write(L"Long.lnk", LinkWithLocalPath(ToAnsiString(target)));
     CString resolved;
     EXPECT_EQ(ResolveShortcutTarget(shortcut, resolved), S_OK);
     EXPECT_EQ(resolved, target);
@@ -113,8 +75,8 @@ TEST_F(Shortcuts, TargetLongerThanMaxPathIsReadWhole)
 TEST_F(Shortcuts, UnreadableShortcutGivesFailureAndEmptyTarget)
 {
     const CString cases[] = {
-        MakeFile(L"Text.lnk", "not a link, only text"),
-        MakeFile(L"Empty.lnk"),
+        temp_.Write(L"Text.lnk", "not a link, only text"),
+        temp_.Write(L"Empty.lnk"),
         folder_ + L"Missing.lnk",
     };
     for (const auto& shortcut : cases) {
@@ -126,7 +88,7 @@ TEST_F(Shortcuts, UnreadableShortcutGivesFailureAndEmptyTarget)
 
 TEST_F(Shortcuts, CreatingAgainReplacesTheShortcut)
 {
-    const CString first = MakeFile(L"First.mp3"), second = MakeFile(L"Second.mp3");
+    const CString first = temp_.Write(L"First.mp3"), second = temp_.Write(L"Second.mp3");
     const CString shortcut = folder_ + L"Song.lnk";
     ASSERT_EQ(CreateShortcutFile(first, shortcut, first), S_OK);
     ASSERT_EQ(CreateShortcutFile(second, shortcut, second), S_OK);
@@ -140,9 +102,9 @@ TEST_F(Shortcuts, RefusedTargetSavesNothing)
     // The shell refuses a target made of blanks.
     const CString shortcut = folder_ + L"Blank.lnk";
     EXPECT_TRUE(FAILED(CreateShortcutFile(L" ", shortcut, L"description")));
-    EXPECT_FALSE(Exists(shortcut));
+    EXPECT_FALSE(temp_.Exists(shortcut));
 
-    const CString song = MakeFile(L"Song.mp3");
+    const CString song = temp_.Write(L"Song.mp3");
     ASSERT_EQ(CreateShortcutFile(song, shortcut, song), S_OK);
     EXPECT_TRUE(FAILED(CreateShortcutFile(L" ", shortcut, L"description")));
     CString resolved;
@@ -154,7 +116,7 @@ TEST_F(Shortcuts, ShortcutIsSavedOnlyWhenItHoldsTheWholeTarget)
 {
     CString longName;
     for (wchar_t c = L'a'; c <= L'e'; ++c) longName += CString(60, c) + L"\\";
-    const CString targets[] = {MakeFile(longName + L"Song.mp3"), MakeFile(L"\u0416\u4E2D.mp3")};
+    const CString targets[] = {temp_.Write(longName + L"Song.mp3"), temp_.Write(L"\u0416\u4E2D.mp3")};
     for (const CString& target : targets) {
         const CString shortcut = folder_ + std::to_wstring(target.size()) + L".lnk";
         // A shell that cannot hold the target fails the creation instead of saving a broken link.
@@ -163,7 +125,7 @@ TEST_F(Shortcuts, ShortcutIsSavedOnlyWhenItHoldsTheWholeTarget)
             EXPECT_EQ(ResolveShortcutTarget(shortcut, resolved), S_OK);
             EXPECT_EQ(resolved, target);
         } else {
-            EXPECT_FALSE(Exists(shortcut)) << shortcut;
+            EXPECT_FALSE(temp_.Exists(shortcut)) << shortcut;
         }
     }
 }

@@ -8,62 +8,11 @@
 
 #include "framework/handles.h"
 #include "helpers/text_files.h"
+#include "support/temp_folder.h"
 
 using namespace std::string_literals;
 
 namespace {
-
-// A fresh folder under the temporary path, removed with its files afterwards.
-class TempFolder {
-public:
-    TempFolder()
-    {
-        static int counter = 0;
-        wchar_t base[MAX_PATH];
-        GetTempPathW(MAX_PATH, base);
-        path_ = CString(base) + L"textfiles-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                std::to_wstring(++counter) + L"\\";
-        CreateDirectoryW(path_.c_str(), nullptr);
-    }
-    ~TempFolder()
-    {
-        for (const CString& name : Names()) DeleteFileW((path_ + name).c_str());
-        RemoveDirectoryW(path_.c_str());
-    }
-    CString operator/(const CString& name) const { return path_ + name; }
-    std::set<CString> Names() const
-    {
-        std::set<CString> names;
-        WIN32_FIND_DATAW data;
-        const unique_find find = OwnFind(FindFirstFileW((path_ + L"*").c_str(), &data));
-        if (find) do {
-                if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.insert(data.cFileName);
-            } while (FindNextFileW(find.get(), &data));
-        return names;
-    }
-
-private:
-    CString path_;
-};
-
-void WriteBytes(const CString& path, const std::string& bytes)
-{
-    const unique_handle file = OwnHandle(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-    ASSERT_TRUE(file);
-    DWORD written = 0;
-    ASSERT_TRUE(WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr));
-}
-
-std::string ReadBytes(const CString& path)
-{
-    const unique_handle file = OwnHandle(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                                                     OPEN_EXISTING, 0, nullptr));
-    std::string bytes(1 << 16, '\0');
-    DWORD read = 0;
-    if (!file || !ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr)) return "(unreadable)";
-    bytes.resize(read);
-    return bytes;
-}
 
 using Lines = std::vector<CString>;
 
@@ -79,14 +28,14 @@ TEST(TextFiles, WritesTheFixedFormAndReadsItBackUnchanged)
         {L"\U0001F3B5 \u00E9\n", "\xEF\xBB\xBF\xF0\x9F\x8E\xB5 \xC3\xA9\r\n", {L"\U0001F3B5 \u00E9"}},
         {L"", "", {}},
     };
-    TempFolder folder;
-    const CString path = folder / L"list.m3u", settings = folder / L"Settings.txt";
-    WriteBytes(path, "an older and longer playlist\r\n");
+    TempFolder folder{L"textfiles"};
+    const CString path = folder.Write(L"list.m3u", "an older and longer playlist\r\n");
+    const CString settings = folder.Path() + L"Settings.txt";
     for (const auto& c : cases) {
         EXPECT_EQ(WriteTextFile(path, c.text), 0) << c.text;
-        EXPECT_EQ(ReadBytes(path), c.bytes) << c.text;
+        EXPECT_EQ(folder.ReadBytes(path), c.bytes) << c.text;
         WriteTextFileCStdio(settings, c.text);
-        EXPECT_EQ(ReadBytes(settings), c.bytes) << c.text;
+        EXPECT_EQ(folder.ReadBytes(settings), c.bytes) << c.text;
         Lines nonEmpty, unique, unicode;
         EXPECT_EQ(ReadNonEmptyLines(nonEmpty, path), static_cast<int32_t>(c.lines.size()));
         EXPECT_EQ(ReadUniqueLines(unique, path), static_cast<int32_t>(c.lines.size()));
@@ -95,7 +44,7 @@ TEST(TextFiles, WritesTheFixedFormAndReadsItBackUnchanged)
         EXPECT_EQ(unique, c.lines) << c.text;
         EXPECT_EQ(unicode, c.lines) << c.text;
     }
-    EXPECT_EQ(folder.Names(), (std::set<CString>{L"list.m3u", L"Settings.txt"}));
+    EXPECT_EQ(folder.List(), (std::set<CString>{L"list.m3u", L"Settings.txt"}));
 }
 
 TEST(TextFiles, ReadersDecodeMarksLineEndsAndEndOfText)
@@ -119,10 +68,9 @@ TEST(TextFiles, ReadersDecodeMarksLineEndsAndEndOfText)
         {"\xFF\xFE" "a", bad, {}, -EILSEQ, {}},
         {"", 0, {}, 0, {}},
     };
-    TempFolder folder;
-    const CString path = folder / L"list.m3u";
+    TempFolder folder{L"textfiles"};
     for (const auto& c : cases) {
-        WriteBytes(path, c.bytes);
+        const CString path = folder.Write(L"list.m3u", c.bytes);
         Lines playlist = {L"kept"}, unicode = {L"kept"};
         EXPECT_EQ(ReadNonEmptyLines(playlist, path), c.playlistResult) << c.bytes;
         EXPECT_EQ(ReadLinesUnicode(unicode, path), c.unicodeResult) << c.bytes;
@@ -135,10 +83,9 @@ TEST(TextFiles, ReadersDecodeMarksLineEndsAndEndOfText)
 
 TEST(TextFiles, ReadUniqueLinesKeepsTheFirstSpellingAcrossFiles)
 {
-    TempFolder folder;
-    const CString first = folder / L"1.m3u", second = folder / L"2.m3u";
-    WriteBytes(first, "C:\\M\\Song.mp3\r\nc:\\m\\SONG.mp3\r\n\r\n  \r\n\xC4.mp3\r\n\xE4.mp3\r\n");
-    WriteBytes(second, "c:\\m\\song.MP3\r\n");
+    TempFolder folder{L"textfiles"};
+    const CString first = folder.Write(L"1.m3u", "C:\\M\\Song.mp3\r\nc:\\m\\SONG.mp3\r\n\r\n  \r\n\xC4.mp3\r\n\xE4.mp3\r\n");
+    const CString second = folder.Write(L"2.m3u", "c:\\m\\song.MP3\r\n");
     const Lines expected = {L"C:\\M\\Song.mp3", L"", L"\u00C4.mp3", L"\u00E4.mp3"};
 
     Lines lines;
@@ -156,9 +103,9 @@ TEST(TextFiles, ReadUniqueLinesKeepsTheFirstSpellingAcrossFiles)
 
 TEST(TextFiles, AnUnreadableFileLeavesTheContainerUnchanged)
 {
-    TempFolder folder;
-    const CString missingFile = folder / L"missing.m3u", missingFolder = folder / L"missing\\a.m3u";
-    const CString large = folder / L"large.m3u";
+    TempFolder folder{L"textfiles"};
+    const CString missingFile = folder.Path() + L"missing.m3u", missingFolder = folder.Path() + L"missing\\a.m3u";
+    const CString large = folder.Path() + L"large.m3u";
     {
         const unique_handle file = OwnHandle(CreateFileW(large.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
         LARGE_INTEGER size{};
@@ -181,9 +128,8 @@ TEST(TextFiles, AnUnreadableFileLeavesTheContainerUnchanged)
 
 TEST(TextFiles, ReadsAPlaylistThatAPlayerHoldsOpenForWriting)
 {
-    TempFolder folder;
-    const CString path = folder / L"list.m3u";
-    WriteBytes(path, "C:\\a.mp3\r\n");
+    TempFolder folder{L"textfiles"};
+    const CString path = folder.Write(L"list.m3u", "C:\\a.mp3\r\n");
     const unique_handle player = OwnHandle(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ,
                                                        nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(player);
@@ -196,29 +142,28 @@ TEST(TextFiles, ReadsAPlaylistThatAPlayerHoldsOpenForWriting)
 
 TEST(TextFiles, AFailedWriteLeavesTheExistingFileAsItWas)
 {
-    TempFolder folder;
-    const CString path = folder / L"list.m3u";
+    TempFolder folder{L"textfiles"};
     const std::string before = "C:\\old.mp3\r\n";
-    WriteBytes(path, before);
+    const CString path = folder.Write(L"list.m3u", before);
 
     EXPECT_EQ(WriteTextFile(path, L"a\xD800" L"b\n"), EILSEQ);
     EXPECT_EQ(WriteTextFile(path, L"\u4E2D\xDC00\n"), EILSEQ);
     WriteTextFileCStdio(path, L"\xD800");
-    EXPECT_EQ(WriteTextFile(folder / L"missing\\a.m3u", L"C:\\new.mp3\n"), ENOENT);
+    EXPECT_EQ(WriteTextFile(folder.Path() + L"missing\\a.m3u", L"C:\\new.mp3\n"), ENOENT);
     {
         const unique_handle other = OwnHandle(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
         ASSERT_TRUE(other);
         EXPECT_NE(WriteTextFile(path, L"C:\\new.mp3\n"), 0);
         WriteTextFileCStdio(path, L"C:\\new.mp3\n");
     }
-    EXPECT_EQ(ReadBytes(path), before);
-    EXPECT_EQ(folder.Names(), std::set<CString>{L"list.m3u"});
+    EXPECT_EQ(folder.ReadBytes(path), before);
+    EXPECT_EQ(folder.List(), std::set<CString>{L"list.m3u"});
 }
 
 TEST(TextFiles, ALargePlaylistRoundTrips)
 {
-    TempFolder folder;
-    const CString path = folder / L"large.m3u";
+    TempFolder folder{L"textfiles"};
+    const CString path = folder.Path() + L"large.m3u";
     CString text;
     Lines entries;
     for (int i = 0; i < 20000; ++i) {
