@@ -13,12 +13,14 @@ public:
 
     T* operator->() const { return pointer_; }
     T* Get() const { return pointer_; }
-    // For the out-argument of CoCreateInstance and QueryInterface; whatever was held is released first.
-    void** Put()
+    // For an out-argument; whatever was held is released first.
+    T** Put()
     {
         Reset();
-        return reinterpret_cast<void**>(&pointer_);
+        return &pointer_;
     }
+    // For the untyped out-argument of CoCreateInstance and QueryInterface.
+    void** PutVoid() { return reinterpret_cast<void**>(Put()); }
 
 private:
     void Reset()

@@ -13,7 +13,7 @@ constexpr int kLongestPath = 32768;
 
 HRESULT CreateShellLink(ComPtr<IShellLinkW>& link)
 {
-    return CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.Put());
+    return CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.PutVoid());
 }
 
 HRESULT LoadShortcut(const CString& shortcutPath, ComPtr<IShellLinkW>& link)
@@ -21,7 +21,7 @@ HRESULT LoadShortcut(const CString& shortcutPath, ComPtr<IShellLinkW>& link)
     HRESULT result = CreateShellLink(link);
     if (FAILED(result)) return result;
     ComPtr<IPersistFile> file;
-    result = link->QueryInterface(IID_IPersistFile, file.Put());
+    result = link->QueryInterface(IID_IPersistFile, file.PutVoid());
     if (FAILED(result)) return result;
     return file->Load(shortcutPath.c_str(), STGM_READ);
 }
@@ -76,7 +76,7 @@ HRESULT CreateShortcutFile(const CString& target, const CString& shortcutPath, c
     if (FAILED(result)) return result;
     link->SetDescription(description.c_str());
     ComPtr<IPersistFile> file;
-    result = link->QueryInterface(IID_IPersistFile, file.Put());
+    result = link->QueryInterface(IID_IPersistFile, file.PutVoid());
     if (FAILED(result)) return result;
     result = file->Save(shortcutPath.c_str(), TRUE);
     if (FAILED(result)) return result;
