@@ -1,3 +1,4 @@
+#include <windows.h>
 #include <commctrl.h>
 
 #include "dialog/colour_buttons.h"

@@ -8,6 +8,7 @@
 #include "framework/thread.h"
 #include "helpers/file_operations.h"
 #include "res/resource_ids.h"
+#include "texts/text_tables.h"
 
 CTallowmereDlg::CTallowmereDlg()
     : m_hIcon(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME)))
@@ -196,4 +197,13 @@ bool CTallowmereDlg::OnMessage(UINT msg, WPARAM, LPARAM, LRESULT* result)
     case WM_MOVE: OnMove(); return false;
     default: return false;
     }
+}
+
+void CTallowmereDlg::OnNMClickShellList(NMHDR* header, LRESULT* result)
+{
+    if (!g_ShellClicksEnabled) return;
+    const CString path = m_ShellList.GetItemPath(reinterpret_cast<NMITEMACTIVATE*>(header)->iItem);
+    if (!path.empty()) g_CurrentFolder = path;
+    else AddInfoLine(g_ScanMessages[28]);
+    *result = 0;
 }

@@ -27,7 +27,7 @@ INT_PTR Dialog::Dispatch(UINT msg, WPARAM w, LPARAM l)
 {
     LRESULT result = 0;
     bool handled = false;
-    if (msg == WM_COMMAND && l != 0) {
+    if (msg == WM_COMMAND) {
         handled = OnCommand(LOWORD(w), HIWORD(w));
     } else if (msg == WM_NOTIFY) {
         auto* header = reinterpret_cast<NMHDR*>(l);

@@ -79,10 +79,7 @@ void DialogRunner::SelectCommandLine(int line) const
 
 CString DialogRunner::Text(int id) const
 {
-    Control control;
-    if (id == 0) return Control(window_).Text();
-    control.Attach(window_, id);
-    return control.Text();
+    return ::Control(id == 0 ? window_ : Control(id)).Text();
 }
 
 int DialogRunner::InfoLineCount() const
