@@ -3,7 +3,7 @@
 
 #include "dialog/tallowmere_dlg.h"
 #include "helpers/strings.h"
-#include "texts/search_option_commands.h"
+#include "texts/command_flags.h"
 #include "texts/text_tables.h"
 
 int CTallowmereDlg::GetSelectedCommandIndex()

@@ -4,9 +4,9 @@
 
 #include <cstring>
 
-#include "clipboard_lock.h"
 #include "framework/main_window.h"
 #include "helpers/clipboard.h"
+#include "support/clipboard_lock.h"
 
 namespace {
 

@@ -7,10 +7,10 @@
 #include <set>
 #include <string>
 
-#include "clipboard_lock.h"
 #include "framework/handles.h"
 #include "helpers/clipboard.h"
 #include "helpers/file_operations.h"
+#include "support/clipboard_lock.h"
 #include "support/temp_folder.h"
 
 namespace {

@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "clipboard_lock.h"
 #include "helpers/clipboard.h"
 #include "helpers/windows_errors.h"
+#include "support/clipboard_lock.h"
 
 namespace {
 const CString kSite = L"https://learn.microsoft.com/en-us/windows/win32/debug/system-error-codes--";

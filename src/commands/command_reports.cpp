@@ -1,0 +1,31 @@
+#include "commands/command_reports.h"
+
+#include <windows.h>
+
+#include "framework/message_boxes.h"
+#include "helpers/clipboard.h"
+#include "helpers/strings.h"
+#include "helpers/windows_errors.h"
+#include "state/globals.h"
+#include "texts/text_tables.h"
+
+bool AskToProceed(const CString& question)
+{
+    return ShowMessageBox(question, g_MessageBoxCaption, MB_YESNO | MB_ICONWARNING) != IDNO;
+}
+
+void ReportStoppingFault(CommandHost& host, const CString& text)
+{
+    host.AddInfoLine(text);
+    ShowLimitedMessageBox(text);
+}
+
+void ReportWindowsError(CommandHost& host, int32_t code)
+{
+    const uint32_t reported = code == -1 || code == -2 ? ERROR_PATH_NOT_FOUND : static_cast<uint32_t>(code);
+    if (reported == 0) return;
+    SetClipboardText(WindowsErrorLink(reported));
+    host.AddInfoLine(g_Messages[33] + Int64ToString(reported));
+    // Read back, so the line shows what the user will paste.
+    host.AddInfoLine(GetClipboardText());
+}

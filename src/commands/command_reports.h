@@ -1,0 +1,16 @@
+#pragma once
+// How the commands ask before they change files and how they report their failures.
+#include <cstdint>
+
+#include "commands/command_host.h"
+#include "framework/strings.h"
+
+// A Yes/No question with the warning icon and no owner window; only the answer No stops.
+bool AskToProceed(const CString& question);
+
+// A fault that ends a command: in the information list, where it stays, and in the counted box.
+void ReportStoppingFault(CommandHost& host, const CString& text);
+
+// Logs the code a failed operation returned and its documentation link; the link is left on the
+// clipboard. -1 and -2 (no folder part, folder missing) are reported as "path not found"; 0 logs nothing.
+void ReportWindowsError(CommandHost& host, int32_t code);

@@ -1,0 +1,173 @@
+#include "commands/input_validation.h"
+
+#include <windows.h>
+#include <shlwapi.h>
+
+#include "framework/message_boxes.h"
+#include "helpers/folder_scan.h"
+#include "helpers/paths.h"
+#include "helpers/strings.h"
+#include "state/globals.h"
+#include "texts/command_flags.h"
+#include "texts/text_tables.h"
+
+namespace {
+
+// Every fault goes to the information list and into the one box that gathers them all.
+class FaultReport {
+public:
+    explicit FaultReport(CommandHost& host) : host_(host) {}
+
+    void Report(const CString& text)
+    {
+        host_.AddInfoLine(text);
+        text_ += text + L"\n";
+    }
+    // The first input fault is introduced by one common line.
+    void ReportInputFault(const CString& text)
+    {
+        if (!inputFault_) Report(g_Messages[17]);
+        inputFault_ = true;
+        Report(text);
+    }
+    const CString& Text() const { return text_; }
+
+private:
+    CommandHost& host_;
+    // The same heading in both languages.
+    CString text_ = L"Der Befehl kann nicht ausgeführt werden. Es wurden die folgenden Fehler festgestellt:\n";
+    bool inputFault_ = false;
+};
+
+// The edit shows the completed folder path too, whatever the check finds.
+CString ReadFolderPath(CommandHost& host, InputEdit edit)
+{
+    CString text = host.EditText(edit);
+    if (text.empty()) return text;
+    if (!EndsWithBackslash(text)) text += L"\\";
+    host.SetEditText(edit, text);
+    return text;
+}
+
+bool PathExists(const CString& path)
+{
+    return PathFileExistsW(path.c_str()) != FALSE;
+}
+
+// The playlist commands read the source as a file: a folder named like a playlist is not one.
+bool IsM3uFile(const CString& path)
+{
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY) &&
+           ToLowerAscii(GetExtension(path)) == L".m3u";
+}
+
+bool TargetHoldsFiles(const CString& targetPath)
+{
+    FolderRecord record;
+    record.path = targetPath;
+    ScanFolder(record);
+    return record.fileCount > 0;
+}
+
+bool ConfirmsEmptyReplaceText()
+{
+    return ShowMessageBox(g_Messages[147], g_MessageBoxCaption, MB_YESNO | MB_ICONWARNING) == IDYES;
+}
+
+// Headings and separator lines carry no requirement bits, so only the line kind is reported for them.
+void CheckLine(CommandHost& host, int index, CommandInputs& inputs, FaultReport& report)
+{
+    const CString& line = g_CommandList[index];
+    if (line == g_SeparatorLine) {
+        inputs.errorFlags |= kSeparatorSelected;
+        report.Report(g_Messages[16]);
+    }
+    if (line.find(L'.') == CString::npos) {
+        inputs.errorFlags |= kNotACommand;
+        report.Report(g_Messages[16]);
+    }
+    const uint16_t flags = g_CommandFlags[index];
+    if (flags & kNeedsSource) {
+        if (flags & kSourceIsM3u) {
+            inputs.sourcePath = host.EditText(InputEdit::Source);
+            if (!IsM3uFile(inputs.sourcePath)) {
+                inputs.errorFlags |= kInvalidM3uSource;
+                report.ReportInputFault(g_Messages[58]);
+            }
+        } else {
+            inputs.sourcePath = ReadFolderPath(host, InputEdit::Source);
+            if (!PathExists(inputs.sourcePath)) {
+                inputs.errorFlags |= kInvalidSource;
+                report.ReportInputFault(g_Messages[18]);
+            }
+        }
+    }
+    if (flags & kNeedsTarget) {
+        inputs.targetPath = ReadFolderPath(host, InputEdit::Target);
+        if (!PathExists(inputs.targetPath)) {
+            inputs.errorFlags |= kInvalidTarget;
+            report.ReportInputFault(g_Messages[19]);
+        }
+    }
+    if ((flags & kNeedsEmptyTarget) && TargetHoldsFiles(inputs.targetPath)) {
+        inputs.errorFlags |= kTargetNotEmpty;
+        report.ReportInputFault(g_Messages[29]);
+    }
+    if (flags & kNeedsSearchText) {
+        inputs.searchText = host.EditText(InputEdit::Search);
+        if (inputs.searchText.empty()) {
+            inputs.errorFlags |= kSearchTextMissing;
+            report.ReportInputFault(g_Messages[20]);
+        }
+    }
+    if (flags & kNeedsReplaceText) {
+        inputs.replaceText = host.EditText(InputEdit::Replace);
+        // Asked even after other faults, so the user hears of every input at once.
+        if (inputs.replaceText.empty() && !ConfirmsEmptyReplaceText()) {
+            inputs.errorFlags |= kReplaceTextMissing;
+            report.ReportInputFault(g_Messages[21]);
+        }
+    }
+}
+
+// Which edit's text each line remembers in which pool after a check without fault.
+struct WriteBack {
+    int first;
+    int last;
+    InputEdit edit;
+    CString* pool;
+};
+
+const WriteBack kWriteBacks[] = {
+    {13, 22, InputEdit::Source, &g_Mp3Pool},       {27, 27, InputEdit::Source, &g_Mp3Pool},
+    {35, 38, InputEdit::Source, &g_Mp3Pool},       {34, 34, InputEdit::Target, &g_Mp3Pool},
+    {43, 44, InputEdit::Target, &g_Mp3Pool},       {35, 35, InputEdit::Target, &g_DuplicatePool},
+    {37, 37, InputEdit::Target, &g_DuplicatePool}, {36, 36, InputEdit::Target, &g_UnusedPool},
+    {38, 38, InputEdit::Target, &g_UnusedPool},
+};
+
+}  // namespace
+
+CommandInputs ValidateCommandInputs(CommandHost& host, int index, bool testOnly)
+{
+    CommandInputs inputs;
+    FaultReport report(host);
+    if (index < 0 || index >= kCommandListRows) {
+        inputs.errorFlags |= kUnknownCommand;
+        report.Report(g_Messages[15]);
+    } else {
+        CheckLine(host, index, inputs, report);
+    }
+    if (inputs.errorFlags != 0) {
+        ShowLimitedMessageBox(report.Text());
+        return inputs;
+    }
+    for (const WriteBack& row : kWriteBacks)
+        if (index >= row.first && index <= row.last) *row.pool = host.EditText(row.edit);
+    if (testOnly) {
+        inputs.errorFlags = kTestPassed;
+        ShowLimitedMessageBox(g_Messages[28]);
+    }
+    return inputs;
+}

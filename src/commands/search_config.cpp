@@ -1,0 +1,28 @@
+#include "commands/search_config.h"
+
+#include "helpers/strings.h"
+#include "texts/text_tables.h"
+
+namespace {
+
+// The description becomes part of an export's name: characters a file name cannot hold become "$".
+CString MakeFileNameSafe(const CString& text)
+{
+    CString safe = ReplaceInvalidFileNameChars(text, L"$");
+    for (wchar_t& c : safe)
+        if (c == L'"' || c < L' ') c = L'$';
+    return safe;
+}
+
+}  // namespace
+
+SearchConfig GetSearchConfig(CommandHost& host, const CString& searchText)
+{
+    const bool matchCase = host.IsOptionChecked(OptionBox::Case);
+    const bool wholeWords = host.IsOptionChecked(OptionBox::WholeWord);
+    CString text = matchCase ? searchText : ToLowerAscii(searchText);
+    if (wholeWords) text = L" " + text + L" ";
+    const CString description = L"[" + text + L" (" + g_Messages[matchCase ? 84 : 85] + L", " +
+                                g_Messages[wholeWords ? 86 : 87] + L")]";
+    return {text, MakeFileNameSafe(description)};
+}
