@@ -1,0 +1,170 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "state/globals.h"
+#include "state/settings_file.h"
+#include "support/temp_folder.h"
+#include "texts/text_tables.h"
+
+using namespace std::string_literals;
+
+namespace {
+
+using Lines = std::vector<CString>;
+
+// Every value the settings file carries, with the start values as defaults.
+struct Settings {
+    CString language = L"English";
+    int32_t x = 0, y = 0;
+    CString mp3 = L"", duplicate = L"", unused = L"";
+    CString excludeText = L".jpg, ";
+    Lines excludes = {};
+    bool operator==(const Settings&) const = default;
+};
+
+void SetGlobals(const Settings& s)
+{
+    g_Language = s.language;
+    g_StartPosX = s.x;
+    g_StartPosY = s.y;
+    g_Mp3Pool = s.mp3;
+    g_DuplicatePool = s.duplicate;
+    g_UnusedPool = s.unused;
+    g_ExcludeExtensionsText = s.excludeText;
+    g_ExcludeExtensions = s.excludes;
+}
+
+Settings Globals()
+{
+    return {g_Language, g_StartPosX, g_StartPosY, g_Mp3Pool, g_DuplicatePool, g_UnusedPool,
+            g_ExcludeExtensionsText, g_ExcludeExtensions};
+}
+
+Lines Read(const CString& path)
+{
+    Lines lines;
+    ReadSettingsFile(path, [&](const CString& line) { lines.push_back(line); });
+    return lines;
+}
+
+const CString kHyphens(200, L'-');
+
+class SettingsFile : public ::testing::Test {
+protected:
+    void SetUp() override { SetGlobals({}); }
+    TempFolder folder_{L"settings"};
+};
+
+}  // namespace
+
+TEST_F(SettingsFile, WritesTheStartValuesAndReadsThemBack)
+{
+    const CString path = folder_.Path() + L"Settings.txt";
+    WriteSettingsFile(path, RECT{100, 50, 900, 650});
+    EXPECT_EQ(folder_.ReadBytes(path),
+              "Language = English\r\nStart Position = 100,50\r\nMP3 Pool = \r\nDuplicate Pool = \r\n"
+              "Unused Pool = \r\nExclude Extensions = .jpg, \r\n");
+
+    EXPECT_EQ(Read(path), (Lines{L"Read Settings File:", L"Language = English", L"Start Position = 100,50",
+                                 L"MP3 Pool = ", L"Duplicate Pool = ", L"Unused Pool = ",
+                                 L"Exclude Extensions = .jpg,", kHyphens}));
+    EXPECT_EQ(Globals(), (Settings{.x = 100, .y = 50, .excludeText = L".jpg,", .excludes = {L".jpg"}}));
+}
+
+TEST_F(SettingsFile, AnUnreadableFileGivesOneLineWithItsWindowsCode)
+{
+    const CString message = g_ScanMessagesEnglish[33];
+    const struct { const wchar_t* name; std::string bytes; const wchar_t* code; } cases[] = {
+        {L"Settings.txt", "", L"2"},
+        {L"missing\\Settings.txt", "", L"3"},
+        {L"BigEndian.txt", "\xFE\xFF\0L\0a\0n\0g"s, L"13"},
+    };
+    for (const auto& c : cases) {
+        CString path = folder_.Path() + c.name;
+        if (!c.bytes.empty()) path = folder_.Write(c.name, c.bytes);
+        EXPECT_EQ(Read(path), Lines{message + c.code}) << c.name;
+        EXPECT_EQ(Globals(), Settings{}) << c.name;
+    }
+}
+
+TEST_F(SettingsFile, ReadsEachKeyAsDesigned)
+{
+    const CString german = L"Lese die Einstellungen-Datei:";
+    const CString unknown = g_ScanMessagesEnglish[34];
+    const struct { std::string bytes; Lines lines; Settings settings; } cases[] = {
+        {"Language = German  \r\n", {german, L"Language = German"}, {.language = L"German"}},
+        {"Language = german\r\n", {unknown, L"Language = English"}, {}},
+        {"Start Position = -1280, 20\r\n", {L"Start Position = -1280, 20"}, {.x = -1280, .y = 20}},
+        {"Start Position = 100\r\n", {}, {}},
+        {"Start Position = left,12px\r\n", {L"Start Position = left,12px"}, {.y = 12}},
+        {"Exclude Extensions = .jpg, .png,,.txt\r\n", {L"Exclude Extensions = .jpg, .png,,.txt"},
+         {.excludeText = L".jpg, .png,,.txt", .excludes = {L".jpg", L".png", L"", L".txt"}}},
+        {"language = German\r\nLanguage=German\r\nMP3 Pool=D:\\\r\n Unused Pool = D:\\\r\n", {}, {}},
+        {"MP3 Pool = \t D:\\Music\\ \t\r\n", {L"MP3 Pool = D:\\Music\\"}, {.mp3 = L"D:\\Music\\"}},
+        {"Unused Pool = U\r\n\r\n# other\r\nDuplicate Pool = D\r\nLanguage = German",
+         {L"Unused Pool = U", L"Duplicate Pool = D", german, L"Language = German"},
+         {.language = L"German", .duplicate = L"D", .unused = L"U"}},
+        {"Start Position = 1,2\r\nStart Position = 3,4\r\nExclude Extensions = .a\r\nExclude Extensions = .b, .c\r\n",
+         {L"Start Position = 1,2", L"Start Position = 3,4", L"Exclude Extensions = .a", L"Exclude Extensions = .b, .c"},
+         {.x = 3, .y = 4, .excludeText = L".b, .c", .excludes = {L".a", L".b", L".c"}}},
+        {"\xEF\xBB\xBFLanguage = German\r\nMP3 Pool = D:\\\xC3\xA9\xD0\x96\r\n",
+         {german, L"Language = German", L"MP3 Pool = D:\\\u00E9\u0416"},
+         {.language = L"German", .mp3 = L"D:\\\u00E9\u0416"}},
+        {"\xFF\xFEL\0a\0n\0g\0u\0a\0g\0e\0 \0=\0 \0G\0e\0r\0m\0a\0n\0\r\0\n\0"s,
+         {german, L"Language = German"}, {.language = L"German"}},
+    };
+    for (const auto& c : cases) {
+        SetGlobals({});
+        Lines expected = c.lines;
+        expected.push_back(kHyphens);
+        EXPECT_EQ(Read(folder_.Write(L"Settings.txt", c.bytes)), expected) << c.bytes;
+        EXPECT_EQ(Globals(), c.settings) << c.bytes;
+    }
+}
+
+TEST_F(SettingsFile, EveryValueSurvivesWritingAndReading)
+{
+    const Settings written{.language = L"German", .x = -1280, .y = -20, .mp3 = L"D:\\\u0416\u00E9\\",
+                           .duplicate = L"D:\\Dup\\", .unused = L"", .excludeText = L".jpg,.\u0416"};
+    SetGlobals(written);
+    const CString path = folder_.Path() + L"Settings.txt";
+    WriteSettingsFile(path, RECT{-1280, -20, 0, 0});
+    EXPECT_EQ(folder_.ReadBytes(path),
+              "\xEF\xBB\xBFLanguage = German\r\nStart Position = -1280,-20\r\nMP3 Pool = D:\\\xD0\x96\xC3\xA9\\\r\n"
+              "Duplicate Pool = D:\\Dup\\\r\nUnused Pool = \r\nExclude Extensions = .jpg,.\xD0\x96\r\n");
+
+    SetGlobals({});
+    Read(path);
+    Settings expected = written;
+    expected.excludes = {L".jpg", L".\u0416"};
+    EXPECT_EQ(Globals(), expected);
+}
+
+TEST(NormalWindowRect, GivesTheRestoredRectangleInEveryState)
+{
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"SettingsTestWindow";
+    RegisterClassW(&windowClass);
+    const HWND window = CreateWindowExW(0, windowClass.lpszClassName, L"Settings", WS_OVERLAPPEDWINDOW, 0, 0,
+                                        300, 200, nullptr, nullptr, windowClass.hInstance, nullptr);
+    ASSERT_NE(window, nullptr);
+    ShowWindow(window, SW_SHOWNORMAL);
+    MoveWindow(window, 120, 70, 300, 200, TRUE);
+    const RECT placed{120, 70, 420, 270};
+    for (const int show : {SW_SHOWNORMAL, SW_MINIMIZE, SW_MAXIMIZE, SW_RESTORE}) {
+        ShowWindow(window, show);
+        ASSERT_EQ(IsIconic(window) != 0, show == SW_MINIMIZE);
+        ASSERT_EQ(IsZoomed(window) != 0, show == SW_MAXIMIZE);
+        const RECT rect = NormalWindowRect(window);
+        EXPECT_TRUE(EqualRect(&rect, &placed)) << show << ": " << rect.left << "," << rect.top << ","
+                                                << rect.right << "," << rect.bottom;
+    }
+    DestroyWindow(window);
+    UnregisterClassW(windowClass.lpszClassName, windowClass.hInstance);
+}
