@@ -129,6 +129,7 @@ void CTallowmereDlg::FirstPaint()
     if (!MonitorFromRect(&wanted, MONITOR_DEFAULTTONULL)) wanted.left = wanted.top = 0;
     SetWindowPos(g_MainWindow, nullptr, wanted.left, wanted.top, width, height, SWP_NOZORDER);
     GetWindowRect(g_MainWindow, &g_MainWindowRect);
+    InitColorButtons();
     ApplyLanguage();
     m_CaseCheck.SetCheck(true);
     g_FirstPaintDone = 1;
@@ -188,13 +189,20 @@ bool CTallowmereDlg::OnNotify(int id, NMHDR* header, LRESULT* result)
     return m_ShellList.HandleNotify(header, result);
 }
 
-bool CTallowmereDlg::OnMessage(UINT msg, WPARAM, LPARAM, LRESULT* result)
+bool CTallowmereDlg::OnMessage(UINT msg, WPARAM w, LPARAM l, LRESULT* result)
 {
     switch (msg) {
     case WM_PAINT: OnPaint(); return true;
     case WM_QUERYDRAGICON: *result = reinterpret_cast<LRESULT>(OnQueryDragIcon()); return true;
     case WM_CLOSE: OnClose(); return true;
     case WM_MOVE: OnMove(); return false;
+    case WM_TIMER: OnTimer(static_cast<UINT_PTR>(w)); return false;
+    case WM_MOUSEMOVE: OnMouseMove(); return false;
+    case WM_MOUSELEAVE: OnMouseLeave(); return false;
+    case WM_DRAWITEM:
+        if (!OnDrawItem(static_cast<int>(w), reinterpret_cast<const DRAWITEMSTRUCT*>(l))) return false;
+        *result = TRUE;
+        return true;
     default: return false;
     }
 }

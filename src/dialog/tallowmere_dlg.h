@@ -35,6 +35,12 @@ private:
     void OnBnClickedLanguage();
     void OnBnClickedStopEntries();
     void OnCbnSelchangeCommand();
+    // Colour buttons, hover highlight and timer.
+    void InitColorButtons();
+    void OnMouseMove();
+    void OnMouseLeave();
+    void OnTimer(UINT_PTR id);
+    bool OnDrawItem(int id, const DRAWITEMSTRUCT* item);
     void RecreateToolTips();
     HWND CreateToolTip(int controlId, const wchar_t* text);
     CString ButtonPressedLine(int nameRow) const;

@@ -31,3 +31,5 @@ uint8_t g_KeepComboSelection = 0;
 RECT g_MainWindowRect = {};
 HWND g_ToolTipWindows[18] = {};
 UINT_PTR g_TimerId = 1;
+int32_t g_TimerTicks = 0;
+int32_t g_ClearInfoReleaseTick = 0;

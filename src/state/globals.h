@@ -37,3 +37,5 @@ extern uint8_t g_KeepComboSelection;
 extern RECT g_MainWindowRect;
 extern HWND g_ToolTipWindows[18];
 extern UINT_PTR g_TimerId;
+extern int32_t g_TimerTicks;            // ticks of timer 1 since start
+extern int32_t g_ClearInfoReleaseTick;  // tick at which the Clear Info box is unchecked
