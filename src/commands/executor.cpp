@@ -6,25 +6,31 @@
 
 namespace {
 
+bool g_CommandRunning = false;
+
 // Questions have no owner window, so Execute and Test stay clickable behind them: a run started
 // while another one waits for an answer is ignored.
 class RunningCommand {
 public:
-    RunningCommand() : first_(!running_) { running_ = true; }
+    RunningCommand() : first_(!g_CommandRunning) { g_CommandRunning = true; }
     ~RunningCommand()
     {
-        if (first_) running_ = false;
+        if (first_) g_CommandRunning = false;
     }
     RunningCommand(const RunningCommand&) = delete;
     RunningCommand& operator=(const RunningCommand&) = delete;
     bool IsFirst() const { return first_; }
 
 private:
-    static inline bool running_ = false;
     bool first_;
 };
 
 }  // namespace
+
+bool IsCommandRunning()
+{
+    return g_CommandRunning;
+}
 
 void ExecuteCommand(CommandHost& host, bool testOnly)
 {

@@ -1,11 +1,114 @@
-#include "state/globals.h"
+#include <windows.h>
+#include <shellapi.h>
+
+#include "commands/executor.h"
 #include "dialog/tallowmere_dlg.h"
+#include "framework/message_boxes.h"
+#include "helpers/clipboard.h"
+#include "helpers/strings.h"
+#include "state/globals.h"
+#include "texts/command_flags.h"
 #include "texts/text_tables.h"
+
+namespace {
+
+// Only the line breaks at the very end go: the trailing line feeds, then the trailing carriage returns.
+CString WithoutTrailingLineBreaks(CString text)
+{
+    while (!text.empty() && text.back() == L'\n') text.pop_back();
+    while (!text.empty() && text.back() == L'\r') text.pop_back();
+    return text;
+}
+
+}  // namespace
 
 // "The " + name + " button was pressed."
 CString CTallowmereDlg::ButtonPressedLine(int nameRow) const
 {
     return g_ButtonEventTexts[13] + g_ButtonEventTexts[nameRow] + g_ButtonEventTexts[0];
+}
+
+// The target-side path buttons name themselves by their current caption.
+CString CTallowmereDlg::QuotedButtonPressedLine(int captionRow) const
+{
+    return g_ButtonEventTexts[13] + L"'" + g_ButtonCaptions[captionRow] + L"'" + g_ButtonEventTexts[0];
+}
+
+void CTallowmereDlg::SelectIntoEdit(const CString& eventLine, Edit& edit)
+{
+    AddInfoLine(eventLine);
+    if (g_CurrentFolder.empty()) return;
+    AddInfoLine(g_Messages[30] + g_CurrentFolder);
+    edit.SetText(g_CurrentFolder);
+}
+
+void CTallowmereDlg::InsertClipboardInto(const CString& eventLine, Edit& edit)
+{
+    AddInfoLine(eventLine);
+    edit.SetText(WithoutTrailingLineBreaks(GetClipboardText()));
+}
+
+void CTallowmereDlg::ClearPath(const CString& eventLine, Edit& edit)
+{
+    AddInfoLine(eventLine);
+    edit.SetText(L"");
+    g_CurrentFolder.clear();
+}
+
+void CTallowmereDlg::OnBnClickedSelectSource() { SelectIntoEdit(ButtonPressedLine(1), m_SourceEdit); }
+void CTallowmereDlg::OnBnClickedSelectTarget() { SelectIntoEdit(QuotedButtonPressedLine(5), m_TargetEdit); }
+void CTallowmereDlg::OnBnClickedInsertSourcePath() { InsertClipboardInto(ButtonPressedLine(4), m_SourceEdit); }
+void CTallowmereDlg::OnBnClickedInsertTargetPath() { InsertClipboardInto(QuotedButtonPressedLine(7), m_TargetEdit); }
+void CTallowmereDlg::OnBnClickedClearSourcePath() { ClearPath(ButtonPressedLine(12), m_SourceEdit); }
+void CTallowmereDlg::OnBnClickedClearTargetPath() { ClearPath(QuotedButtonPressedLine(12), m_TargetEdit); }
+
+void CTallowmereDlg::OnBnClickedUp()
+{
+    AddInfoLine(ButtonPressedLine(2));
+    m_ShellList.DisplayParentFolder();
+}
+
+void CTallowmereDlg::OnBnClickedRefresh()
+{
+    AddInfoLine(ButtonPressedLine(3));
+    m_ShellList.Refresh();
+}
+
+// Both are ignored while a command waits behind one of its questions: that run is still going on.
+void CTallowmereDlg::OnBnClickedExecute()
+{
+    if (IsCommandRunning()) return;
+    ExecuteCommand(FALSE);
+}
+
+void CTallowmereDlg::OnBnClickedTest()
+{
+    if (IsCommandRunning()) return;
+    AddInfoLine(g_ButtonEventTexts[25]);
+    ExecuteCommand(TRUE);
+}
+
+void CTallowmereDlg::OnBnClickedInfo()
+{
+    AddInfoLine(ButtonPressedLine(11));
+    ShowMessageBox(g_ButtonEventTexts[16], g_MessageBoxCaption, MB_OK | MB_ICONEXCLAMATION);
+}
+
+void CTallowmereDlg::OnBnClickedHelp()
+{
+    AddInfoLine(ButtonPressedLine(7));
+    const CString& manual = g_Language == L"English" ? g_HelpFileEnglish : g_HelpFileGerman;
+    const auto result = reinterpret_cast<INT_PTR>(
+        ShellExecuteW(nullptr, nullptr, manual.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
+    if (result <= 32) AddInfoLine(g_Messages[93] + Int64ToString(GetLastError()));
+}
+
+void CTallowmereDlg::OnBnClickedClearInfo()
+{
+    // Every click empties the list, whether it checked or unchecked the box.
+    m_InfoList.ResetContent();
+    AddInfoLine(ButtonPressedLine(10));
+    g_ClearInfoReleaseTick = g_TimerTicks + 3;
 }
 
 void CTallowmereDlg::OnBnClickedStopEntries()
@@ -20,4 +123,23 @@ void CTallowmereDlg::OnBnClickedStopEntries()
         g_StopEntries = 0;
         AddInfoLine(prefix + g_ButtonEventTexts[21]);
     }
+}
+
+void CTallowmereDlg::OnBnClickedCaseCheckbox()
+{
+    if (IsSearchOptionCommand(GetSelectedCommandIndex())) return;
+    AddInfoLine(g_Messages[77]);
+    m_CaseCheck.SetCheck(true);
+}
+
+void CTallowmereDlg::OnBnClickedWholeWordCheckbox()
+{
+    if (IsSearchOptionCommand(GetSelectedCommandIndex())) return;
+    AddInfoLine(g_Messages[78]);
+    m_WholeWordCheck.SetCheck(false);
+}
+
+void CTallowmereDlg::OnBnClickedOpenExport()
+{
+    g_OpenExport = m_OpenExportCheck.IsChecked() ? 1 : 0;
 }

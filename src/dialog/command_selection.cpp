@@ -1,8 +1,6 @@
-#include <algorithm>
-#include <iterator>
-
 #include "dialog/tallowmere_dlg.h"
 #include "helpers/strings.h"
+#include "state/globals.h"
 #include "texts/command_flags.h"
 #include "texts/text_tables.h"
 
@@ -26,17 +24,33 @@ void CTallowmereDlg::UpdateInputLabels()
     m_Statics[6].SetText(captions[3]);
 }
 
+namespace {
+
+// The remembered path that a pool number of the flag word names; null for none.
+const CString* PoolOf(unsigned number)
+{
+    switch (number) {
+    case 1: return &g_Mp3Pool;
+    case 2: return &g_DuplicatePool;
+    case 3: return &g_UnusedPool;
+    default: return nullptr;
+    }
+}
+
+}  // namespace
+
 void CTallowmereDlg::OnCbnSelchangeCommand()
 {
     UpdateInputLabels();
     const int row = GetSelectedCommandIndex();
-    const bool searchOptions =
-        std::find(std::begin(g_SearchOptionCommands), std::end(g_SearchOptionCommands), row) !=
-        std::end(g_SearchOptionCommands);
-    if (!searchOptions) {
+    if (!IsSearchOptionCommand(row)) {
         m_CaseCheck.SetCheck(true);
         m_WholeWordCheck.SetCheck(false);
     } else if (row == 46 || row == 47) {
         m_CaseCheck.SetCheck(false);
     }
+    if (row < 0) return;
+    const unsigned flags = g_CommandFlags[row];
+    if (const CString* pool = PoolOf((flags >> 8) & 0xF)) m_SourceEdit.SetText(*pool);
+    if (const CString* pool = PoolOf((flags >> 12) & 0xF)) m_TargetEdit.SetText(*pool);
 }

@@ -94,6 +94,7 @@ bool CTallowmereDlg::OnInitDialog()
     EnsureFolder(g_ExportsDir);
     EnsureFolder(g_HelpDir);
     EnsureFolder(g_SettingsDir);
+    ReadSettingsFile(g_SettingsFile);
 
     SetWindowTextW(Handle(), g_Title.c_str());
     g_StopEvent.Reset();
@@ -139,6 +140,11 @@ void CTallowmereDlg::FirstPaint()
 
 void CTallowmereDlg::OnClose()
 {
+    // The window closes whatever happens while the settings are written.
+    try {
+        WriteSettingsFile(g_SettingsFile);
+    } catch (...) {
+    }
     g_StopEvent.Set();
     End(IDCANCEL);
 }
@@ -148,7 +154,7 @@ void CTallowmereDlg::OnMove()
     if (g_MainWindow) GetWindowRect(g_MainWindow, &g_MainWindowRect);
 }
 
-void CTallowmereDlg::AddInfoLine(CString text)
+void CTallowmereDlg::AddInfoLine(const CString& text)
 {
     if (g_StopEntries == 1) return;
     m_InfoList.SetTopIndex(m_InfoList.AddString(text));
@@ -160,13 +166,34 @@ CString GetComboSelectedText(const ComboBox& combo)
     return selected < 0 ? CString() : combo.ItemText(selected);
 }
 
+CString GetListBoxItemText(const ListBox& list, int index)
+{
+    return index < 0 ? CString() : list.ItemText(index);
+}
+
 bool CTallowmereDlg::OnCommand(int id, int notifyCode)
 {
     struct Route { int notifyCode; int id; void (CTallowmereDlg::*handler)(); };
     static const Route routes[] = {
+        {BN_CLICKED, IDC_SELECT_SOURCE, &CTallowmereDlg::OnBnClickedSelectSource},
+        {BN_CLICKED, IDC_UP, &CTallowmereDlg::OnBnClickedUp},
+        {BN_CLICKED, IDC_REFRESH, &CTallowmereDlg::OnBnClickedRefresh},
+        {BN_CLICKED, IDC_INSERT_SOURCE_PATH, &CTallowmereDlg::OnBnClickedInsertSourcePath},
+        {BN_CLICKED, IDC_EXECUTE, &CTallowmereDlg::OnBnClickedExecute},
+        {BN_CLICKED, IDC_HELP_BUTTON, &CTallowmereDlg::OnBnClickedHelp},
         {BN_CLICKED, IDC_LANGUAGE, &CTallowmereDlg::OnBnClickedLanguage},
+        {BN_CLICKED, IDC_INFO, &CTallowmereDlg::OnBnClickedInfo},
+        {BN_CLICKED, IDC_CLEAR_SOURCE_PATH, &CTallowmereDlg::OnBnClickedClearSourcePath},
         {BN_CLICKED, IDC_STOP_ENTRIES, &CTallowmereDlg::OnBnClickedStopEntries},
+        {BN_CLICKED, IDC_CLEAR_INFO, &CTallowmereDlg::OnBnClickedClearInfo},
+        {BN_CLICKED, IDC_TEST, &CTallowmereDlg::OnBnClickedTest},
         {CBN_SELCHANGE, IDC_COMMAND_COMBO, &CTallowmereDlg::OnCbnSelchangeCommand},
+        {BN_CLICKED, IDC_CLEAR_TARGET_PATH, &CTallowmereDlg::OnBnClickedClearTargetPath},
+        {BN_CLICKED, IDC_INSERT_TARGET_PATH, &CTallowmereDlg::OnBnClickedInsertTargetPath},
+        {BN_CLICKED, IDC_SELECT_TARGET, &CTallowmereDlg::OnBnClickedSelectTarget},
+        {BN_CLICKED, IDC_CASE_CHECK, &CTallowmereDlg::OnBnClickedCaseCheckbox},
+        {BN_CLICKED, IDC_WHOLE_WORD_CHECK, &CTallowmereDlg::OnBnClickedWholeWordCheckbox},
+        {BN_CLICKED, IDC_OPEN_EXPORT, &CTallowmereDlg::OnBnClickedOpenExport},
         // Esc closes the window like the close box; Enter closes nothing.
         {BN_CLICKED, IDCANCEL, &CTallowmereDlg::OnClose},
     };

@@ -1,7 +1,9 @@
 #pragma once
 // Per command line: the inputs the line requires and the remembered paths that pre-fill its edits;
 // and the lines on which the search options may be changed.
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
 
 #include "texts/text_tables.h"
 
@@ -20,3 +22,9 @@ extern const uint16_t g_CommandFlags[kCommandListRows];
 // The lines of commands 21, 30, 34, 35 and 37, on which the user may change the case and whole-word
 // check boxes.
 inline constexpr int32_t g_SearchOptionCommands[5] = {27, 39, 46, 47, 52};
+
+inline bool IsSearchOptionCommand(int row)
+{
+    return std::find(std::begin(g_SearchOptionCommands), std::end(g_SearchOptionCommands), row) !=
+           std::end(g_SearchOptionCommands);
+}

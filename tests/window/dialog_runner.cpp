@@ -1,38 +1,20 @@
 #include "dialog_runner.h"
 
-#include <shellapi.h>
-
 #include "state/globals.h"
 #include "dialog/tallowmere_dlg.h"
 #include "framework/com.h"
 #include "framework/controls.h"
 #include "framework/main_window.h"
 
-namespace {
-
-CString NewTemporaryFolder()
+DialogRunner::DialogRunner() : DialogRunner(CString())
 {
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    CString folder = CString(temp) + L"tallowmere-window-" + std::to_wstring(GetCurrentProcessId());
-    CreateDirectoryW(folder.c_str(), nullptr);
-    return folder;
 }
 
-void RemoveFolder(const CString& folder)
+DialogRunner::DialogRunner(const CString& workFolder)
+    : ownFolder_(workFolder.empty() ? std::make_unique<TempFolder>(L"window") : nullptr),
+      folder_((ownFolder_ ? ownFolder_->Path() : workFolder))
 {
-    CString from = folder + L'\0';  // the shell wants a double-terminated list
-    SHFILEOPSTRUCTW operation = {};
-    operation.wFunc = FO_DELETE;
-    operation.pFrom = from.c_str();
-    operation.fFlags = FOF_NO_UI;
-    SHFileOperationW(&operation);
-}
-
-}  // namespace
-
-DialogRunner::DialogRunner() : folder_(NewTemporaryFolder())
-{
+    if (folder_.back() == L'\\') folder_.pop_back();
     SetCurrentDirectoryW(folder_.c_str());
     // Each window of a test starts as the program's first one does.
     g_FirstPaintDone = 0;
@@ -52,10 +34,10 @@ DialogRunner::~DialogRunner()
         if (IsWindow(window_)) PostMessageW(window_, WM_CLOSE, 0, 0);
         thread_.join();
     }
+    // The folder can only be removed once it is no longer the current one.
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
     SetCurrentDirectoryW(temp);
-    RemoveFolder(folder_);
 }
 
 bool DialogRunner::WaitClosed(DWORD milliseconds)
@@ -69,6 +51,11 @@ bool DialogRunner::WaitClosed(DWORD milliseconds)
 void DialogRunner::Click(int id) const
 {
     SendMessageW(Control(id), BM_CLICK, 0, 0);
+}
+
+void DialogRunner::SetText(int id, const CString& text) const
+{
+    SetWindowTextW(Control(id), text.c_str());
 }
 
 void DialogRunner::SelectCommandLine(int line) const
