@@ -50,20 +50,21 @@ TEST(MainWindow, StartsInEnglishWithItsWorkingFolders)
 TEST(MainWindow, LanguageSwitchesToGermanAndBackKeepingTheSelectedLine)
 {
     DialogRunner window;
+    window.Click(IDC_CLEAR_INFO);
     window.SelectCommandLine(16);
     window.Click(IDC_LANGUAGE);
     ExpectLanguage(window, g_StaticCaptionsGerman, g_ButtonCaptionsGerman, g_ExtraCaptionsGerman,
                    g_CommandListGerman, L"Gewähltes Quellverzeichnis:");
     EXPECT_EQ(SendMessageW(window.Control(IDC_COMMAND_COMBO), CB_GETCURSEL, 0, 0), 16);
     EXPECT_EQ(window.Text(IDC_STATIC_SEARCH), L"Separator:");
-    ASSERT_EQ(window.InfoLineCount(), 2);
-    EXPECT_EQ(window.InfoLine(0), L"The 'Language' button was pressed.");
-    EXPECT_EQ(window.InfoLine(1), g_MessagesGerman[92] + L"Deutsch");
+    ASSERT_EQ(window.InfoLineCount(), 3);
+    EXPECT_EQ(window.InfoLine(1), L"The 'Language' button was pressed.");
+    EXPECT_EQ(window.InfoLine(2), g_MessagesGerman[92] + L"Deutsch");
 
     window.Click(IDC_LANGUAGE);
     ExpectLanguage(window, g_StaticCaptionsEnglish, g_ButtonCaptionsEnglish, g_ExtraCaptionsEnglish,
                    g_CommandListEnglish, L"Selected Source Directory:");
-    EXPECT_EQ(window.InfoLine(3), L"The selected and active language is from now on: English");
+    EXPECT_EQ(window.InfoLine(4), L"The selected and active language is from now on: English");
     int tooltips = 0;
     for (HWND tip : g_ToolTipWindows) tooltips += IsWindow(tip) ? 1 : 0;
     EXPECT_EQ(tooltips, 18);
@@ -72,12 +73,13 @@ TEST(MainWindow, LanguageSwitchesToGermanAndBackKeepingTheSelectedLine)
 TEST(MainWindow, StopEntriesHoldsBackEveryLineButItsOwnTwo)
 {
     DialogRunner window;
+    window.Click(IDC_CLEAR_INFO);
     window.Click(IDC_STOP_ENTRIES);
     window.Click(IDC_LANGUAGE);
     window.Click(IDC_STOP_ENTRIES);
-    ASSERT_EQ(window.InfoLineCount(), 2);
-    EXPECT_EQ(window.InfoLine(0), L"The 'Stop Entries' checkbox was checked.");
-    EXPECT_EQ(window.InfoLine(1), g_ButtonEventTextsGerman[22] + g_ButtonEventTextsGerman[18] +
+    ASSERT_EQ(window.InfoLineCount(), 3);
+    EXPECT_EQ(window.InfoLine(1), L"The 'Stop Entries' checkbox was checked.");
+    EXPECT_EQ(window.InfoLine(2), g_ButtonEventTextsGerman[22] + g_ButtonEventTextsGerman[18] +
                                       g_ButtonEventTextsGerman[21]);
 }
 
@@ -103,13 +105,14 @@ TEST(MainWindow, ShellBrowserClickSetsTheCurrentFolderOrWritesTheAttentionLine)
             note.iItem = index;
             SendMessageW(window.Window(), WM_NOTIFY, IDC_SHELL_LIST, reinterpret_cast<LPARAM>(&note));
         };
+        const int linesBefore = window.InfoLineCount();
         click(item);
         EXPECT_EQ(g_CurrentFolder, folder);
-        EXPECT_EQ(window.InfoLineCount(), 0);
+        EXPECT_EQ(window.InfoLineCount(), linesBefore);
         click(-1);
         EXPECT_EQ(g_CurrentFolder, folder);
-        ASSERT_EQ(window.InfoLineCount(), 1);
-        EXPECT_EQ(window.InfoLine(0), g_ScanMessagesEnglish[28]);
+        ASSERT_EQ(window.InfoLineCount(), linesBefore + 1);
+        EXPECT_EQ(window.InfoLine(linesBefore), g_ScanMessagesEnglish[28]);
     }
     RemoveDirectoryW(folder.c_str());
 }
