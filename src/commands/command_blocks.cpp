@@ -3,6 +3,8 @@
 #include <array>
 #include <initializer_list>
 
+#include "commands/playlist_corrections.h"
+#include "commands/playlists_from_sources.h"
 #include "texts/text_tables.h"
 
 namespace {
@@ -21,7 +23,17 @@ constexpr std::array<CommandBlock, kCommandListRows> MakeBlockTable(std::initial
 
 // One row per command line whose block is built, as {line, block}. Headings and separator lines
 // never get one; the validation does not let them run.
-constexpr auto kBlocks = MakeBlockTable({});
+constexpr auto kBlocks = MakeBlockTable({
+    {1, &CreatePlaylistFromShortcutsAscending},
+    {2, &CreatePlaylistFromShortcutsDescending},
+    {3, &CreatePlaylistFromShortcutsShuffled},
+    {4, &CreatePlaylistFromPlaylistAscending},
+    {5, &CreatePlaylistFromPlaylistDescending},
+    {6, &CreatePlaylistFromPlaylistShuffled},
+    {7, &CorrectPlaylistBlanks},
+    {8, &CorrectPlaylistDuplicates},
+    {9, &VerifyPlaylist},
+});
 
 }  // namespace
 

@@ -1,0 +1,188 @@
+#include "commands/playlist_corrections.h"
+
+#include <cstdint>
+#include <cwctype>
+#include <unordered_map>
+#include <vector>
+
+#include "commands/command_reports.h"
+#include "commands/exports.h"
+#include "commands/playlist_order.h"
+#include "commands/scanned_songs.h"
+#include "helpers/folder_scan.h"
+#include "helpers/numbered_names.h"
+#include "helpers/paths.h"
+#include "helpers/strings.h"
+#include "helpers/text_files.h"
+#include "texts/text_tables.h"
+
+namespace {
+
+// A corrected playlist keeps the kind of order its name announces in the current language.
+PlaylistOrder OrderFromPath(const CString& path)
+{
+    if (path.find(g_Messages[26]) != CString::npos) return PlaylistOrder::Descending;
+    if (path.find(g_Messages[27]) != CString::npos) return PlaylistOrder::Shuffled;
+    return PlaylistOrder::Ascending;
+}
+
+// False, with the fault reported, when the playlist cannot be read or holds no entry.
+bool ReadEntries(CommandHost& host, const CString& path, std::vector<CString>& entries)
+{
+    const int32_t count = ReadNonEmptyLines(entries, path);
+    if (count < 0) {
+        ReportStoppingFault(host, g_Messages[93] + Int64ToString(-static_cast<int64_t>(count)));
+        return false;
+    }
+    if (count == 0) {
+        ReportStoppingFault(host, g_Messages[39]);
+        return false;
+    }
+    return true;
+}
+
+// The corrections work on one song folder, the folder of entry 1; the first entry from another
+// folder stops them.
+bool AllInOneFolder(CommandHost& host, const std::vector<CString>& entries)
+{
+    const CString songFolder = GetFolderPart(entries.front());
+    const CString foldedSongFolder = ToLowerAscii(songFolder);
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const CString folder = GetFolderPart(entries[i]);
+        if (ToLowerAscii(folder) == foldedSongFolder) continue;
+        ReportStoppingFault(host, g_Messages[40] + L" 1. " + g_Messages[41] + songFolder + L" <=> " +
+                                      Int64ToString(static_cast<int64_t>(i) + 1) + L". " + g_Messages[41] + folder);
+        return false;
+    }
+    return true;
+}
+
+void ExportMisses(CommandHost& host, const std::vector<CString>& misses, CreatedLine createdLine)
+{
+    if (misses.empty()) return;
+    CString text = g_Messages[43];
+    for (const CString& miss : misses) {
+        text += miss;
+        text += L'\n';
+    }
+    WriteExport(host, g_Messages[44], text, createdLine);
+}
+
+// The song a command 7 entry stands for: the file whose path equals the entry with ASCII letters
+// folded, or else the first file, in scan order, whose path equals it once both are also without
+// blanks (a correct entry must not be turned into another file that differs only in blanks).
+// RemoveBlanks costs many allocations, too many for every file of a large folder, so the files are
+// grouped by a coarser key that is cheap to build: the folded path without any white-space character.
+// Texts equal after folding, with or without blanks, are equal under it too, so only the files of
+// the entry's group (as a rule a single file) are compared in full.
+class BlankFreeMatch {
+public:
+    explicit BlankFreeMatch(const std::vector<FileRecord>& files) : files_(files), next_(files.size(), kNone)
+    {
+        groups_.reserve(files.size());
+        for (size_t i = 0; i < files.size(); ++i) {
+            const auto [group, added] = groups_.try_emplace(WithoutWhiteSpace(FoldedPath(files[i])), Group{i, i});
+            if (added) continue;
+            next_[group->second.last] = i;
+            group->second.last = i;
+        }
+    }
+
+    const FileRecord* Find(const CString& entry) const
+    {
+        const CString folded = ToLowerAscii(entry);
+        const auto group = groups_.find(WithoutWhiteSpace(folded));
+        if (group == groups_.end()) return nullptr;
+        const FileRecord* firstBlankFree = nullptr;
+        CString blankFree;
+        for (size_t i = group->second.first; i != kNone; i = next_[i]) {
+            const CString path = FoldedPath(files_[i]);
+            if (path == folded) return &files_[i];
+            if (firstBlankFree) continue;
+            if (blankFree.empty()) blankFree = RemoveBlanks(folded);
+            if (RemoveBlanks(path) == blankFree) firstBlankFree = &files_[i];
+        }
+        return firstBlankFree;
+    }
+
+private:
+    static constexpr size_t kNone = SIZE_MAX;
+    struct Group {
+        size_t first;
+        size_t last;
+    };
+    static CString FoldedPath(const FileRecord& file) { return ToLowerAscii(file.folder + file.name); }
+    static CString WithoutWhiteSpace(CString text)
+    {
+        std::erase_if(text, [](wchar_t c) { return iswspace(c) != 0; });
+        return text;
+    }
+
+    const std::vector<FileRecord>& files_;
+    std::unordered_map<CString, Group> groups_;
+    std::vector<size_t> next_;  // the next file of the same group, in scan order
+};
+
+}  // namespace
+
+void CorrectPlaylistBlanks(CommandHost& host, const CommandInputs& inputs)
+{
+    std::vector<CString> entries;
+    if (!ReadEntries(host, inputs.sourcePath, entries) || !AllInOneFolder(host, entries)) return;
+    FolderRecord scan;
+    scan.path = GetFolderPart(entries.front());
+    ScanFolder(scan);
+    const BlankFreeMatch songs(scan.files);
+
+    std::vector<CString> result, misses;
+    for (CString& entry : entries) {
+        if (const FileRecord* file = songs.Find(entry)) result.push_back(file->folder + file->name);
+        else misses.push_back(std::move(entry));
+    }
+    if (result.empty()) {
+        host.AddInfoLine(g_Messages[42]);
+    } else {
+        const auto count = static_cast<int32_t>(result.size());
+        WriteNewPlaylist(host, OrderFromPath(inputs.sourcePath), GetFolderPart(inputs.sourcePath), result, count);
+    }
+    ExportMisses(host, misses, CreatedLine::AfterWriting);
+}
+
+void CorrectPlaylistDuplicates(CommandHost& host, const CommandInputs& inputs)
+{
+    std::vector<CString> entries;
+    if (!ReadEntries(host, inputs.sourcePath, entries) || !AllInOneFolder(host, entries)) return;
+    ScannedSongs songs;
+    songs.AddFolder(GetFolderPart(entries.front()));
+
+    // Entries without a file stay as they are; the name that was sought is what the user misses.
+    std::vector<CString> misses;
+    for (CString& entry : entries) {
+        const int32_t marker = IsNumberedName(entry);
+        const CString original = marker >= 1 ? CutNameKeepExtension({entry, marker}) : CString();
+        const CString& sought = marker >= 1 ? original : entry;
+        if (const FileRecord* file = songs.FindPath(sought)) entry = file->folder + file->name;
+        else misses.push_back(sought);
+    }
+    const auto count = static_cast<int32_t>(entries.size());
+    WriteNewPlaylist(host, OrderFromPath(inputs.sourcePath), GetFolderPart(inputs.sourcePath), entries, count);
+    ExportMisses(host, misses, CreatedLine::AfterWriting);
+}
+
+void VerifyPlaylist(CommandHost& host, const CommandInputs& inputs)
+{
+    std::vector<CString> entries;
+    if (!ReadEntries(host, inputs.sourcePath, entries)) return;
+    ScannedSongs songs;
+    std::vector<CString> misses;
+    for (const CString& entry : entries) {
+        songs.AddFolder(GetFolderPart(entry));
+        if (!songs.FindPath(entry)) misses.push_back(entry);
+    }
+    if (misses.empty()) {
+        host.AddInfoLine(g_Messages[45]);
+        return;
+    }
+    for (const CString& miss : misses) host.AddInfoLine(g_Messages[95] + miss);
+    ExportMisses(host, misses, CreatedLine::BeforeWriting);
+}

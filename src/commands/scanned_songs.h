@@ -1,0 +1,25 @@
+#pragma once
+// The song files of the folders a playlist names, scanned once each and looked up by path with the
+// ASCII letters folded, so that checking a playlist costs one hash look-up per entry.
+#include <cstddef>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "framework/strings.h"
+#include "helpers/folder_scan.h"
+
+class ScannedSongs {
+public:
+    // Scans the folder, spelled as given, into the record; a folder scanned before under any
+    // ASCII letter case is not scanned again. True when it was scanned now.
+    bool AddFolder(const CString& folder);
+    // The first file in scan order whose path (folder + name) equals the path with ASCII letters
+    // folded; null when there is none. Valid until the next AddFolder.
+    const FileRecord* FindPath(const CString& path) const;
+    const FolderRecord& Record() const { return record_; }
+
+private:
+    FolderRecord record_;
+    std::unordered_set<CString> folders_;
+    std::unordered_map<CString, size_t> paths_;  // folded path -> index into record_.files
+};

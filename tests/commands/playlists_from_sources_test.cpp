@@ -1,0 +1,117 @@
+#include <windows.h>
+
+#include <set>
+#include <vector>
+
+#include "framework/handles.h"
+#include "helpers/shortcuts.h"
+#include "playlist_test.h"
+
+namespace {
+
+using PlaylistsFromSources = PlaylistTest;
+
+TEST_F(PlaylistsFromSources, ShortcutsEndingInLowerCaseLnkGiveTheEntriesInTheCommandsOrder)
+{
+    const CString links = folder.Path() + L"Links\\";
+    ASSERT_EQ(CreateShortcutFile(L"D:\\music\\a.mp3", folder.Write(L"Links\\a.lnk"), L""), S_OK);
+    ASSERT_EQ(CreateShortcutFile(L"D:\\Music\\b.mp3", links + L"B.lnk", L""), S_OK);
+    ASSERT_EQ(CreateShortcutFile(L"D:\\Music\\c.mp3", links + L"c.LNK", L""), S_OK);
+    folder.Write(L"Links\\song.mp3", "ID3");
+    folder.Write(L"Links\\broken.lnk", "not a shortcut");  // an empty entry, counted
+    // "M" (0x4D) sorts before "m" (0x6D), whatever follows.
+    const std::vector<CString> sorted = {L"", L"D:\\Music\\b.mp3", L"D:\\music\\a.mp3"};
+    const std::vector<CString> reversed(sorted.rbegin(), sorted.rend());
+    const struct { int line; const CString& prefix; const std::vector<CString>* order; } cases[] = {
+        {1, g_Messages[25], &sorted}, {2, g_Messages[26], &reversed}, {3, g_Messages[27], nullptr}};
+    for (const auto& c : cases) {
+        const CString name = c.prefix + stamp + L".m3u";
+        EXPECT_EQ(Run(c.line, links), std::vector<CString>{Report(links, name, 3)}) << c.line;
+        const std::string bytes = TempFolder::ReadBytes(links + name);
+        if (c.order) EXPECT_EQ(bytes, Bytes(Joined(*c.order))) << c.line;
+        else EXPECT_EQ(SortedLines(bytes), SortedLines(Bytes(Joined(sorted))));
+    }
+}
+
+TEST_F(PlaylistsFromSources, AFolderWithoutShortcutsGivesNoPlaylist)
+{
+    folder.Write(L"Songs\\song.mp3");
+    folder.Write(L"Songs\\upper.LNK");
+    for (const CString& source : {folder.Path() + L"Songs\\", folder.Path() + L"Empty\\"}) {
+        CreateDirectoryW(source.c_str(), nullptr);
+        for (int line : {1, 2, 3}) EXPECT_EQ(Run(line, source), std::vector<CString>{g_Messages[24]}) << line;
+    }
+    EXPECT_EQ(folder.List(), (std::set<CString>{L"Empty", L"Songs"}));
+}
+
+TEST_F(PlaylistsFromSources, APlaylistIsCopiedAsReadInTheCommandsOrderBesideItself)
+{
+    const CString source = folder.Write(L"Lists\\Rock.m3u", "D:\\music\\a.mp3\r\n  \r\n#EXTM3U\r\n\r\nD:\\Music\\b.mp3\r\n"
+                                                            " D:\\music\\a.mp3 \r\n#EXTINF:12,Artist - Title\r\n");
+    const CString lists = folder.Path() + L"Lists\\";
+    // "#" (0x23) sorts before every letter; the duplicate stays.
+    const std::vector<CString> sorted = {L"#EXTINF:12,Artist - Title", L"#EXTM3U", L"D:\\Music\\b.mp3",
+                                         L"D:\\music\\a.mp3", L"D:\\music\\a.mp3"};
+    const std::vector<CString> reversed(sorted.rbegin(), sorted.rend());
+    const struct { int line; const CString& prefix; const std::vector<CString>& order; } cases[] = {
+        {4, g_Messages[25], sorted}, {5, g_Messages[26], reversed}};
+    for (const auto& c : cases) {
+        const CString name = c.prefix + stamp + L".m3u";
+        EXPECT_EQ(Run(c.line, source), std::vector<CString>{Report(lists, name, 5)}) << c.line;
+        EXPECT_EQ(TempFolder::ReadBytes(lists + name), Bytes(Joined(c.order))) << c.line;
+    }
+}
+
+TEST_F(PlaylistsFromSources, AShuffleIsARandomPermutationOfTheEntries)
+{
+    std::vector<CString> entries;
+    for (wchar_t c = L'a'; c < L'i'; ++c) entries.push_back(CString(L"C:\\Songs\\") + c + L".mp3");
+    const CString source = folder.Write(L"Eight.m3u", Bytes(Joined(entries)));
+    const CString name = g_Messages[27] + stamp + L".m3u";
+    std::set<std::string> orders;
+    for (int run = 0; run < 6; ++run) {
+        EXPECT_EQ(Run(6, source), std::vector<CString>{Report(folder.Path(), name, 8)});
+        const std::string bytes = TempFolder::ReadBytes(folder.Path() + name);
+        EXPECT_EQ(SortedLines(bytes), SortedLines(Bytes(Joined(entries))));
+        orders.insert(bytes);
+    }
+    // Six equal orders out of 8! happen about once in 10^23 runs.
+    EXPECT_GE(orders.size(), 2u);
+}
+
+TEST_F(PlaylistsFromSources, ABlankOrUnreadablePlaylistGivesNoPlaylist)
+{
+    const CString blank = folder.Write(L"Blank.m3u", "  \r\n\t\r\n\r\n");
+    const CString locked = folder.Write(L"Locked.m3u", "D:\\a.mp3\r\n");
+    EXPECT_EQ(Run(4, blank), std::vector<CString>{g_Messages[38]});
+    const unique_handle hold = OwnHandle(CreateFileW(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(hold);
+    for (int line : {4, 5, 6}) EXPECT_EQ(Run(line, locked), std::vector<CString>{g_Messages[93] + L"32"}) << line;
+    EXPECT_EQ(folder.List(), (std::set<CString>{L"Blank.m3u", L"Locked.m3u"}));
+}
+
+TEST_F(PlaylistsFromSources, AFailedWriteIsReportedInsteadOfThePlaylist)
+{
+    const CString source = folder.Write(L"Rock.m3u", "D:\\a.mp3\r\n");
+    const CString taken = folder.Path() + g_Messages[25] + stamp + L".m3u";
+    ASSERT_TRUE(CreateDirectoryW(taken.c_str(), nullptr));
+    EXPECT_EQ(Run(4, source), std::vector<CString>{g_Messages[93] + L"13 (" + taken + L")"});
+}
+
+TEST_F(PlaylistsFromSources, GermanTablesNameAndReportInGerman)
+{
+    CopyLanguageTables(L"German");
+    const CString source = folder.Write(L"Rock.m3u", "D:\\b.mp3\r\nD:\\a.mp3\r\n");
+    const struct { int line; const wchar_t* prefix; } cases[] = {
+        {4, L"_Playliste Alphabetisch (A-Z) "}, {5, L"_Playliste Absteigend (Z-A) "}, {6, L"_Playliste Gemischt "}};
+    for (const auto& [line, prefix] : cases) {
+        const CString name = prefix + stamp + L".m3u";
+        EXPECT_EQ(Run(line, source), std::vector<CString>{L"Eine M3U Playliste wurde erstellt in " + folder.Path() +
+                                                          L". Name: " + name + L". Anzahl gefundener Lieder: 2."});
+        EXPECT_TRUE(TempFolder::Exists(folder.Path() + name)) << line;
+    }
+    EXPECT_EQ(TempFolder::ReadBytes(folder.Path() + L"_Playliste Alphabetisch (A-Z) " + stamp + L".m3u"),
+              "D:\\a.mp3\r\nD:\\b.mp3\r\n");
+}
+
+}  // namespace
