@@ -3,6 +3,7 @@
 #include <lmcons.h>
 
 #include "state/globals.h"
+#include "dialog/colour_buttons.h"
 #include "dialog/worker_thread.h"
 #include "framework/main_window.h"
 #include "framework/thread.h"
@@ -122,6 +123,7 @@ void CTallowmereDlg::OnPaint()
 void CTallowmereDlg::FirstPaint()
 {
     g_MainWindow = Handle();
+    g_TrackMouseEvent.hwndTrack = g_MainWindow;
     RECT window;
     GetWindowRect(g_MainWindow, &window);
     const int width = window.right - window.left, height = window.bottom - window.top;
@@ -152,6 +154,7 @@ void CTallowmereDlg::OnClose()
 void CTallowmereDlg::OnMove()
 {
     if (g_MainWindow) GetWindowRect(g_MainWindow, &g_MainWindowRect);
+    if (g_FirstPaintDone) UpdateButtonRects();
 }
 
 void CTallowmereDlg::AddInfoLine(const CString& text)

@@ -6,6 +6,7 @@
 #include "commands/command_host.h"
 #include "commands/input_validation.h"
 #include "commands/search_config.h"
+#include "framework/colour_button.h"
 #include "framework/controls.h"
 #include "framework/dialog.h"
 #include "framework/shell_browser.h"
@@ -92,19 +93,19 @@ private:
     Edit m_TargetEdit;
     Edit m_ReplaceEdit;
     Static m_Statics[9];
-    Button m_SelectSourceButton;
-    Button m_UpButton;
-    Button m_RefreshButton;
-    Button m_InsertSourcePathButton;
-    Button m_ExecuteButton;
-    Button m_HelpButton;
-    Button m_LanguageButton;
-    Button m_TestButton;
-    Button m_InfoButton;
-    Button m_ClearSourcePathButton;
-    Button m_ClearTargetPathButton;
-    Button m_InsertTargetPathButton;
-    Button m_SelectTargetButton;
+    ColourButton m_SelectSourceButton;
+    ColourButton m_UpButton;
+    ColourButton m_RefreshButton;
+    ColourButton m_InsertSourcePathButton;
+    ColourButton m_ExecuteButton;
+    ColourButton m_HelpButton;
+    ColourButton m_LanguageButton;
+    ColourButton m_TestButton;
+    ColourButton m_InfoButton;
+    ColourButton m_ClearSourcePathButton;
+    ColourButton m_ClearTargetPathButton;
+    ColourButton m_InsertTargetPathButton;
+    ColourButton m_SelectTargetButton;
     CheckBox m_StopEntriesCheck;
     CheckBox m_OpenExportCheck;
     CheckBox m_ClearInfoCheck;

@@ -33,3 +33,5 @@ HWND g_ToolTipWindows[18] = {};
 UINT_PTR g_TimerId = 1;
 int32_t g_TimerTicks = 0;
 int32_t g_ClearInfoReleaseTick = 0;
+int32_t g_HoverIndex = 0;
+TRACKMOUSEEVENT g_TrackMouseEvent = {sizeof(TRACKMOUSEEVENT), TME_LEAVE, nullptr, 0};

@@ -39,3 +39,5 @@ extern HWND g_ToolTipWindows[18];
 extern UINT_PTR g_TimerId;
 extern int32_t g_TimerTicks;            // ticks of timer 1 since start
 extern int32_t g_ClearInfoReleaseTick;  // tick at which the Clear Info box is unchecked
+extern int32_t g_HoverIndex;                // hover key of the highlighted colour button, 0 = none
+extern TRACKMOUSEEVENT g_TrackMouseEvent;   // its tracking window is set at the first paint
