@@ -206,7 +206,13 @@ bool CTallowmereDlg::OnCommand(int id, int notifyCode)
             return true;
         }
     }
-    return id == IDOK;
+    if (id != IDOK) return false;
+    // Enter presses the focused push button (ours are drawn by us, so the dialog manager does not
+    // know them as push buttons); anywhere else it does nothing.
+    const HWND focus = GetFocus();
+    for (int buttonId : kColourButtonIds)
+        if (focus && GetDlgItem(Handle(), buttonId) == focus) SendMessageW(focus, BM_CLICK, 0, 0);
+    return true;
 }
 
 bool CTallowmereDlg::OnNotify(int id, NMHDR* header, LRESULT* result)

@@ -67,7 +67,7 @@ TEST(ButtonHandlers, SelectingLinesSetsCaptionsCheckBoxesAndRememberedPaths)
     }
 }
 
-TEST(ButtonHandlers, TestGivesTheVerdictWithoutRunningTheCommand)
+TEST(ButtonHandlers, TestGivesTheVerdictExecuteRunsTheCommand)
 {
     DialogRunner window;
     BoxRecorder boxes;
@@ -89,7 +89,9 @@ TEST(ButtonHandlers, TestGivesTheVerdictWithoutRunningTheCommand)
     window.SetText(IDC_SOURCE_EDIT, window.WorkFolder());
     window.Click(IDC_EXECUTE);
     EXPECT_EQ(window.Text(IDC_SOURCE_EDIT), window.WorkFolder() + L"\\");
-    EXPECT_EQ(window.InfoLine(window.InfoLineCount() - 1), L"The Execute button was pressed.");
+    // The folder holds no shortcuts: command 1 ran and made no playlist.
+    EXPECT_EQ(window.InfoLine(window.InfoLineCount() - 2), L"The Execute button was pressed.");
+    EXPECT_EQ(window.InfoLine(window.InfoLineCount() - 1), g_MessagesEnglish[24]);
 }
 
 TEST(ButtonHandlers, PathButtonsMoveTheCurrentFolderAndTheClipboardIntoTheEdits)

@@ -130,3 +130,16 @@ TEST(MainWindow, CloseBoxAndEscCloseTheWindowEnterDoesNot)
         EXPECT_EQ(window.WaitClosed(2000), c.closes) << c.msg;
     }
 }
+
+TEST(MainWindow, EnterPressesTheFocusedPushButtonOnly)
+{
+    DialogRunner window;
+    window.Click(IDC_CLEAR_INFO);
+    SendMessageW(window.Window(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(window.Control(IDC_UP)), TRUE);
+    SendMessageW(window.Window(), WM_COMMAND, IDOK, 0);
+    SendMessageW(window.Window(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(window.Control(IDC_SOURCE_EDIT)), TRUE);
+    SendMessageW(window.Window(), WM_COMMAND, IDOK, 0);
+    ASSERT_EQ(window.InfoLineCount(), 2);
+    EXPECT_EQ(window.InfoLine(1), L"The 'Up' button was pressed.");
+    EXPECT_TRUE(IsWindow(window.Window()));
+}
