@@ -90,6 +90,11 @@ TEST(MainWindow, ShellBrowserClickSetsTheCurrentFolderOrWritesTheAttentionLine)
     const CString name = L"tallowmere-click-" + std::to_wstring(GetCurrentProcessId());
     const CString folder = CString(desktop) + L"\\" + name;
     ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
+    // Removed however the test ends: the desktop is the user's own folder.
+    struct RemoveAtEnd {
+        const CString& path;
+        ~RemoveAtEnd() { RemoveDirectoryW(path.c_str()); }
+    } removeAtEnd{folder};
     {
         DialogRunner window;
         const HWND list = window.Control(IDC_SHELL_LIST);
@@ -114,7 +119,6 @@ TEST(MainWindow, ShellBrowserClickSetsTheCurrentFolderOrWritesTheAttentionLine)
         ASSERT_EQ(window.InfoLineCount(), linesBefore + 1);
         EXPECT_EQ(window.InfoLine(linesBefore), g_ScanMessagesEnglish[28]);
     }
-    RemoveDirectoryW(folder.c_str());
 }
 
 TEST(MainWindow, CloseBoxAndEscCloseTheWindowEnterDoesNot)
