@@ -218,8 +218,7 @@ TEST_F(ColourButtons, HighlightFollowsTheCursorAtTheNextTickOfTheWindowsOwnTimer
 TEST_F(ColourButtons, ClearInfoIsUncheckedOnTheThirdTickAfterItsRelease)
 {
     WaitForTick();
-    g_ClearInfoReleaseTick = g_TimerTicks + 3;
-    SendMessageW(window_.Control(IDC_CLEAR_INFO), BM_SETCHECK, BST_CHECKED, 0);
+    window_.Click(IDC_CLEAR_INFO);  // checks the box and sets its release three ticks ahead
     for (int tick = 1; tick <= 3; ++tick) {
         EXPECT_TRUE(window_.IsChecked(IDC_CLEAR_INFO)) << tick;
         Send(WM_TIMER, 1);
