@@ -1,0 +1,190 @@
+// Times the playlist commands on a generated collection, each beside the bare file work it cannot
+// avoid. Usage: tallowmere_bench [--songs N] [--shortcuts N] [--small N] [--large N]
+//                                [--skip-shortcuts] [--keep] [--verbose]
+#include <windows.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <functional>
+#include <vector>
+
+#include "collection.h"
+#include "commands/executor.h"
+#include "console_host.h"
+#include "console_output.h"
+#include "floors.h"
+#include "framework/com.h"
+#include "framework/message_boxes.h"
+#include "helpers/strings.h"
+#include "helpers/text_files.h"
+#include "state/globals.h"
+#include "texts/text_tables.h"
+#include "timing.h"
+
+namespace {
+
+constexpr int kRuns = 3;
+
+struct BenchOptions {
+    CollectionSizes sizes;
+    bool skipShortcuts = false;
+    bool keep = false;
+    bool verbose = false;
+};
+
+// A whole positive number, nothing else.
+bool ReadCount(const wchar_t* text, int32_t& count)
+{
+    wchar_t* end = nullptr;
+    const long value = std::wcstol(text, &end, 10);
+    if (end == text || *end != L'\0' || value < 1 || value > 10000000) return false;
+    count = static_cast<int32_t>(value);
+    return true;
+}
+
+bool ParseArguments(int argc, wchar_t** argv, BenchOptions& options)
+{
+    const struct {
+        const wchar_t* name;
+        int32_t* count;
+    } counts[] = {
+        {L"--songs", &options.sizes.songs},
+        {L"--shortcuts", &options.sizes.shortcuts},
+        {L"--small", &options.sizes.smallEntries},
+        {L"--large", &options.sizes.largeEntries},
+    };
+    const struct {
+        const wchar_t* name;
+        bool* flag;
+    } flags[] = {
+        {L"--skip-shortcuts", &options.skipShortcuts},
+        {L"--keep", &options.keep},
+        {L"--verbose", &options.verbose},
+    };
+    for (int i = 1; i < argc; ++i) {
+        const CString argument = argv[i];
+        bool known = false;
+        for (const auto& row : counts) {
+            if (argument != row.name) continue;
+            if (++i >= argc || !ReadCount(argv[i], *row.count)) return false;
+            known = true;
+        }
+        for (const auto& row : flags) {
+            if (argument != row.name) continue;
+            *row.flag = true;
+            known = true;
+        }
+        if (!known) return false;
+    }
+    if (options.skipShortcuts) options.sizes.shortcuts = 0;
+    return true;
+}
+
+struct BenchCase {
+    int line;  // the command's line in the command list
+    CString source;
+    int32_t entries;
+    int32_t files;
+    std::function<void()> floor;
+};
+
+// The playlist as it is read, joined again: the floors write a text of this size.
+CString PlaylistText(const CString& playlist)
+{
+    std::vector<CString> entries;
+    ReadNonEmptyLines(entries, playlist);
+    CString text;
+    for (const CString& entry : entries) text += entry + L"\n";
+    return text;
+}
+
+void PrintRow(const BenchCase& bench, const Timing& timing)
+{
+    wchar_t row[200];
+    std::swprintf(row, std::size(row), L"cmd %d  entries %d files %d  time %.0f ms  floor %.0f ms  ratio %.2f",
+                  bench.line, bench.entries, bench.files, timing.commandMs, timing.floorMs,
+                  timing.commandMs / timing.floorMs);
+    PrintLine(stdout, row);
+}
+
+void RunCase(ConsoleHost& host, const BenchCase& bench, bool verbose)
+{
+    const Timing timing = TimeInTurns(
+        kRuns,
+        [&] {
+            host.Prepare(bench.line, bench.source);
+            ExecuteCommand(host, false);
+        },
+        bench.floor);
+    PrintRow(bench, timing);
+    if (!verbose) return;
+    for (const CString& line : host.Lines()) PrintLine(stdout, L"    " + line);
+}
+
+void RunBenchmarks(const Collection& collection, const BenchOptions& options)
+{
+    const CString output = collection.scratchFolder + L"floor.m3u";
+    const CString smallText = PlaylistText(collection.smallPlaylist);
+    const CString largeText = PlaylistText(collection.largePlaylist);
+    const CollectionSizes& sizes = options.sizes;
+    const auto correctionFloor = [&](const CString& playlist, const CString& text) {
+        return [&collection, &output, playlist, &text] {
+            CorrectionFloor(playlist, collection.songFolder, output, text);
+        };
+    };
+
+    std::vector<BenchCase> cases;
+    if (!options.skipShortcuts)
+        cases.push_back({1, collection.shortcutFolder, collection.shortcutFiles, collection.shortcutFiles,
+                         [&] { ShortcutFloor(collection.shortcutFolder); }});
+    cases.push_back({4, collection.largePlaylist, sizes.largeEntries, 0,
+                     [&] { PlaylistCopyFloor(collection.largePlaylist, output, largeText); }});
+    cases.push_back({7, collection.smallPlaylist, sizes.smallEntries, collection.songFiles,
+                     correctionFloor(collection.smallPlaylist, smallText)});
+    cases.push_back({7, collection.largePlaylist, sizes.largeEntries, collection.songFiles,
+                     correctionFloor(collection.largePlaylist, largeText)});
+    cases.push_back({8, collection.largePlaylist, sizes.largeEntries, collection.songFiles,
+                     correctionFloor(collection.largePlaylist, largeText)});
+    cases.push_back({9, collection.verifyPlaylist, sizes.largeEntries, collection.songFiles + collection.moreSongFiles,
+                     [&] { VerifyFloor(collection.verifyPlaylist, {collection.songFolder, collection.moreSongFolder}); }});
+
+    PrintLine(stdout, L"songs " + Int64ToString(collection.songFiles) + L" + " +
+                          Int64ToString(collection.moreSongFiles) + L" in a second folder, shortcuts " +
+                          Int64ToString(collection.shortcutFiles) + L", best of " + Int64ToString(kRuns));
+    ConsoleHost host;
+    for (const BenchCase& bench : cases) RunCase(host, bench, options.verbose);
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv)
+{
+    BenchOptions options;
+    if (!ParseArguments(argc, argv, options)) {
+        PrintLine(stderr, L"usage: tallowmere_bench [--songs N] [--shortcuts N] [--small N] [--large N] "
+                          L"[--skip-shortcuts] [--keep] [--verbose]");
+        return 2;
+    }
+    CopyLanguageTables(L"English");
+    const ComApartment com;
+    if (FAILED(com.Result())) {
+        PrintLine(stderr, L"COM cannot be initialised");
+        return 1;
+    }
+    // A box would stop the run: its text goes to stderr and the question is answered Yes.
+    SetMessageBoxAnswerer([](const CString& text, const CString&, UINT type) {
+        PrintLine(stderr, L"box: " + text);
+        return (type & MB_TYPEMASK) == MB_YESNO ? IDYES : IDOK;
+    });
+    g_OpenExport = 0;
+
+    Collection collection;
+    const bool created = CreateCollection(options.sizes, collection);
+    if (created) {
+        g_ExportsDir = collection.exportFolder;
+        RunBenchmarks(collection, options);
+    }
+    if (options.keep) PrintLine(stderr, L"kept " + collection.root);
+    else if (!collection.root.empty()) RemoveCollection(collection);
+    return created ? 0 : 1;
+}

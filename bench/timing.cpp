@@ -1,0 +1,30 @@
+#include "timing.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+double Milliseconds(const std::function<void()>& work)
+{
+    LARGE_INTEGER frequency, start, end;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    work();
+    QueryPerformanceCounter(&end);
+    return static_cast<double>(end.QuadPart - start.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+}  // namespace
+
+Timing TimeInTurns(int runs, const std::function<void()>& command, const std::function<void()>& floor)
+{
+    Timing best{std::numeric_limits<double>::max(), std::numeric_limits<double>::max()};
+    for (int run = 0; run < runs; ++run) {
+        best.floorMs = std::min(best.floorMs, Milliseconds(floor));
+        best.commandMs = std::min(best.commandMs, Milliseconds(command));
+    }
+    return best;
+}
