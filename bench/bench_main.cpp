@@ -146,7 +146,9 @@ void RunBenchmarks(const Collection& collection, const BenchOptions& options)
     cases.push_back({8, collection.largePlaylist, sizes.largeEntries, collection.songFiles,
                      correctionFloor(collection.largePlaylist, largeText)});
     cases.push_back({9, collection.verifyPlaylist, sizes.largeEntries, collection.songFiles + collection.moreSongFiles,
-                     [&] { VerifyFloor(collection.verifyPlaylist, {collection.songFolder, collection.moreSongFolder}); }});
+                     [&] {
+                         VerifyFloor(collection.verifyPlaylist, {collection.songFolder, collection.moreSongFolder});
+                     }});
 
     PrintLine(stdout, L"songs " + Int64ToString(collection.songFiles) + L" + " +
                           Int64ToString(collection.moreSongFiles) + L" in a second folder, shortcuts " +

@@ -149,10 +149,11 @@ CString CorrectionEntry(const SongNaming& naming, const Collection& collection, 
 CString VerifyEntry(const SongNaming& naming, const Collection& collection, uint64_t random, int32_t j, bool more)
 {
     const uint64_t kind = (random >> 32) % 100;
+    const auto pick = [random](int32_t count) { return static_cast<int64_t>(random % static_cast<uint64_t>(count)); };
     CString path;
     if (kind >= 98) path = collection.songFolder + naming.MissingFile(j);
-    else if (more) path = collection.moreSongFolder + naming.MoreSongFile(static_cast<int64_t>(random % collection.moreSongFiles));
-    else path = collection.songFolder + naming.SongFile(static_cast<int64_t>(random % collection.songFiles));
+    else if (more) path = collection.moreSongFolder + naming.MoreSongFile(pick(collection.moreSongFiles));
+    else path = collection.songFolder + naming.SongFile(pick(collection.songFiles));
     return kind < 70 || kind >= 98 ? path : WithWrongCase(path, random);
 }
 
