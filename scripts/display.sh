@@ -10,7 +10,8 @@ start_display() {
     break
   done
   # A warm server makes every Wine start cheap; -p keeps it until stop_display.
-  wineserver -p
+  # A server already running for this prefix (a program started by hand) serves as well.
+  wineserver -p || true
   # The first start launches Wine's own background processes; started here with no pipes of ours,
   # they cannot keep a test's output open after the test has ended.
   wine cmd /c exit >/dev/null 2>&1 </dev/null
