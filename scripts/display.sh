@@ -10,8 +10,10 @@ start_display() {
     break
   done
   # A warm server makes every Wine start cheap; -p keeps it until stop_display.
-  # A server already running for this prefix (a program started by hand) serves as well.
-  wineserver -p || true
+  # A server left running for this prefix (a program started by hand) knows no display: end it first.
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
+  wineserver -p
   # The first start launches Wine's own background processes; started here with no pipes of ours,
   # they cannot keep a test's output open after the test has ended.
   wine cmd /c exit >/dev/null 2>&1 </dev/null
