@@ -9,6 +9,18 @@ CString Control::Text() const
     return text;
 }
 
+// LB_ERR and CB_ERR are both -1.
+CString Control::ReadItemText(UINT lengthMsg, UINT textMsg, int index) const
+{
+    const LRESULT length = Send(lengthMsg, static_cast<WPARAM>(index));
+    if (length < 0) return {};
+    // Room for the terminator that the text message writes.
+    CString text(static_cast<size_t>(length) + 1, L'\0');
+    const LRESULT copied = Send(textMsg, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(copied < 0 ? 0 : static_cast<size_t>(copied));
+    return text;
+}
+
 int ListBox::AddString(const CString& text) const
 {
     return static_cast<int>(Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
@@ -16,13 +28,7 @@ int ListBox::AddString(const CString& text) const
 
 CString ListBox::ItemText(int index) const
 {
-    const LRESULT length = Send(LB_GETTEXTLEN, static_cast<WPARAM>(index));
-    if (length == LB_ERR) return {};
-    // Room for the terminator that LB_GETTEXT writes.
-    CString text(static_cast<size_t>(length) + 1, L'\0');
-    const LRESULT copied = Send(LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(copied == LB_ERR ? 0 : static_cast<size_t>(copied));
-    return text;
+    return ReadItemText(LB_GETTEXTLEN, LB_GETTEXT, index);
 }
 
 int ComboBox::AddString(const CString& text) const
@@ -32,11 +38,5 @@ int ComboBox::AddString(const CString& text) const
 
 CString ComboBox::ItemText(int index) const
 {
-    const LRESULT length = Send(CB_GETLBTEXTLEN, static_cast<WPARAM>(index));
-    if (length == CB_ERR) return {};
-    // Room for the terminator that CB_GETLBTEXT writes.
-    CString text(static_cast<size_t>(length) + 1, L'\0');
-    const LRESULT copied = Send(CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(copied == CB_ERR ? 0 : static_cast<size_t>(copied));
-    return text;
+    return ReadItemText(CB_GETLBTEXTLEN, CB_GETLBTEXT, index);
 }

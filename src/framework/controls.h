@@ -15,6 +15,8 @@ public:
 
 protected:
     LRESULT Send(UINT msg, WPARAM w = 0, LPARAM l = 0) const { return SendMessageW(hwnd_, msg, w, l); }
+    // The text of a list line, by the control's pair of length and text messages.
+    CString ReadItemText(UINT lengthMsg, UINT textMsg, int index) const;
     HWND hwnd_ = nullptr;
 };
 
