@@ -18,6 +18,7 @@
 #include "helpers/strings.h"
 #include "helpers/text_files.h"
 #include "state/globals.h"
+#include "texts/command_lines.h"
 #include "texts/text_tables.h"
 #include "timing.h"
 
@@ -81,7 +82,7 @@ bool ParseArguments(int argc, wchar_t** argv, BenchOptions& options)
 }
 
 struct BenchCase {
-    int line;  // the command's line in the command list
+    int command;  // its number
     CString source;
     int32_t entries;
     int32_t files;
@@ -91,10 +92,13 @@ struct BenchCase {
 // The playlist as it is read, joined again: the floors write a text of this size.
 CString PlaylistText(const CString& playlist)
 {
-    std::vector<CString> entries;
+    TextLines entries;
     ReadNonEmptyLines(entries, playlist);
     CString text;
-    for (const CString& entry : entries) text += entry + L"\n";
+    for (const std::wstring_view entry : entries) {
+        text += entry;
+        text += L'\n';
+    }
     return text;
 }
 
@@ -102,7 +106,7 @@ void PrintRow(const BenchCase& bench, const Timing& timing)
 {
     wchar_t row[200];
     std::swprintf(row, std::size(row), L"cmd %d  entries %d files %d  time %.0f ms  floor %.0f ms  ratio %.2f",
-                  bench.line, bench.entries, bench.files, timing.commandMs, timing.floorMs,
+                  bench.command, bench.entries, bench.files, timing.commandMs, timing.floorMs,
                   timing.commandMs / timing.floorMs);
     PrintLine(stdout, row);
 }
@@ -112,7 +116,7 @@ void RunCase(ConsoleHost& host, const BenchCase& bench, bool verbose)
     const Timing timing = TimeInTurns(
         kRuns,
         [&] {
-            host.Prepare(bench.line, bench.source);
+            host.Prepare(CommandLine(bench.command), bench.source);
             ExecuteCommand(host, false);
         },
         bench.floor);

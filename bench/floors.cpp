@@ -14,7 +14,7 @@ void Scan(const CString& folder, FolderRecord& record)
 
 void Read(const CString& playlist)
 {
-    std::vector<CString> entries;
+    TextLines entries;
     ReadNonEmptyLines(entries, playlist);
 }
 

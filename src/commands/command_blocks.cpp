@@ -5,31 +5,38 @@
 
 #include "commands/playlist_corrections.h"
 #include "commands/playlists_from_sources.h"
-#include "texts/text_tables.h"
+#include "texts/command_lines.h"
 
 namespace {
 
+using Host = CommandHost;
+using Inputs = CommandInputs;
+
 struct BlockRow {
-    int line;
+    int command;
     CommandBlock block;
 };
 
-constexpr std::array<CommandBlock, kCommandListRows> MakeBlockTable(std::initializer_list<BlockRow> rows)
+// Built while compiling: a number outside 1 to 42 or a command registered twice stops the build.
+consteval std::array<CommandBlock, kCommandCount + 1> MakeBlockTable(std::initializer_list<BlockRow> rows)
 {
-    std::array<CommandBlock, kCommandListRows> table{};
-    for (const BlockRow& row : rows) table[row.line] = row.block;
+    std::array<CommandBlock, kCommandCount + 1> table{};
+    for (const BlockRow& row : rows) {
+        if (row.command < 1 || row.command > kCommandCount) throw "no command has this number";
+        if (table[static_cast<size_t>(row.command)]) throw "the command is registered twice";
+        table[static_cast<size_t>(row.command)] = row.block;
+    }
     return table;
 }
 
-// One row per command line whose block is built, as {line, block}. Headings and separator lines
-// never get one; the validation does not let them run.
+// One row per command, as {number, block}; a row may be a lambda without captures.
 constexpr auto kBlocks = MakeBlockTable({
-    {1, &CreatePlaylistFromShortcutsAscending},
-    {2, &CreatePlaylistFromShortcutsDescending},
-    {3, &CreatePlaylistFromShortcutsShuffled},
-    {4, &CreatePlaylistFromPlaylistAscending},
-    {5, &CreatePlaylistFromPlaylistDescending},
-    {6, &CreatePlaylistFromPlaylistShuffled},
+    {1, [](Host& host, const Inputs& inputs) { CreatePlaylistFromShortcuts(host, inputs, PlaylistOrder::Ascending); }},
+    {2, [](Host& host, const Inputs& inputs) { CreatePlaylistFromShortcuts(host, inputs, PlaylistOrder::Descending); }},
+    {3, [](Host& host, const Inputs& inputs) { CreatePlaylistFromShortcuts(host, inputs, PlaylistOrder::Shuffled); }},
+    {4, [](Host& host, const Inputs& inputs) { CreatePlaylistFromPlaylist(host, inputs, PlaylistOrder::Ascending); }},
+    {5, [](Host& host, const Inputs& inputs) { CreatePlaylistFromPlaylist(host, inputs, PlaylistOrder::Descending); }},
+    {6, [](Host& host, const Inputs& inputs) { CreatePlaylistFromPlaylist(host, inputs, PlaylistOrder::Shuffled); }},
     {7, &CorrectPlaylistBlanks},
     {8, &CorrectPlaylistDuplicates},
     {9, &VerifyPlaylist},
@@ -37,7 +44,7 @@ constexpr auto kBlocks = MakeBlockTable({
 
 }  // namespace
 
-CommandBlock FindCommandBlock(int index)
+CommandBlock FindCommandBlock(int command)
 {
-    return index >= 0 && index < kCommandListRows ? kBlocks[index] : nullptr;
+    return command >= 1 && command <= kCommandCount ? kBlocks[static_cast<size_t>(command)] : nullptr;
 }

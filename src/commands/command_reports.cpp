@@ -14,6 +14,18 @@ bool AskToProceed(const CString& question)
     return ShowMessageBox(question, g_MessageBoxCaption, MB_YESNO | MB_ICONWARNING) != IDNO;
 }
 
+CString FailureText(int64_t code, const CString& path)
+{
+    CString text = g_Messages[93] + Int64ToString(code);
+    if (!path.empty()) text += L" (" + path + L")";
+    return text;
+}
+
+void ReportFailure(CommandHost& host, int64_t code, const CString& path)
+{
+    host.AddInfoLine(FailureText(code, path));
+}
+
 void ReportStoppingFault(CommandHost& host, const CString& text)
 {
     host.AddInfoLine(text);

@@ -8,6 +8,10 @@
 // A Yes/No question with the warning icon and no owner window; only the answer No stops.
 bool AskToProceed(const CString& question);
 
+// "The command was not successful..." with the error number, and " (" + path + ")" when a path is given.
+CString FailureText(int64_t code, const CString& path = CString());
+void ReportFailure(CommandHost& host, int64_t code, const CString& path = CString());
+
 // A fault that ends a command: in the information list, where it stays, and in the counted box.
 void ReportStoppingFault(CommandHost& host, const CString& text);
 

@@ -1,21 +1,53 @@
 #include "commands/executor.h"
 
+#include <windows.h>
+
+#include <new>
+#include <stdexcept>
+#include <system_error>
+
 #include "commands/command_blocks.h"
+#include "commands/command_reports.h"
 #include "commands/input_validation.h"
+#include "texts/command_lines.h"
 #include "texts/text_tables.h"
 
 namespace {
 
-bool g_CommandRunning = false;
+volatile LONG g_CommandRunning = 0;
+
+// A fault inside a system call made by a command (the shell reading a damaged file, say) may be
+// swallowed by the system, which then abandons the command's stack: the guard below would never be
+// released and every later Execute and Test would be ignored. This handler sees every such fault first
+// and releases the guard; it handles nothing itself.
+LONG CALLBACK ReleaseGuardOnFault(EXCEPTION_POINTERS* exception)
+{
+    switch (exception->ExceptionRecord->ExceptionCode) {
+    case EXCEPTION_ACCESS_VIOLATION:
+    case EXCEPTION_ARRAY_BOUNDS_EXCEEDED:
+    case EXCEPTION_DATATYPE_MISALIGNMENT:
+    case EXCEPTION_ILLEGAL_INSTRUCTION:
+    case EXCEPTION_IN_PAGE_ERROR:
+    case EXCEPTION_INT_DIVIDE_BY_ZERO:
+    case EXCEPTION_PRIV_INSTRUCTION:
+    case EXCEPTION_STACK_OVERFLOW: InterlockedExchange(&g_CommandRunning, 0); break;
+    default: break;
+    }
+    return EXCEPTION_CONTINUE_SEARCH;
+}
 
 // Questions have no owner window, so Execute and Test stay clickable behind them: a run started
 // while another one waits for an answer is ignored.
 class RunningCommand {
 public:
-    RunningCommand() : first_(!g_CommandRunning) { g_CommandRunning = true; }
+    RunningCommand() : first_(InterlockedExchange(&g_CommandRunning, 1) == 0)
+    {
+        static const PVOID handler = AddVectoredExceptionHandler(1, &ReleaseGuardOnFault);
+        (void)handler;
+    }
     ~RunningCommand()
     {
-        if (first_) g_CommandRunning = false;
+        if (first_) InterlockedExchange(&g_CommandRunning, 0);
     }
     RunningCommand(const RunningCommand&) = delete;
     RunningCommand& operator=(const RunningCommand&) = delete;
@@ -25,21 +57,38 @@ private:
     bool first_;
 };
 
+void ValidateAndRun(CommandHost& host, bool testOnly)
+{
+    // The Test button logs its own line before it gets here.
+    if (!testOnly) host.AddInfoLine(g_Messages[0]);
+    const int index = host.GetSelectedCommandIndex();
+    const CommandInputs inputs = ValidateCommandInputs(host, index, testOnly);
+    if (inputs.errorFlags != 0) return;
+    if (const CommandBlock block = FindCommandBlock(CommandAtLine(index))) block(host, inputs);
+}
+
 }  // namespace
 
 bool IsCommandRunning()
 {
-    return g_CommandRunning;
+    return g_CommandRunning != 0;
 }
 
 void ExecuteCommand(CommandHost& host, bool testOnly)
 {
     const RunningCommand run;
     if (!run.IsFirst()) return;
-    // The Test button logs its own line before it gets here.
-    if (!testOnly) host.AddInfoLine(g_Messages[0]);
-    const int index = host.GetSelectedCommandIndex();
-    const CommandInputs inputs = ValidateCommandInputs(host, index, testOnly);
-    if (inputs.errorFlags != 0) return;
-    if (const CommandBlock block = FindCommandBlock(index)) block(host, inputs);
+    // Nothing a command throws may unwind through the window: the user learns that the command
+    // failed, and the window goes on.
+    try {
+        ValidateAndRun(host, testOnly);
+    } catch (const std::bad_alloc&) {
+        ReportFailure(host, ERROR_NOT_ENOUGH_MEMORY);
+    } catch (const std::length_error&) {
+        ReportFailure(host, ERROR_NOT_ENOUGH_MEMORY);
+    } catch (const std::system_error& error) {
+        ReportFailure(host, error.code().value());
+    } catch (...) {
+        ReportFailure(host, ERROR_INTERNAL_ERROR);
+    }
 }

@@ -1,14 +1,15 @@
 #include "commands/input_validation.h"
 
 #include <windows.h>
-#include <shlwapi.h>
 
 #include "framework/message_boxes.h"
+#include "helpers/file_operations.h"
 #include "helpers/folder_scan.h"
 #include "helpers/paths.h"
 #include "helpers/strings.h"
 #include "state/globals.h"
 #include "texts/command_flags.h"
+#include "texts/command_lines.h"
 #include "texts/text_tables.h"
 
 namespace {
@@ -49,17 +50,10 @@ CString ReadFolderPath(CommandHost& host, InputEdit edit)
     return text;
 }
 
-bool PathExists(const CString& path)
-{
-    return PathFileExistsW(path.c_str()) != FALSE;
-}
-
 // The playlist commands read the source as a file: a folder named like a playlist is not one.
 bool IsM3uFile(const CString& path)
 {
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY) &&
-           ToLowerAscii(GetExtension(path)) == L".m3u";
+    return FileExists(path) && ToLowerAscii(GetExtension(path)) == L".m3u";
 }
 
 bool TargetHoldsFiles(const CString& targetPath)
@@ -131,20 +125,20 @@ void CheckLine(CommandHost& host, int index, CommandInputs& inputs, FaultReport&
     }
 }
 
-// Which edit's text each line remembers in which pool after a check without fault.
+// Which edit's text each command remembers in which pool after a check without fault.
 struct WriteBack {
-    int first;
-    int last;
+    int firstCommand;
+    int lastCommand;
     InputEdit edit;
     CString* pool;
 };
 
 const WriteBack kWriteBacks[] = {
-    {13, 22, InputEdit::Source, &g_Mp3Pool},       {27, 27, InputEdit::Source, &g_Mp3Pool},
-    {35, 38, InputEdit::Source, &g_Mp3Pool},       {34, 34, InputEdit::Target, &g_Mp3Pool},
-    {43, 44, InputEdit::Target, &g_Mp3Pool},       {35, 35, InputEdit::Target, &g_DuplicatePool},
-    {37, 37, InputEdit::Target, &g_DuplicatePool}, {36, 36, InputEdit::Target, &g_UnusedPool},
-    {38, 38, InputEdit::Target, &g_UnusedPool},
+    {10, 19, InputEdit::Source, &g_Mp3Pool},       {21, 21, InputEdit::Source, &g_Mp3Pool},
+    {26, 29, InputEdit::Source, &g_Mp3Pool},       {25, 25, InputEdit::Target, &g_Mp3Pool},
+    {31, 32, InputEdit::Target, &g_Mp3Pool},       {26, 26, InputEdit::Target, &g_DuplicatePool},
+    {28, 28, InputEdit::Target, &g_DuplicatePool}, {27, 27, InputEdit::Target, &g_UnusedPool},
+    {29, 29, InputEdit::Target, &g_UnusedPool},
 };
 
 }  // namespace
@@ -163,8 +157,9 @@ CommandInputs ValidateCommandInputs(CommandHost& host, int index, bool testOnly)
         ShowLimitedMessageBox(report.Text());
         return inputs;
     }
+    const int command = CommandAtLine(index);
     for (const WriteBack& row : kWriteBacks)
-        if (index >= row.first && index <= row.last) *row.pool = host.EditText(row.edit);
+        if (command >= row.firstCommand && command <= row.lastCommand) *row.pool = host.EditText(row.edit);
     if (testOnly) {
         inputs.errorFlags = kTestPassed;
         ShowLimitedMessageBox(g_Messages[28]);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cwctype>
+#include <deque>
 #include <unordered_map>
 #include <vector>
 
@@ -14,9 +15,17 @@
 #include "helpers/paths.h"
 #include "helpers/strings.h"
 #include "helpers/text_files.h"
+#include "helpers/text_lines.h"
 #include "texts/text_tables.h"
 
 namespace {
+
+// Up to and including the last "\\"; empty without one.
+std::wstring_view FolderOf(std::wstring_view path)
+{
+    const size_t slash = path.rfind(L'\\');
+    return slash == std::wstring_view::npos ? std::wstring_view() : path.substr(0, slash + 1);
+}
 
 // A corrected playlist keeps the kind of order its name announces in the current language.
 PlaylistOrder OrderFromPath(const CString& path)
@@ -27,11 +36,11 @@ PlaylistOrder OrderFromPath(const CString& path)
 }
 
 // False, with the fault reported, when the playlist cannot be read or holds no entry.
-bool ReadEntries(CommandHost& host, const CString& path, std::vector<CString>& entries)
+bool ReadEntries(CommandHost& host, const CString& path, TextLines& entries)
 {
     const int32_t count = ReadNonEmptyLines(entries, path);
     if (count < 0) {
-        ReportStoppingFault(host, g_Messages[93] + Int64ToString(-static_cast<int64_t>(count)));
+        ReportStoppingFault(host, FailureText(-static_cast<int64_t>(count)));
         return false;
     }
     if (count == 0) {
@@ -43,29 +52,29 @@ bool ReadEntries(CommandHost& host, const CString& path, std::vector<CString>& e
 
 // The corrections work on one song folder, the folder of entry 1; the first entry from another
 // folder stops them.
-bool AllInOneFolder(CommandHost& host, const std::vector<CString>& entries)
+bool AllInOneFolder(CommandHost& host, const TextLines& entries)
 {
-    const CString songFolder = GetFolderPart(entries.front());
-    const CString foldedSongFolder = ToLowerAscii(songFolder);
+    const std::wstring_view songFolder = FolderOf(entries[0]);
     for (size_t i = 0; i < entries.size(); ++i) {
-        const CString folder = GetFolderPart(entries[i]);
-        if (ToLowerAscii(folder) == foldedSongFolder) continue;
-        ReportStoppingFault(host, g_Messages[40] + L" 1. " + g_Messages[41] + songFolder + L" <=> " +
-                                      Int64ToString(static_cast<int64_t>(i) + 1) + L". " + g_Messages[41] + folder);
+        const std::wstring_view folder = FolderOf(entries[i]);
+        if (EqualsNoCase(folder, songFolder)) continue;
+        ReportStoppingFault(host, g_Messages[40] + L" 1. " + g_Messages[41] + CString(songFolder) + L" <=> " +
+                                      Int64ToString(static_cast<int64_t>(i) + 1) + L". " + g_Messages[41] +
+                                      CString(folder));
         return false;
     }
     return true;
 }
 
-void ExportMisses(CommandHost& host, const std::vector<CString>& misses, CreatedLine createdLine)
+void ExportMisses(CommandHost& host, const std::vector<std::wstring_view>& misses)
 {
     if (misses.empty()) return;
     CString text = g_Messages[43];
-    for (const CString& miss : misses) {
+    for (const std::wstring_view miss : misses) {
         text += miss;
         text += L'\n';
     }
-    WriteExport(host, g_Messages[44], text, createdLine);
+    WriteExport(host, g_Messages[44], text);
 }
 
 // The song a command 7 entry stands for: the file whose path equals the entry with ASCII letters
@@ -88,7 +97,7 @@ public:
         }
     }
 
-    const FileRecord* Find(const CString& entry) const
+    const FileRecord* Find(std::wstring_view entry) const
     {
         const CString folded = ToLowerAscii(entry);
         const auto group = groups_.find(WithoutWhiteSpace(folded));
@@ -127,17 +136,25 @@ private:
 
 void CorrectPlaylistBlanks(CommandHost& host, const CommandInputs& inputs)
 {
-    std::vector<CString> entries;
+    TextLines entries;
     if (!ReadEntries(host, inputs.sourcePath, entries) || !AllInOneFolder(host, entries)) return;
     FolderRecord scan;
-    scan.path = GetFolderPart(entries.front());
+    scan.path = GetFolderPart(entries[0]);
     ScanFolder(scan);
     const BlankFreeMatch songs(scan.files);
 
-    std::vector<CString> result, misses;
-    for (CString& entry : entries) {
-        if (const FileRecord* file = songs.Find(entry)) result.push_back(file->folder + file->name);
-        else misses.push_back(std::move(entry));
+    // The paths of the songs found, each once however many entries stand for it.
+    std::unordered_map<const FileRecord*, CString> paths;
+    std::vector<std::wstring_view> result, misses;
+    for (const std::wstring_view entry : entries) {
+        const FileRecord* file = songs.Find(entry);
+        if (!file) {
+            misses.push_back(entry);
+            continue;
+        }
+        const auto [path, added] = paths.try_emplace(file);
+        if (added) path->second = file->folder + file->name;
+        result.push_back(path->second);
     }
     if (result.empty()) {
         host.AddInfoLine(g_Messages[42]);
@@ -145,37 +162,48 @@ void CorrectPlaylistBlanks(CommandHost& host, const CommandInputs& inputs)
         const auto count = static_cast<int32_t>(result.size());
         WriteNewPlaylist(host, OrderFromPath(inputs.sourcePath), GetFolderPart(inputs.sourcePath), result, count);
     }
-    ExportMisses(host, misses, CreatedLine::AfterWriting);
+    ExportMisses(host, misses);
 }
 
 void CorrectPlaylistDuplicates(CommandHost& host, const CommandInputs& inputs)
 {
-    std::vector<CString> entries;
+    TextLines entries;
     if (!ReadEntries(host, inputs.sourcePath, entries) || !AllInOneFolder(host, entries)) return;
     ScannedSongs songs;
-    songs.AddFolder(GetFolderPart(entries.front()));
+    songs.AddFolder(GetFolderPart(entries[0]));
 
     // Entries without a file stay as they are; the name that was sought is what the user misses.
-    std::vector<CString> misses;
-    for (CString& entry : entries) {
-        const int32_t marker = IsNumberedName(entry);
-        const CString original = marker >= 1 ? CutNameKeepExtension({entry, marker}) : CString();
-        const CString& sought = marker >= 1 ? original : entry;
-        if (const FileRecord* file = songs.FindPath(sought)) entry = file->folder + file->name;
-        else misses.push_back(sought);
+    // The deques keep the texts in place while the views point at them.
+    std::deque<CString> originals;
+    std::unordered_map<const FileRecord*, CString> paths;
+    std::vector<std::wstring_view> result, misses;
+    for (const std::wstring_view entry : entries) {
+        std::wstring_view sought = entry;
+        const CString text(entry);
+        if (const int32_t marker = IsNumberedName(text); marker >= 1)
+            sought = originals.emplace_back(CutNameKeepExtension({text, marker}));
+        const FileRecord* file = songs.FindPath(sought);
+        if (!file) {
+            result.push_back(entry);
+            misses.push_back(sought);
+            continue;
+        }
+        const auto [path, added] = paths.try_emplace(file);
+        if (added) path->second = file->folder + file->name;
+        result.push_back(path->second);
     }
-    const auto count = static_cast<int32_t>(entries.size());
-    WriteNewPlaylist(host, OrderFromPath(inputs.sourcePath), GetFolderPart(inputs.sourcePath), entries, count);
-    ExportMisses(host, misses, CreatedLine::AfterWriting);
+    const auto count = static_cast<int32_t>(result.size());
+    WriteNewPlaylist(host, OrderFromPath(inputs.sourcePath), GetFolderPart(inputs.sourcePath), result, count);
+    ExportMisses(host, misses);
 }
 
 void VerifyPlaylist(CommandHost& host, const CommandInputs& inputs)
 {
-    std::vector<CString> entries;
+    TextLines entries;
     if (!ReadEntries(host, inputs.sourcePath, entries)) return;
     ScannedSongs songs;
-    std::vector<CString> misses;
-    for (const CString& entry : entries) {
+    std::vector<std::wstring_view> misses;
+    for (const std::wstring_view entry : entries) {
         songs.AddFolder(GetFolderPart(entry));
         if (!songs.FindPath(entry)) misses.push_back(entry);
     }
@@ -183,6 +211,6 @@ void VerifyPlaylist(CommandHost& host, const CommandInputs& inputs)
         host.AddInfoLine(g_Messages[45]);
         return;
     }
-    for (const CString& miss : misses) host.AddInfoLine(g_Messages[95] + miss);
-    ExportMisses(host, misses, CreatedLine::BeforeWriting);
+    for (const std::wstring_view miss : misses) host.AddInfoLine(g_Messages[95] + CString(miss));
+    ExportMisses(host, misses);
 }

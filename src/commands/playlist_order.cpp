@@ -8,8 +8,11 @@
 #include <functional>
 #include <utility>
 
+#include "commands/command_reports.h"
+#include "commands/new_files.h"
+#include "helpers/paths.h"
 #include "helpers/strings.h"
-#include "helpers/text_files.h"
+#include "helpers/text_encoding.h"
 #include "helpers/timestamps.h"
 #include "texts/text_tables.h"
 
@@ -53,7 +56,7 @@ private:
 };
 
 // Fisher-Yates: position i swaps with a position drawn uniformly from 0 to i.
-uint32_t Shuffle(std::vector<CString>& entries)
+uint32_t Shuffle(std::vector<std::wstring_view>& entries)
 {
     SystemRandom random;
     for (size_t i = 1; i < entries.size(); ++i) {
@@ -73,22 +76,9 @@ const CString& NamePrefix(PlaylistOrder order)
     }
 }
 
-CString JoinLines(const std::vector<CString>& entries)
-{
-    size_t length = 0;
-    for (const CString& entry : entries) length += entry.size() + 1;
-    CString text;
-    text.reserve(length);
-    for (const CString& entry : entries) {
-        text += entry;
-        text += L'\n';
-    }
-    return text;
-}
-
 }  // namespace
 
-uint32_t PutInOrder(std::vector<CString>& entries, PlaylistOrder order)
+uint32_t PutInOrder(std::vector<std::wstring_view>& entries, PlaylistOrder order)
 {
     // wchar_t is an unsigned 16-bit unit here, so the string comparison is by code unit.
     switch (order) {
@@ -99,19 +89,22 @@ uint32_t PutInOrder(std::vector<CString>& entries, PlaylistOrder order)
 }
 
 void WriteNewPlaylist(CommandHost& host, PlaylistOrder order, const CString& folder,
-                      std::vector<CString>& entries, int32_t songCount)
+                      std::vector<std::wstring_view>& entries, int32_t songCount)
 {
     if (const uint32_t status = PutInOrder(entries, order); status != 0) {
-        host.AddInfoLine(g_Messages[93] + Int64ToString(status));
+        ReportFailure(host, status);
         return;
     }
+    TextEncoder text;
+    for (const std::wstring_view entry : entries) text.AppendLine(entry);
     // The stamp is taken once the entries are in order.
-    const CString name = NamePrefix(order) + MakeTimestamp(L"datetime") + L".m3u";
-    const CString path = folder + name;
-    if (const int32_t error = WriteTextFile(path, JoinLines(entries)); error != 0) {
-        host.AddInfoLine(g_Messages[93] + Int64ToString(error) + L" (" + path + L")");
+    const NewFile file = WriteNewStampedFile(
+        [&](const CString& stamp) { return folder + NamePrefix(order) + stamp + L".m3u"; },
+        MakeTimestamp(L"datetime"), text.Finish());
+    if (file.error != 0) {
+        ReportFailure(host, file.error, file.path);
         return;
     }
-    host.AddInfoLine(g_Messages[22] + folder + L". Name: " + name + L". " + g_Messages[23] +
+    host.AddInfoLine(g_Messages[22] + folder + L". Name: " + GetFileNamePart(file.path) + L". " + g_Messages[23] +
                      Int64ToString(songCount) + L".");
 }

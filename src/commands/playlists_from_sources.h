@@ -1,12 +1,10 @@
 #pragma once
-// New playlists from a folder of shortcuts (commands 1 to 3) and from another playlist (4 to 6).
+// Commands 1-6: new playlists from a folder of shortcuts or from another playlist.
 #include "commands/command_host.h"
 #include "commands/input_validation.h"
+#include "commands/playlist_order.h"
 
-void CreatePlaylistFromShortcutsAscending(CommandHost& host, const CommandInputs& inputs);
-void CreatePlaylistFromShortcutsDescending(CommandHost& host, const CommandInputs& inputs);
-void CreatePlaylistFromShortcutsShuffled(CommandHost& host, const CommandInputs& inputs);
-
-void CreatePlaylistFromPlaylistAscending(CommandHost& host, const CommandInputs& inputs);
-void CreatePlaylistFromPlaylistDescending(CommandHost& host, const CommandInputs& inputs);
-void CreatePlaylistFromPlaylistShuffled(CommandHost& host, const CommandInputs& inputs);
+// One entry per shortcut of the source folder, in the order given.
+void CreatePlaylistFromShortcuts(CommandHost& host, const CommandInputs& inputs, PlaylistOrder order);
+// The entries of the source playlist, in the order given, beside it.
+void CreatePlaylistFromPlaylist(CommandHost& host, const CommandInputs& inputs, PlaylistOrder order);

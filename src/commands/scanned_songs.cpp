@@ -16,7 +16,7 @@ bool ScannedSongs::AddFolder(const CString& folder)
     return true;
 }
 
-const FileRecord* ScannedSongs::FindPath(const CString& path) const
+const FileRecord* ScannedSongs::FindPath(std::wstring_view path) const
 {
     const auto found = paths_.find(ToLowerAscii(path));
     return found == paths_.end() ? nullptr : &record_.files[found->second];

@@ -2,6 +2,7 @@
 // The song files of the folders a playlist names, scanned once each and looked up by path with the
 // ASCII letters folded, so that checking a playlist costs one hash look-up per entry.
 #include <cstddef>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -15,7 +16,7 @@ public:
     bool AddFolder(const CString& folder);
     // The first file in scan order whose path (folder + name) equals the path with ASCII letters
     // folded; null when there is none. Valid until the next AddFolder.
-    const FileRecord* FindPath(const CString& path) const;
+    const FileRecord* FindPath(std::wstring_view path) const;
     const FolderRecord& Record() const { return record_; }
 
 private:

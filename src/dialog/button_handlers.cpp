@@ -1,9 +1,10 @@
 #include <windows.h>
-#include <shellapi.h>
 
+#include "commands/command_reports.h"
 #include "commands/executor.h"
 #include "dialog/tallowmere_dlg.h"
 #include "framework/message_boxes.h"
+#include "framework/shell_opener.h"
 #include "helpers/clipboard.h"
 #include "helpers/strings.h"
 #include "state/globals.h"
@@ -98,9 +99,7 @@ void CTallowmereDlg::OnBnClickedHelp()
 {
     AddInfoLine(ButtonPressedLine(7));
     const CString& manual = g_Language == L"English" ? g_HelpFileEnglish : g_HelpFileGerman;
-    const auto result = reinterpret_cast<INT_PTR>(
-        ShellExecuteW(nullptr, nullptr, manual.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
-    if (result <= 32) AddInfoLine(g_Messages[93] + Int64ToString(GetLastError()));
+    if (OpenWithShell(manual) <= 32) ReportFailure(*this, GetLastError());
 }
 
 void CTallowmereDlg::OnBnClickedClearInfo()

@@ -46,7 +46,8 @@ void CTallowmereDlg::OnCbnSelchangeCommand()
     if (!IsSearchOptionCommand(row)) {
         m_CaseCheck.SetCheck(true);
         m_WholeWordCheck.SetCheck(false);
-    } else if (row == 46 || row == 47) {
+    } else if (row == CommandLine(34) || row == CommandLine(35)) {
+        // The searches over playlist folders start without regard to case.
         m_CaseCheck.SetCheck(false);
     }
     if (row < 0) return;

@@ -20,7 +20,13 @@ INT_PTR CALLBACK Dialog::Procedure(HWND hwnd, UINT msg, WPARAM w, LPARAM l)
         return self->OnInitDialog() ? TRUE : FALSE;
     }
     auto* self = reinterpret_cast<Dialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
-    return self ? self->Dispatch(msg, w, l) : FALSE;
+    // No exception may unwind through the system's frames: a message whose handler threw counts as
+    // not handled.
+    try {
+        return self ? self->Dispatch(msg, w, l) : FALSE;
+    } catch (...) {
+        return FALSE;
+    }
 }
 
 INT_PTR Dialog::Dispatch(UINT msg, WPARAM w, LPARAM l)

@@ -23,7 +23,7 @@ CString DeleteSuperfluousWhiteSpace(const CString& name)
 struct SeparatorRule {
     const wchar_t* keyword;
     bool changesLeft;
-    CString (*change)(const CString&);
+    CString (*change)(std::wstring_view);
 };
 
 const SeparatorRule kSeparatorRules[] = {

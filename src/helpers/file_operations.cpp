@@ -11,11 +11,6 @@
 
 namespace {
 
-bool PathExists(const CString& path)
-{
-    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 bool IsReadOnly(const CString& path)
 {
     const DWORD attributes = GetFileAttributesW(path.c_str());
@@ -53,7 +48,7 @@ DWORD CheckNameOnDisk(const CString& path)
 
 // Some file systems (and Wine) report a rename that changes only the case as done and leave the
 // name as it was, so the file goes through a free temporary name in its own folder.
-DWORD ChangeCaseOnly(const CString& oldPath, const CString& newPath)
+DWORD ChangeCaseOnly(const CString& oldPath, const CString& newPath, CString* leftUnder)
 {
     const CString stem = GetFolderPart(oldPath) + L"~case" + std::to_wstring(GetCurrentProcessId()) + L"_";
     CString temporary;
@@ -65,22 +60,39 @@ DWORD ChangeCaseOnly(const CString& oldPath, const CString& newPath)
     if (code != ERROR_SUCCESS) return code;
     code = MoveNoReplace(temporary, newPath);
     if (code != ERROR_SUCCESS) {
-        MoveNoReplace(temporary, oldPath);
+        if (MoveNoReplace(temporary, oldPath) != ERROR_SUCCESS && leftUnder) *leftUnder = temporary;
         return code;
     }
     return CheckNameOnDisk(newPath);
 }
 
-DWORD MoveOrRename(const CString& from, const CString& to)
+DWORD MoveOrRename(const CString& from, const CString& to, CString* leftUnder = nullptr)
 {
     // The file system folds more than ASCII (Ä and ä name one file), so its own folding decides.
     const bool sameFile = CompareStringOrdinal(from.c_str(), static_cast<int>(from.size()), to.c_str(),
                                                static_cast<int>(to.size()), TRUE) == CSTR_EQUAL;
-    if (from != to && sameFile) return ChangeCaseOnly(from, to);
+    if (from != to && sameFile) return ChangeCaseOnly(from, to, leftUnder);
     return MoveNoReplace(from, to);
 }
 
 }  // namespace
+
+bool PathExists(const CString& path)
+{
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool FileExists(const CString& path)
+{
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool FolderExists(const CString& path)
+{
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
 
 int32_t CopyFileChecked(const CString& source, const CString& newPath, bool failIfExists)
 {
@@ -96,9 +108,9 @@ int32_t MoveFileChecked(const CString& source, const CString& newPath)
     return Checked(newPath, [&] { return MoveOrRename(source, newPath); });
 }
 
-int32_t RenameFileChecked(const CString& oldPath, const CString& newPath)
+int32_t RenameFileChecked(const CString& oldPath, const CString& newPath, CString* leftUnder)
 {
-    return Checked(newPath, [&] { return MoveOrRename(oldPath, newPath); });
+    return Checked(newPath, [&] { return MoveOrRename(oldPath, newPath, leftUnder); });
 }
 
 int32_t EnsureFolder(const CString& folder)

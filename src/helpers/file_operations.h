@@ -7,9 +7,16 @@
 
 #include "framework/strings.h"
 
+// Whether something of that kind is there; a path that cannot be looked at counts as missing.
+bool PathExists(const CString& path);    // a file or a folder
+bool FileExists(const CString& path);    // a file, not a folder
+bool FolderExists(const CString& path);  // a folder, not a file
+
 int32_t CopyFileChecked(const CString& source, const CString& newPath, bool failIfExists);
 int32_t MoveFileChecked(const CString& source, const CString& newPath);
-int32_t RenameFileChecked(const CString& oldPath, const CString& newPath);
+// A rename that changes only the case goes through a temporary name; when its last step fails and the
+// way back fails too, the file stays under that name, which leftUnder (when given) then receives.
+int32_t RenameFileChecked(const CString& oldPath, const CString& newPath, CString* leftUnder = nullptr);
 
 // 0 when the path exists (a file counts) or the one missing level was created, else the Windows code.
 int32_t EnsureFolder(const CString& folder);

@@ -1,25 +1,25 @@
 #include "helpers/paths.h"
 
-CString GetExtension(const CString& path)
+CString GetExtension(std::wstring_view path)
 {
     const size_t dot = path.rfind(L'.');
-    return dot == CString::npos ? CString() : path.substr(dot);
+    return dot == std::wstring_view::npos ? CString() : CString(path.substr(dot));
 }
 
-CString StripExtension(const CString& path)
+CString StripExtension(std::wstring_view path)
 {
     const size_t dot = path.rfind(L'.');
-    return dot == CString::npos ? CString() : path.substr(0, dot);
+    return dot == std::wstring_view::npos ? CString() : CString(path.substr(0, dot));
 }
 
-CString GetFileNamePart(const CString& path)
+CString GetFileNamePart(std::wstring_view path)
 {
     const size_t slash = path.rfind(L'\\');
-    return slash == CString::npos ? CString() : path.substr(slash + 1);
+    return slash == std::wstring_view::npos ? CString() : CString(path.substr(slash + 1));
 }
 
-CString GetFolderPart(const CString& path)
+CString GetFolderPart(std::wstring_view path)
 {
     const size_t slash = path.rfind(L'\\');
-    return slash == CString::npos ? CString() : path.substr(0, slash + 1);
+    return slash == std::wstring_view::npos ? CString() : CString(path.substr(0, slash + 1));
 }

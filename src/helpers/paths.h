@@ -1,8 +1,10 @@
 #pragma once
 // The pieces of a path, found by its last "." or "\" in the whole text (drives and folders are not special).
+#include <string_view>
+
 #include "framework/strings.h"
 
-CString GetExtension(const CString& path);     // from the last "." on, dot included
-CString StripExtension(const CString& path);   // before the last "."
-CString GetFileNamePart(const CString& path);  // after the last "\"
-CString GetFolderPart(const CString& path);    // up to and including the last "\"
+CString GetExtension(std::wstring_view path);     // from the last "." on, dot included
+CString StripExtension(std::wstring_view path);   // before the last "."
+CString GetFileNamePart(std::wstring_view path);  // after the last "\"
+CString GetFolderPart(std::wstring_view path);    // up to and including the last "\"

@@ -4,35 +4,32 @@
 
 #include <cwctype>
 
-CString ToLowerAscii(const CString& text)
+CString ToLowerAscii(std::wstring_view text)
 {
-    CString result = text;
+    CString result(text);
     for (wchar_t& c : result)
         if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c + (L'a' - L'A'));
     return result;
 }
 
-CString ToUpperAscii(const CString& text)
+CString ToUpperAscii(std::wstring_view text)
 {
-    CString result = text;
+    CString result(text);
     for (wchar_t& c : result)
         if (c >= L'a' && c <= L'z') c = static_cast<wchar_t>(c - (L'a' - L'A'));
     return result;
 }
 
-CString TrimRightWhiteSpace(const CString& text)
+CString TrimRightWhiteSpace(std::wstring_view text)
 {
-    size_t end = text.size();
-    while (end > 0 && iswspace(text[end - 1])) --end;
-    return text.substr(0, end);
+    while (!text.empty() && iswspace(text.back())) text.remove_suffix(1);
+    return CString(text);
 }
 
-CString TrimWhiteSpace(const CString& text)
+CString TrimWhiteSpace(std::wstring_view text)
 {
-    CString right = TrimRightWhiteSpace(text);
-    size_t begin = 0;
-    while (begin < right.size() && iswspace(right[begin])) ++begin;
-    return right.substr(begin);
+    while (!text.empty() && iswspace(text.front())) text.remove_prefix(1);
+    return TrimRightWhiteSpace(text);
 }
 
 bool ContainsString(const std::vector<CString>& list, const CString& text)
@@ -50,9 +47,13 @@ bool ContainsStringNoCase(const std::vector<CString>& list, const CString& text)
     return false;
 }
 
-bool EqualsNoCase(const CString& a, const CString& b)
+bool EqualsNoCase(std::wstring_view a, std::wstring_view b)
 {
-    return ToLowerAscii(a) == ToLowerAscii(b);
+    if (a.size() != b.size()) return false;
+    const auto fold = [](wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c + (L'a' - L'A')) : c; };
+    for (size_t i = 0; i < a.size(); ++i)
+        if (fold(a[i]) != fold(b[i])) return false;
+    return true;
 }
 
 CStringA ToAnsiString(const CString& text)
@@ -78,17 +79,18 @@ namespace {
 
 // The loop both splits share: pieces are cut while the rest is longer than the separator,
 // then the rest is taken whole (even when it is the separator itself).
+// The rest is a view that moves forward, so a long text is split in one pass.
 template <typename TakePiece>
 CString CutPieces(const CString& separator, const CString& text, TakePiece take)
 {
-    CString rest = text;
+    std::wstring_view rest = text;
     while (!separator.empty() && rest.size() > separator.size()) {
         const size_t at = rest.find(separator);
-        if (at == CString::npos) break;
-        take(rest.substr(0, at));
-        rest.erase(0, at + separator.size());
+        if (at == std::wstring_view::npos) break;
+        take(CString(rest.substr(0, at)));
+        rest.remove_prefix(at + separator.size());
     }
-    return rest;
+    return CString(rest);
 }
 
 }  // namespace
@@ -116,7 +118,7 @@ int32_t SplitToVector(std::vector<CString>& pieces, bool trim, const CString& se
     return static_cast<int32_t>(pieces.size() - before);
 }
 
-CString CapitalizeWords(const CString& text)
+CString CapitalizeWords(std::wstring_view text)
 {
     CString result;
     result.reserve(text.size());
@@ -135,10 +137,10 @@ CString CapitalizeWords(const CString& text)
     return result;
 }
 
-CString RemoveBlanks(const CString& text)
+CString RemoveBlanks(std::wstring_view text)
 {
     std::vector<CString> pieces;
-    SplitToVector(pieces, false, L" ", text);
+    SplitToVector(pieces, false, L" ", CString(text));
     CString result;
     for (const CString& piece : pieces) result += TrimWhiteSpace(piece);
     return result;

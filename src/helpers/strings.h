@@ -2,18 +2,19 @@
 // Small text helpers over UTF-16. Positions and lengths count UTF-16 code units;
 // case folding touches the ASCII letters only, as the C runtime does in the C locale.
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "framework/strings.h"
 
-CString ToLowerAscii(const CString& text);
-CString ToUpperAscii(const CString& text);
-CString TrimWhiteSpace(const CString& text);       // iswspace at both ends
-CString TrimRightWhiteSpace(const CString& text);  // iswspace at the right end
+CString ToLowerAscii(std::wstring_view text);
+CString ToUpperAscii(std::wstring_view text);
+CString TrimWhiteSpace(std::wstring_view text);       // iswspace at both ends
+CString TrimRightWhiteSpace(std::wstring_view text);  // iswspace at the right end
 
 bool ContainsString(const std::vector<CString>& list, const CString& text);
 bool ContainsStringNoCase(const std::vector<CString>& list, const CString& text);
-bool EqualsNoCase(const CString& a, const CString& b);
+bool EqualsNoCase(std::wstring_view a, std::wstring_view b);
 CStringA ToAnsiString(const CString& text);
 
 int32_t CountOccurrences(const CString& text, const CString& needle);
@@ -21,8 +22,8 @@ int32_t CountOccurrences(const CString& text, const CString& needle);
 int32_t SplitToArray(CString* pieces, int32_t capacity, bool trim, const CString& separator, const CString& text);
 int32_t SplitToVector(std::vector<CString>& pieces, bool trim, const CString& separator, const CString& text);
 
-CString CapitalizeWords(const CString& text);
-CString RemoveBlanks(const CString& text);
+CString CapitalizeWords(std::wstring_view text);
+CString RemoveBlanks(std::wstring_view text);
 CString ReplaceInvalidFileNameChars(const CString& text, const CString& replacement);
 
 CString Int64ToString(int64_t value);

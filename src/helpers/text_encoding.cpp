@@ -1,6 +1,5 @@
 #include "helpers/text_encoding.h"
 
-#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -31,38 +30,42 @@ void AppendUtf8(CStringA& bytes, uint32_t code)
     }
 }
 
-// The units up to the first 0x1A, where the C runtime's text mode ends the text. Never more units
-// than bytes, so the text is sized once.
-class TextUnits {
+// Collects decoded units into lines: CR LF or LF ends a line, 0x1A ends the text.
+class LineSplitter {
 public:
-    explicit TextUnits(size_t capacity) : text_(capacity, L'\0') {}
+    explicit LineSplitter(const std::function<void(std::wstring_view)>& onLine) : onLine_(onLine) {}
     // False once the text has ended; nothing after it is looked at.
     bool Add(wchar_t unit)
     {
         if (unit == kEndOfText) return false;
-        text_[size_++] = unit;
+        if (unit != L'\n') {
+            line_ += unit;
+            return true;
+        }
+        if (!line_.empty() && line_.back() == L'\r') line_.pop_back();
+        onLine_(line_);
+        line_.clear();
         return true;
     }
-    CString& Text()
+    void Finish()
     {
-        text_.resize(size_);
-        return text_;
+        if (!line_.empty()) onLine_(line_);
     }
 
 private:
-    CString text_;
-    size_t size_ = 0;
+    const std::function<void(std::wstring_view)>& onLine_;
+    CString line_;
 };
 
 // Strict UTF-8: no overlong forms, no encoded surrogates, nothing above U+10FFFF, no cut sequence.
-bool DecodeUtf8(std::string_view bytes, TextUnits& units)
+bool DecodeUtf8(std::string_view bytes, LineSplitter& lines)
 {
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     const auto* const end = p + bytes.size();
     while (p < end) {
         const unsigned lead = *p++;
         if (lead < 0x80) {
-            if (!units.Add(static_cast<wchar_t>(lead))) return true;
+            if (!lines.Add(static_cast<wchar_t>(lead))) return true;
             continue;
         }
         int more;
@@ -87,91 +90,116 @@ bool DecodeUtf8(std::string_view bytes, TextUnits& units)
             code = (code << 6) | (*p & 0x3F);
         }
         if (code < 0x10000) {
-            units.Add(static_cast<wchar_t>(code));
+            lines.Add(static_cast<wchar_t>(code));
         } else {
             code -= 0x10000;
-            units.Add(static_cast<wchar_t>(0xD800 + (code >> 10)));
-            units.Add(static_cast<wchar_t>(0xDC00 + (code & 0x3FF)));
+            lines.Add(static_cast<wchar_t>(0xD800 + (code >> 10)));
+            lines.Add(static_cast<wchar_t>(0xDC00 + (code & 0x3FF)));
         }
     }
     return true;
 }
 
-bool DecodeUtf16Le(std::string_view bytes, TextUnits& units)
+// Strict as well: a surrogate must come in a pair, so that what is read can be written again.
+bool DecodeUtf16Le(std::string_view bytes, LineSplitter& lines)
 {
     if (bytes.size() % 2 != 0) return false;
+    const auto unitAt = [&](size_t i) {
+        return static_cast<wchar_t>(static_cast<unsigned char>(bytes[i]) |
+                                    static_cast<unsigned char>(bytes[i + 1]) << 8);
+    };
     for (size_t i = 0; i < bytes.size(); i += 2) {
-        const auto unit = static_cast<wchar_t>(static_cast<unsigned char>(bytes[i]) |
-                                               static_cast<unsigned char>(bytes[i + 1]) << 8);
-        if (!units.Add(unit)) break;
+        const wchar_t unit = unitAt(i);
+        if (IsHighSurrogate(unit)) {
+            if (i + 2 >= bytes.size() || !IsLowSurrogate(unitAt(i + 2))) return false;
+            lines.Add(unit);
+            i += 2;
+            lines.Add(unitAt(i));
+            continue;
+        }
+        if (IsLowSurrogate(unit)) return false;
+        if (!lines.Add(unit)) break;
     }
     return true;
 }
 
-void DecodeOneBytePerUnit(std::string_view bytes, TextUnits& units)
+void DecodeOneBytePerUnit(std::string_view bytes, LineSplitter& lines)
 {
     for (char byte : bytes)
-        if (!units.Add(static_cast<wchar_t>(static_cast<unsigned char>(byte)))) break;
-}
-
-// As the C runtime's text mode delivers lines: CR LF ends a line as LF does, a lone CR is a character,
-// and the piece after the last LF is a line only when it is not empty.
-std::vector<CString> SplitLines(const CString& text)
-{
-    std::vector<CString> lines;
-    lines.reserve(static_cast<size_t>(std::count(text.begin(), text.end(), L'\n')) + 1);
-    size_t start = 0;
-    for (size_t feed = text.find(L'\n'); feed != CString::npos; feed = text.find(L'\n', start)) {
-        const size_t end = feed > start && text[feed - 1] == L'\r' ? feed - 1 : feed;
-        lines.emplace_back(text, start, end - start);
-        start = feed + 1;
-    }
-    if (start < text.size()) lines.emplace_back(text, start);
-    return lines;
+        if (!lines.Add(static_cast<wchar_t>(static_cast<unsigned char>(byte)))) break;
 }
 
 }  // namespace
 
-std::optional<CStringA> EncodeText(const CString& text)
+void TextEncoder::Append(std::wstring_view text)
 {
-    const size_t breaks = static_cast<size_t>(std::count(text.begin(), text.end(), L'\n'));
-    CStringA bytes;
-    if (std::all_of(text.begin(), text.end(), [](wchar_t c) { return c <= 0xFF; })) {
-        bytes.reserve(text.size() + breaks);
-        for (wchar_t c : text) {
-            if (c == L'\n') bytes += '\r';
-            bytes += static_cast<char>(c);
+    for (const wchar_t unit : text) {
+        if (!utf8_ && unit > 0xFF) SwitchToUtf8();
+        if (utf8_) {
+            if (!AppendUtf8Unit(unit)) failed_ = true;
+            continue;
         }
-        return bytes;
+        if (unit == L'\n') bytes_ += '\r';
+        bytes_ += static_cast<char>(unit);
     }
-    bytes.reserve(kUtf8Mark.size() + text.size() * 3 + breaks);
-    bytes += kUtf8Mark;
-    for (size_t i = 0; i < text.size(); ++i) {
-        const uint32_t unit = text[i];
-        if (unit == L'\n') {
-            bytes += "\r\n";
-        } else if (IsHighSurrogate(unit) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
-            AppendUtf8(bytes, 0x10000 + ((unit - 0xD800) << 10) + (text[++i] - 0xDC00u));
-        } else if (IsHighSurrogate(unit) || IsLowSurrogate(unit)) {
-            return std::nullopt;
-        } else {
-            AppendUtf8(bytes, unit);
-        }
-    }
-    return bytes;
 }
 
-std::optional<std::vector<CString>> DecodeLines(std::string_view bytes)
+// The one-byte form written so far is rewritten as UTF-8 after the mark; CR LF stays as it is.
+void TextEncoder::SwitchToUtf8()
 {
-    TextUnits units(bytes.size());
-    if (bytes.starts_with(kUtf8Mark)) {
-        if (!DecodeUtf8(bytes.substr(kUtf8Mark.size()), units)) return std::nullopt;
-    } else if (bytes.starts_with(kUtf16LeMark)) {
-        if (!DecodeUtf16Le(bytes.substr(kUtf16LeMark.size()), units)) return std::nullopt;
-    } else {
-        DecodeOneBytePerUnit(bytes, units);
+    CStringA utf8;
+    utf8.reserve(kUtf8Mark.size() + bytes_.size() * 2);
+    utf8 += kUtf8Mark;
+    for (const char byte : bytes_) AppendUtf8(utf8, static_cast<unsigned char>(byte));
+    bytes_ = std::move(utf8);
+    utf8_ = true;
+}
+
+bool TextEncoder::AppendUtf8Unit(wchar_t unit)
+{
+    if (pendingHigh_) {
+        const wchar_t high = pendingHigh_;
+        pendingHigh_ = 0;
+        if (!IsLowSurrogate(unit)) return false;
+        AppendUtf8(bytes_, 0x10000 + ((high - 0xD800u) << 10) + (unit - 0xDC00u));
+        return true;
     }
-    return SplitLines(units.Text());
+    if (IsHighSurrogate(unit)) {
+        pendingHigh_ = unit;
+        return true;
+    }
+    if (IsLowSurrogate(unit)) return false;
+    if (unit == L'\n') bytes_ += '\r';
+    AppendUtf8(bytes_, unit);
+    return true;
+}
+
+std::optional<CStringA> TextEncoder::Finish()
+{
+    if (!utf8_ && (bytes_.starts_with(kUtf8Mark) || bytes_.starts_with(kUtf16LeMark))) SwitchToUtf8();
+    if (failed_ || pendingHigh_) return std::nullopt;
+    return std::move(bytes_);
+}
+
+std::optional<CStringA> EncodeText(std::wstring_view text)
+{
+    TextEncoder encoder;
+    encoder.Append(text);
+    return encoder.Finish();
+}
+
+bool DecodeLines(std::string_view bytes, const std::function<void(std::wstring_view line)>& onLine)
+{
+    LineSplitter lines(onLine);
+    if (bytes.starts_with(kUtf8Mark)) {
+        if (!DecodeUtf8(bytes.substr(kUtf8Mark.size()), lines)) return false;
+    } else if (bytes.starts_with(kUtf16LeMark)) {
+        if (!DecodeUtf16Le(bytes.substr(kUtf16LeMark.size()), lines)) return false;
+    } else {
+        DecodeOneBytePerUnit(bytes, lines);
+    }
+    lines.Finish();
+    return true;
 }
 
 bool StartsWithBigEndianMark(std::string_view bytes)

@@ -4,6 +4,9 @@
 
 #include <cerrno>
 #include <cwctype>
+#include <functional>
+#include <new>
+#include <stdexcept>
 
 #include "framework/handles.h"
 #include "helpers/strings.h"
@@ -53,22 +56,27 @@ DWORD ReadWholeFile(const CString& path, CStringA& bytes)
     return 0;
 }
 
-// Lines of the file, or minus the Windows error code.
-struct FileLines {
-    std::vector<CString> lines;
-    int32_t error = 0;
-};
-
-FileLines ReadPlaylistLines(const CString& path)
+// Hands each line of the file to onLine; 0 or a Windows error code. A failure after some lines were
+// handed over is the caller's to undo.
+DWORD ForEachLine(const CString& path, const std::function<void(std::wstring_view)>& onLine)
 {
-    CStringA bytes;
-    if (const DWORD error = ReadWholeFile(path, bytes)) return {{}, -static_cast<int32_t>(error)};
-    std::optional<std::vector<CString>> lines = DecodeLines(bytes);
-    if (!lines) return {{}, -static_cast<int32_t>(ERROR_NO_UNICODE_TRANSLATION)};
-    // Most lines have nothing to trim; they keep their text without a copy.
-    for (CString& line : *lines)
-        if (!line.empty() && (iswspace(line.front()) || iswspace(line.back()))) line = TrimWhiteSpace(line);
-    return {std::move(*lines), 0};
+    try {
+        CStringA bytes;
+        if (const DWORD error = ReadWholeFile(path, bytes)) return error;
+        if (!DecodeLines(bytes, onLine)) return ERROR_NO_UNICODE_TRANSLATION;
+    } catch (const std::bad_alloc&) {
+        return ERROR_NOT_ENOUGH_MEMORY;
+    } catch (const std::length_error&) {
+        return ERROR_NOT_ENOUGH_MEMORY;
+    }
+    return 0;
+}
+
+std::wstring_view Trimmed(std::wstring_view line)
+{
+    while (!line.empty() && iswspace(line.front())) line.remove_prefix(1);
+    while (!line.empty() && iswspace(line.back())) line.remove_suffix(1);
+    return line;
 }
 
 // A new file of our own beside the target, so that a rename within one folder replaces the
@@ -92,7 +100,7 @@ DWORD CreateTemporaryBeside(const CString& path, CString& temporary, unique_hand
 }
 
 // 0 or a Windows error code; on failure the temporary file is gone and the target untouched.
-DWORD ReplaceFileWith(const CString& path, const CStringA& bytes)
+DWORD PutFileInPlace(const CString& path, const CStringA& bytes, ExistingFile existing)
 {
     CString temporary;
     unique_handle file;
@@ -105,8 +113,8 @@ DWORD ReplaceFileWith(const CString& path, const CStringA& bytes)
     else if (!FlushFileBuffers(file.get()))
         error = GetLastError();
     file.reset();
-    if (!error && !MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        error = GetLastError();
+    const DWORD flags = MOVEFILE_WRITE_THROUGH | (existing == ExistingFile::Replace ? MOVEFILE_REPLACE_EXISTING : 0);
+    if (!error && !MoveFileExW(temporary.c_str(), path.c_str(), flags)) error = GetLastError();
     if (error) DeleteFileW(temporary.c_str());
     return error;
 }
@@ -120,47 +128,45 @@ void WriteTextFileCStdio(const CString& path, const CString& text)
 
 int32_t WriteTextFile(const CString& path, const CString& text)
 {
-    const std::optional<CStringA> bytes = EncodeText(text);
+    return WriteEncodedFile(path, EncodeText(text), ExistingFile::Replace);
+}
+
+int32_t WriteEncodedFile(const CString& path, const std::optional<CStringA>& bytes, ExistingFile existing)
+{
     if (!bytes) return EILSEQ;
-    const DWORD error = ReplaceFileWith(path, *bytes);
+    const DWORD error = PutFileInPlace(path, *bytes, existing);
     return error ? ErrnoFromWindowsError(error) : 0;
 }
 
-int32_t ReadNonEmptyLines(std::vector<CString>& lines, const CString& path)
+int32_t ReadNonEmptyLines(TextLines& lines, const CString& path)
 {
-    FileLines read = ReadPlaylistLines(path);
-    if (read.error) return read.error;
     const size_t before = lines.size();
-    for (CString& line : read.lines)
-        if (!line.empty()) lines.push_back(std::move(line));
-    return static_cast<int32_t>(lines.size() - before);
+    const DWORD error = ForEachLine(path, [&](std::wstring_view line) {
+        line = Trimmed(line);
+        if (!line.empty()) lines.Append(line);
+    });
+    if (error == 0) return static_cast<int32_t>(lines.size() - before);
+    lines.Truncate(before);
+    return -static_cast<int32_t>(error);
 }
 
-int32_t ReadUniqueLines(std::vector<CString>& lines, const CString& path)
+int32_t ReadUniqueLines(UniqueLines& lines, const CString& path)
 {
-    std::unordered_set<CString> seen;
-    seen.reserve(lines.size());
-    for (const CString& line : lines) seen.insert(ToLowerAscii(line));
-    return ReadUniqueLines(lines, seen, path);
-}
-
-int32_t ReadUniqueLines(std::vector<CString>& lines, std::unordered_set<CString>& seen, const CString& path)
-{
-    FileLines read = ReadPlaylistLines(path);
-    if (read.error) return read.error;
-    const size_t before = lines.size();
-    for (CString& line : read.lines)
-        if (seen.insert(ToLowerAscii(line)).second) lines.push_back(std::move(line));
-    return static_cast<int32_t>(lines.size() - before);
+    const size_t before = lines.Lines().size();
+    const DWORD error = ForEachLine(path, [&](std::wstring_view line) { lines.Add(Trimmed(line)); });
+    if (error == 0) return static_cast<int32_t>(lines.Lines().size() - before);
+    lines.Truncate(before);
+    return -static_cast<int32_t>(error);
 }
 
 int32_t ReadLinesUnicode(std::vector<CString>& lines, const CString& path)
 {
     CStringA bytes;
-    if (const DWORD error = ReadWholeFile(path, bytes)) return -ErrnoFromWindowsError(error);
-    if (StartsWithBigEndianMark(bytes)) return -EINVAL;
-    std::optional<std::vector<CString>> read = DecodeLines(bytes);
-    if (!read) return -EILSEQ;
-    lines.insert(lines.end(), std::make_move_iterator(read->begin()), std::make_move_iterator(read->end()));
-    return static_cast<int32_t>(read->size());
+    if (const DWORD error = ReadWholeFile(path, bytes)) return -static_cast<int32_t>(error);
+    if (StartsWithBigEndianMark(bytes)) return -static_cast<int32_t>(ERROR_INVALID_DATA);
+    std::vector<CString> read;
+    if (!DecodeLines(bytes, [&](std::wstring_view line) { read.emplace_back(line); }))
+        return -static_cast<int32_t>(ERROR_NO_UNICODE_TRANSLATION);
+    lines.insert(lines.end(), std::make_move_iterator(read.begin()), std::make_move_iterator(read.end()));
+    return static_cast<int32_t>(read.size());
 }

@@ -1,6 +1,5 @@
 #include "state/settings_file.h"
 
-#include <cerrno>
 #include <cstdlib>
 #include <vector>
 
@@ -13,29 +12,6 @@ namespace {
 
 // Rows of g_SettingsKeys.
 enum SettingsKey { kLanguage, kStartPosition, kMp3Pool, kDuplicatePool, kUnusedPool, kExcludeExtensions, kKeyCount };
-
-// The reader reports a C runtime error number, the message a Windows code. One number stands for
-// several codes (a missing file and a missing folder both give ENOENT); when the thread's last error
-// is one of them, it is the code of the failed open and is taken. Call right after the read.
-DWORD WindowsErrorOf(int errnum)
-{
-    static const struct { int errnum; DWORD windows; } table[] = {
-        {ENOENT, ERROR_FILE_NOT_FOUND},   {ENOENT, ERROR_PATH_NOT_FOUND},
-        {EACCES, ERROR_ACCESS_DENIED},    {EACCES, ERROR_SHARING_VIOLATION},
-        {EINVAL, ERROR_INVALID_DATA},     {EINVAL, ERROR_INVALID_NAME},
-        {EINVAL, ERROR_BAD_PATHNAME},     {EILSEQ, ERROR_NO_UNICODE_TRANSLATION},
-        {EFBIG, ERROR_FILE_TOO_LARGE},    {ENAMETOOLONG, ERROR_FILENAME_EXCED_RANGE},
-    };
-    const DWORD last = GetLastError();
-    DWORD first = 0;
-    for (const auto& row : table) {
-        if (row.errnum != errnum) continue;
-        if (row.windows == last) return last;
-        if (!first) first = row.windows;
-    }
-    if (first) return first;
-    return last ? last : ERROR_READ_FAULT;  // any other failure of the read itself
-}
 
 void ApplySetting(int key, const CString& value, const std::function<void(const CString&)>& addInfoLine)
 {
@@ -76,10 +52,9 @@ void ApplySetting(int key, const CString& value, const std::function<void(const 
 void ReadSettingsFile(const CString& path, const std::function<void(const CString&)>& addInfoLine)
 {
     std::vector<CString> lines;
-    SetLastError(0);  // so that a failure after a successful open finds no stale code
     const int32_t read = ReadLinesUnicode(lines, path);
     if (read < 0) {
-        addInfoLine(g_ScanMessagesEnglish[33] + Int64ToString(WindowsErrorOf(-read)));
+        addInfoLine(g_ScanMessagesEnglish[33] + Int64ToString(-static_cast<int64_t>(read)));
         return;
     }
     for (const CString& line : lines) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <iterator>
 
+#include "texts/command_lines.h"
 #include "texts/text_tables.h"
 
 // Low byte: the inputs that must be given before the line's command may run.
@@ -21,7 +22,8 @@ extern const uint16_t g_CommandFlags[kCommandListRows];
 
 // The lines of commands 21, 30, 34, 35 and 37, on which the user may change the case and whole-word
 // check boxes.
-inline constexpr int32_t g_SearchOptionCommands[5] = {27, 39, 46, 47, 52};
+inline constexpr int32_t g_SearchOptionCommands[5] = {CommandLine(21), CommandLine(30), CommandLine(34),
+                                                      CommandLine(35), CommandLine(37)};
 
 inline bool IsSearchOptionCommand(int row)
 {

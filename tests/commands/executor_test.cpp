@@ -1,9 +1,13 @@
 #include <windows.h>
 
+#include <new>
+#include <string>
 #include <vector>
 
+#include "commands/command_blocks.h"
 #include "commands/executor.h"
 #include "engine_test.h"
+#include "texts/command_lines.h"
 
 namespace {
 
@@ -59,4 +63,38 @@ TEST_F(Executor, ARunStartedBehindAnOpenQuestionIsIgnored)
     onBox = nullptr;
     ExecuteCommand(host, true);
     EXPECT_EQ(BoxTexts(), (std::vector<CString>{g_Messages[147], g_Messages[147], g_Messages[28]}));
+}
+
+TEST(CommandBlocks, EachRegisteredCommandIsTheLineThatBearsItsNumber)
+{
+    for (const CString* list : {g_CommandListEnglish, g_CommandListGerman}) {
+        for (int command = 1; command <= kCommandCount; ++command) {
+            if (!FindCommandBlock(command)) continue;
+            EXPECT_TRUE(list[CommandLine(command)].starts_with(std::to_wstring(command) + L". ")) << command;
+        }
+    }
+    EXPECT_EQ(CommandAtLine(CommandLine(37)), 37);
+    EXPECT_EQ(CommandAtLine(12), 0);
+}
+
+namespace {
+
+// A window that fails while the command reads its inputs, as a command may fail on a huge folder.
+class ThrowingHost : public ScriptedHost {
+public:
+    CString EditText(InputEdit) override { throw std::bad_alloc(); }
+};
+
+}  // namespace
+
+TEST_F(Executor, AnExceptionEndsTheCommandWithItsReportAndTheNextRunRuns)
+{
+    ThrowingHost failing;
+    failing.selectedLine = 1;
+    ExecuteCommand(failing, false);
+    EXPECT_EQ(failing.lines, (std::vector<CString>{g_Messages[0], g_Messages[93] + L"8"}));
+    EXPECT_FALSE(IsCommandRunning());
+    host.selectedLine = 1;
+    ExecuteCommand(host, false);
+    EXPECT_EQ(host.lines, (std::vector<CString>{g_Messages[0], g_Messages[24]}));
 }

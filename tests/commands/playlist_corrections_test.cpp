@@ -48,6 +48,7 @@ TEST_F(PlaylistCorrections, BlanksAndCaseAreCorrectedToTheSongOnDiskAndMissesExp
 
     // Nothing found: no playlist, every entry exported.
     DeleteFileW((lists + ascending).c_str());
+    DeleteFileW(exportPath.c_str());
     EXPECT_EQ(Run(7, Playlist(L"None.m3u", {songs + L"x.mp3", songs + L"y.mp3"})),
               (std::vector<CString>{g_Messages[42], exported}));
     EXPECT_FALSE(TempFolder::Exists(lists + ascending));
@@ -92,6 +93,7 @@ TEST_F(PlaylistCorrections, BareNamesHaveNoSongFolderToScan)
     const CString source = Playlist(L"Bare.m3u", {L"a.mp3", L"b#2.mp3"});
     EXPECT_EQ(Run(7, source), (std::vector<CString>{g_Messages[42], exported}));
     EXPECT_EQ(TempFolder::ReadBytes(exportPath), ExportBytes({L"a.mp3", L"b#2.mp3"}));
+    DeleteFileW(exportPath.c_str());
     EXPECT_EQ(Run(8, source), (std::vector<CString>{Report(2), exported}));
     EXPECT_EQ(TempFolder::ReadBytes(lists + ascending), "a.mp3\r\nb#2.mp3\r\n");
     EXPECT_EQ(TempFolder::ReadBytes(exportPath), ExportBytes({L"a.mp3", L"b.mp3"}));
@@ -153,13 +155,15 @@ TEST_F(PlaylistCorrections, AnEmptyOrUnreadablePlaylistStopsEveryCheck)
     EXPECT_FALSE(TempFolder::Exists(lists + ascending));
 }
 
-TEST_F(PlaylistCorrections, AFailedWriteOfTheCorrectedPlaylistIsReported)
+TEST_F(PlaylistCorrections, ANameTakenInTheSameSecondIsNotReplaced)
 {
     Songs({L"a.mp3"});
-    const CString source = Playlist(L"Mine.m3u", {songs + L"a.mp3", songs + L"gone.mp3"});
-    ASSERT_TRUE(CreateDirectoryW((lists + ascending).c_str(), nullptr));
-    const CString failed = g_Messages[93] + L"13 (" + lists + ascending + L")";
-    for (int line : {7, 8}) EXPECT_EQ(Run(line, source), (std::vector<CString>{failed, exported})) << line;
+    const CString source = Playlist(L"Mine.m3u", {songs + L"a.mp3"});
+    const CString taken = folder.Write(L"Lists\\" + ascending, "older\r\n");
+    const CString next = g_Messages[25] + stamp + L"_001.m3u";
+    EXPECT_EQ(Run(7, source), std::vector<CString>{PlaylistTest::Report(lists, next, 1)});
+    EXPECT_EQ(TempFolder::ReadBytes(taken), "older\r\n");
+    EXPECT_EQ(TempFolder::ReadBytes(lists + next), Bytes(songs + L"a.mp3\n"));
 }
 
 TEST_F(PlaylistCorrections, VerificationScansEachFolderOnceAndReportsMissesBeforeTheExport)

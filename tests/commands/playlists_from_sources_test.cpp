@@ -67,9 +67,10 @@ TEST_F(PlaylistsFromSources, AShuffleIsARandomPermutationOfTheEntries)
     std::vector<CString> entries;
     for (wchar_t c = L'a'; c < L'i'; ++c) entries.push_back(CString(L"C:\\Songs\\") + c + L".mp3");
     const CString source = folder.Write(L"Eight.m3u", Bytes(Joined(entries)));
-    const CString name = g_Messages[27] + stamp + L".m3u";
     std::set<std::string> orders;
     for (int run = 0; run < 6; ++run) {
+        // Every run of the same second gets a name of its own.
+        const CString name = g_Messages[27] + stamp + (run ? L"_00" + std::to_wstring(run) : L"") + L".m3u";
         EXPECT_EQ(Run(6, source), std::vector<CString>{Report(folder.Path(), name, 8)});
         const std::string bytes = TempFolder::ReadBytes(folder.Path() + name);
         EXPECT_EQ(SortedLines(bytes), SortedLines(Bytes(Joined(entries))));
@@ -90,12 +91,13 @@ TEST_F(PlaylistsFromSources, ABlankOrUnreadablePlaylistGivesNoPlaylist)
     EXPECT_EQ(folder.List(), (std::set<CString>{L"Blank.m3u", L"Locked.m3u"}));
 }
 
-TEST_F(PlaylistsFromSources, AFailedWriteIsReportedInsteadOfThePlaylist)
+TEST_F(PlaylistsFromSources, ANameTakenBeforeIsSkipped)
 {
     const CString source = folder.Write(L"Rock.m3u", "D:\\a.mp3\r\n");
-    const CString taken = folder.Path() + g_Messages[25] + stamp + L".m3u";
-    ASSERT_TRUE(CreateDirectoryW(taken.c_str(), nullptr));
-    EXPECT_EQ(Run(4, source), std::vector<CString>{g_Messages[93] + L"13 (" + taken + L")"});
+    ASSERT_TRUE(CreateDirectoryW((folder.Path() + g_Messages[25] + stamp + L".m3u").c_str(), nullptr));
+    const CString next = g_Messages[25] + stamp + L"_001.m3u";
+    EXPECT_EQ(Run(4, source), std::vector<CString>{Report(folder.Path(), next, 1)});
+    EXPECT_EQ(TempFolder::ReadBytes(folder.Path() + next), "D:\\a.mp3\r\n");
 }
 
 TEST_F(PlaylistsFromSources, GermanTablesNameAndReportInGerman)

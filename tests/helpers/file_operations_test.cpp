@@ -20,7 +20,8 @@ const CString kLink0To499 = L"https://learn.microsoft.com/en-us/windows/win32/de
 
 using Operation = std::function<int32_t(const CString&, const CString&)>;
 const Operation kCopy = [](const CString& from, const CString& to) { return CopyFileChecked(from, to, false); };
-const struct { const char* name; Operation run; } kMoves[] = {{"move", MoveFileChecked}, {"rename", RenameFileChecked}};
+const Operation kRename = [](const CString& from, const CString& to) { return RenameFileChecked(from, to); };
+const struct { const char* name; Operation run; } kMoves[] = {{"move", MoveFileChecked}, {"rename", kRename}};
 
 bool AlreadyExists(int32_t result) { return result == ERROR_ALREADY_EXISTS || result == ERROR_FILE_EXISTS; }
 

@@ -65,7 +65,7 @@ TEST(Strings, SplitToArrayDropsPiecesBeyondItsCapacity)
 
 TEST(Strings, Transformations)
 {
-    const struct { CString (*f)(const CString&); const wchar_t* in; const wchar_t* out; } cases[] = {
+    const struct { CString (*f)(std::wstring_view); const wchar_t* in; const wchar_t* out; } cases[] = {
         {CapitalizeWords, L"hello wORLD.MP3", L"Hello World.mp3"},
         {CapitalizeWords, L" two  blanks", L" Two  Blanks"},
         {CapitalizeWords, L"(live) mix", L"(live) Mix"},

@@ -1,0 +1,95 @@
+#pragma once
+// Many lines held compactly: the units of all lines in one buffer and where each line ends, instead
+// of one string (and one allocation) per line, so a playlist of a million lines costs little more
+// than its text.
+#include <cstdint>
+#include <iterator>
+#include <string_view>
+#include <unordered_set>
+#include <vector>
+
+#include "framework/strings.h"
+
+class TextLines {
+public:
+    class Iterator {
+    public:
+        using iterator_category = std::forward_iterator_tag;
+        using value_type = std::wstring_view;
+        using difference_type = std::ptrdiff_t;
+        using pointer = void;
+        using reference = std::wstring_view;
+        Iterator() = default;
+        Iterator(const TextLines* lines, size_t index) : lines_(lines), index_(index) {}
+        std::wstring_view operator*() const { return (*lines_)[index_]; }
+        Iterator& operator++()
+        {
+            ++index_;
+            return *this;
+        }
+        Iterator operator++(int)
+        {
+            Iterator before = *this;
+            ++index_;
+            return before;
+        }
+        bool operator==(const Iterator& other) const { return index_ == other.index_; }
+
+    private:
+        const TextLines* lines_ = nullptr;
+        size_t index_ = 0;
+    };
+
+    size_t size() const { return ends_.size(); }
+    bool empty() const { return ends_.empty(); }
+    // Valid until the next change of the list.
+    std::wstring_view operator[](size_t index) const
+    {
+        const uint32_t start = index == 0 ? 0 : ends_[index - 1];
+        return std::wstring_view(units_.data() + start, ends_[index] - start);
+    }
+    CString Line(size_t index) const { return CString((*this)[index]); }
+    Iterator begin() const { return {this, 0}; }
+    Iterator end() const { return {this, size()}; }
+
+    void Append(std::wstring_view line);
+    // Keeps the first `count` lines.
+    void Truncate(size_t count);
+    void Reserve(size_t lines, size_t units);
+
+private:
+    CString units_;
+    std::vector<uint32_t> ends_;
+};
+
+// Lines kept once each: a line equal to a kept one after lower-casing the ASCII letters of both is
+// not added again. Each kept line keeps the spelling in which it came first.
+class UniqueLines {
+public:
+    UniqueLines();
+    UniqueLines(const UniqueLines&) = delete;
+    UniqueLines& operator=(const UniqueLines&) = delete;
+
+    // True when the line was added.
+    bool Add(std::wstring_view line);
+    bool Contains(std::wstring_view line) const;
+    const TextLines& Lines() const { return lines_; }
+    // Keeps the first `count` lines.
+    void Truncate(size_t count);
+
+private:
+    static constexpr uint32_t kProbe = UINT32_MAX;  // stands for the line being looked up
+    std::wstring_view Text(uint32_t index) const { return index == kProbe ? probe_ : lines_[index]; }
+    struct FoldedHash {
+        const UniqueLines* owner;
+        size_t operator()(uint32_t index) const;
+    };
+    struct FoldedEqual {
+        const UniqueLines* owner;
+        bool operator()(uint32_t a, uint32_t b) const;
+    };
+
+    TextLines lines_;
+    mutable std::wstring_view probe_;
+    std::unordered_set<uint32_t, FoldedHash, FoldedEqual> index_;
+};
