@@ -3,7 +3,6 @@
 #include "commands/command_reports.h"
 #include "commands/new_files.h"
 #include "framework/shell_opener.h"
-#include "helpers/text_encoding.h"
 #include "helpers/timestamps.h"
 #include "helpers/windows_errors.h"
 #include "state/globals.h"
@@ -11,9 +10,16 @@
 
 void WriteExport(CommandHost& host, const CString& title, const CString& text)
 {
+    TextEncoder encoder;
+    encoder.Append(text);
+    WriteExport(host, title, std::move(encoder));
+}
+
+void WriteExport(CommandHost& host, const CString& title, TextEncoder text)
+{
     const NewFile file = WriteNewStampedFile(
         [&](const CString& stamp) { return g_ExportsDir + stamp + title + L".txt"; }, MakeTimestamp(L"datetime"),
-        EncodeText(text));
+        text.Finish());
     if (file.error != 0) {
         ReportFailure(host, file.error, file.path);
         return;

@@ -2,8 +2,11 @@
 // Text exports of a command's findings, in the exports folder.
 #include "commands/command_host.h"
 #include "framework/strings.h"
+#include "helpers/text_encoding.h"
 
 // Writes text to the exports folder + stamp + title + ".txt" (never over an older export), logs the
 // file and opens it when Open Export is on. A failed write is reported with its error number and the
 // path instead, and nothing is opened.
 void WriteExport(CommandHost& host, const CString& title, const CString& text);
+// The same for a long text built piece by piece, without a joined copy of it.
+void WriteExport(CommandHost& host, const CString& title, TextEncoder text);

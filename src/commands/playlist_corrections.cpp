@@ -69,12 +69,10 @@ bool AllInOneFolder(CommandHost& host, const TextLines& entries)
 void ExportMisses(CommandHost& host, const std::vector<std::wstring_view>& misses)
 {
     if (misses.empty()) return;
-    CString text = g_Messages[43];
-    for (const std::wstring_view miss : misses) {
-        text += miss;
-        text += L'\n';
-    }
-    WriteExport(host, g_Messages[44], text);
+    TextEncoder text;
+    text.Append(g_Messages[43]);
+    for (const std::wstring_view miss : misses) text.AppendLine(miss);
+    WriteExport(host, g_Messages[44], std::move(text));
 }
 
 // The song a command 7 entry stands for: the file whose path equals the entry with ASCII letters
