@@ -3,8 +3,10 @@
 #include <array>
 #include <initializer_list>
 
+#include "commands/openers_list_export_shortcuts.h"
 #include "commands/playlist_corrections.h"
 #include "commands/playlists_from_sources.h"
+#include "state/globals.h"
 #include "texts/command_lines.h"
 
 namespace {
@@ -40,6 +42,11 @@ constexpr auto kBlocks = MakeBlockTable({
     {7, &CorrectPlaylistBlanks},
     {8, &CorrectPlaylistDuplicates},
     {9, &VerifyPlaylist},
+    {38, [](Host& host, const Inputs&) { OpenFolderInExplorer(host, g_ExportsDir); }},
+    {39, [](Host& host, const Inputs&) { OpenFolderInExplorer(host, g_SettingsDir); }},
+    {40, &OpenSettingsFile},
+    {41, &ExportInfoList},
+    {42, &CreateShortcutsFromPlaylist},
 });
 
 }  // namespace

@@ -3,7 +3,13 @@
 // COM must already be initialised on the calling thread; these functions do not do it.
 #include <windows.h>
 
+#include <string_view>
+
 #include "framework/strings.h"
+
+// Whether the bytes hold a shortcut whose documented parts (header and class id, item id list, link
+// info, strings, extra data blocks) all lie within them. Files that fail are not handed to the shell.
+bool IsSoundShortcutFile(std::string_view bytes);
 
 // The target path stored in the shortcut, whole however long; `target` is empty after any failure.
 // The link is resolved with the shell's own search for a moved target, which may rewrite the file.

@@ -33,9 +33,9 @@ int ErrnoFromWindowsError(DWORD error)
     return EIO;
 }
 
-// The whole file in one read; 0 or a Windows error code. Other programs may keep the file
-// open for reading and writing meanwhile (a player holding the playlist).
-DWORD ReadWholeFile(const CString& path, CStringA& bytes)
+}  // namespace
+
+uint32_t ReadWholeFile(const CString& path, CStringA& bytes)
 {
     const unique_handle file = OwnHandle(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                                      nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
@@ -55,6 +55,8 @@ DWORD ReadWholeFile(const CString& path, CStringA& bytes)
     bytes.resize(total);
     return 0;
 }
+
+namespace {
 
 // Hands each line of the file to onLine; 0 or a Windows error code. A failure after some lines were
 // handed over is the caller's to undo.

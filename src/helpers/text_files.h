@@ -21,6 +21,10 @@ int32_t WriteEncodedFile(const CString& path, const std::optional<CStringA>& byt
 // Settings file: failures are silent.
 void WriteTextFileCStdio(const CString& path, const CString& text);
 
+// The whole file in one read, up to 64 MiB; 0 or a Windows error code. Other programs may keep the
+// file open for reading and writing meanwhile (a player holding the playlist).
+uint32_t ReadWholeFile(const CString& path, CStringA& bytes);
+
 // The readers append to the list and never clear it; on failure it is unchanged. Another program may
 // hold the file open for writing meanwhile. Each returns the number of lines appended, or minus a
 // Windows error code: ERROR_NO_UNICODE_TRANSLATION for bytes that do not match their mark,

@@ -116,4 +116,14 @@ TEST_F(PlaylistsFromSources, GermanTablesNameAndReportInGerman)
               "D:\\a.mp3\r\nD:\\b.mp3\r\n");
 }
 
+TEST_F(PlaylistsFromSources, DamagedShortcutsGiveEmptyEntriesAndTheNextCommandRuns)
+{
+    const CString links = folder.Path() + L"Links\\", name = g_Messages[25] + stamp + L".m3u";
+    for (const CString file : {L"damaged-1504.lnk", L"damaged-2226.lnk", L"damaged-4032.lnk", L"damaged-5906.lnk"})
+        folder.Write(L"Links\\" + file, TempFolder::ReadBytes(TALLOWMERE_TEST_DATA L"damaged-shortcuts/" + file));
+    EXPECT_EQ(Run(1, links), std::vector<CString>{Report(links, name, 4)});
+    EXPECT_EQ(TempFolder::ReadBytes(links + name), "\r\n\r\n\r\n\r\n");
+    EXPECT_EQ(Run(4, links + name), std::vector<CString>{g_Messages[38]});
+}
+
 }  // namespace

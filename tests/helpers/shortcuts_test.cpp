@@ -129,3 +129,18 @@ TEST_F(Shortcuts, ShortcutIsSavedOnlyWhenItHoldsTheWholeTarget)
         }
     }
 }
+
+TEST_F(Shortcuts, OnlyAFileWhosePartsLieWithinItIsHandedToTheShell)
+{
+    ASSERT_EQ(CreateShortcutFile(temp_.Write(L"Song.mp3"), folder_ + L"Good.lnk", L"a description"), S_OK);
+    const std::string good = TempFolder::ReadBytes(folder_ + L"Good.lnk");
+    EXPECT_TRUE(IsSoundShortcutFile(good));
+    EXPECT_FALSE(IsSoundShortcutFile(good.substr(0, good.size() - 1)));
+    for (const wchar_t* name : {L"1504", L"2226", L"4032", L"5906"}) {
+        const CString file = TALLOWMERE_TEST_DATA L"damaged-shortcuts/damaged-" + CString(name) + L".lnk";
+        const std::string bytes = TempFolder::ReadBytes(file);
+        // Header and class id are intact: a later part fails.
+        EXPECT_EQ(bytes.compare(0, 0x14, good, 0, 0x14), 0) << bytes.size();
+        EXPECT_FALSE(IsSoundShortcutFile(bytes)) << bytes.size();
+    }
+}

@@ -1,0 +1,120 @@
+#include "commands/openers_list_export_shortcuts.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <unordered_set>
+
+#include "commands/command_reports.h"
+#include "commands/exports.h"
+#include "framework/shell_opener.h"
+#include "helpers/file_operations.h"
+#include "helpers/numbered_names.h"
+#include "helpers/paths.h"
+#include "helpers/shortcuts.h"
+#include "helpers/strings.h"
+#include "helpers/text_files.h"
+#include "helpers/text_lines.h"
+#include "state/globals.h"
+#include "texts/text_tables.h"
+
+namespace {
+
+// A failed opening is reported with the code the shell left.
+void OpenReported(CommandHost& host, const CString& file, const CString& parameters)
+{
+    if (OpenWithShell(file, parameters) > 32) return;
+    ReportFailure(host, GetLastError());
+}
+
+// Quoted, so that blanks stay in the one argument, and without the final "\", which would otherwise
+// escape the closing quote.
+CString QuotedFolder(const CString& folder)
+{
+    return L"\"" + (EndsWithBackslash(folder) ? folder.substr(0, folder.size() - 1) : folder) + L"\"";
+}
+
+// The names of the shortcuts made in one run, folded as the file system folds them (beyond ASCII:
+// "Ä" and "ä" name one file).
+class MadeShortcuts {
+public:
+    bool Contains(const CString& name) const { return names_.contains(Folded(name)); }
+    void Add(const CString& name) { names_.insert(Folded(name)); }
+
+private:
+    static CString Folded(CString name)
+    {
+        CharUpperBuffW(name.data(), static_cast<DWORD>(name.size()));
+        return name;
+    }
+    std::unordered_set<CString> names_;
+};
+
+}  // namespace
+
+void OpenFolderInExplorer(CommandHost& host, const CString& folder)
+{
+    // The shell may report success for a folder that is not there.
+    if (!FolderExists(folder)) {
+        ReportFailure(host, ERROR_PATH_NOT_FOUND);
+        return;
+    }
+    OpenReported(host, L"explorer.exe", QuotedFolder(folder));
+}
+
+void OpenSettingsFile(CommandHost& host, const CommandInputs&)
+{
+    if (!FileExists(g_SettingsFile)) {
+        ReportFailure(host, ERROR_FILE_NOT_FOUND);
+        return;
+    }
+    OpenReported(host, g_SettingsFile, CString());
+}
+
+// With Stop Entries checked the list is as it was before this run: the host adds no line then.
+void ExportInfoList(CommandHost& host, const CommandInputs&)
+{
+    CString text = g_Messages[153] + L": \n";
+    const int count = host.InfoLineCount();
+    for (int index = 0; index < count; ++index) {
+        text += host.InfoLineText(index);
+        text += L'\n';
+    }
+    WriteExport(host, g_Messages[153], text);
+}
+
+// Paths stay UTF-16 from the playlist to the shortcut. A shortcut left by an earlier run is replaced;
+// one made earlier in this run (two songs of one name) is kept, and the later song's shortcut takes
+// the next free numbered name.
+void CreateShortcutsFromPlaylist(CommandHost& host, const CommandInputs& inputs)
+{
+    TextLines lines;
+    const int32_t count = ReadNonEmptyLines(lines, inputs.sourcePath);
+    if (count < 0) {
+        ReportFailure(host, -static_cast<int64_t>(count), inputs.sourcePath);
+        return;
+    }
+    const CString folder = GetFolderPart(inputs.sourcePath);
+    MadeShortcuts made;
+    int32_t created = 0, notFound = 0, failed = 0;
+    for (const std::wstring_view line : lines) {
+        const CString target(line);
+        if (!PathExists(target)) {
+            ++notFound;
+            continue;
+        }
+        CString name = StripExtension(GetFileNamePart(line)) + g_Messages[117] + L".lnk";
+        while (made.Contains(name)) name = NextNumberedName(name);
+        const HRESULT result = CreateShortcutFile(target, folder + name, target);
+        if (SUCCEEDED(result)) {
+            made.Add(name);
+            ++created;
+        } else {
+            host.AddInfoLine(g_Messages[118] + Int64ToString(result));
+            ++failed;
+        }
+    }
+    if (created > 0) host.AddInfoLine(g_Messages[119] + Int64ToString(created));
+    if (notFound > 0) host.AddInfoLine(g_Messages[120] + Int64ToString(notFound));
+    if (failed > 0) host.AddInfoLine(g_Messages[121] + Int64ToString(failed));
+}
