@@ -41,6 +41,13 @@ protected:
         SetLocalClockForTests(nullptr);
     }
 
+    std::vector<CString> BoxTexts() const
+    {
+        std::vector<CString> texts;
+        for (const ShownBox& box : boxes) texts.push_back(box.text);
+        return texts;
+    }
+
     TempFolder folder{L"engine"};
     ScriptedHost host;
     std::vector<ShownBox> boxes;

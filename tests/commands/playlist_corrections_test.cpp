@@ -126,44 +126,27 @@ TEST_F(PlaylistCorrections, TheOrderFollowsThePlaylistNameInTheCurrentLanguage)
     }
 }
 
-TEST_F(PlaylistCorrections, EntriesFromAnotherFolderStopTheCorrection)
+// Entries from more than one folder stop the corrections; an empty or unreadable playlist every check.
+TEST_F(PlaylistCorrections, AMixedEmptyOrUnreadablePlaylistStopsWithItsFaultAndWritesNothing)
 {
-    const CString source = Playlist(L"Mixed.m3u", {L"D:\\A\\1.mp3", L"d:\\a\\2.mp3", L"D:\\B\\3.mp3", L"D:\\C\\4.mp3"});
-    const CString fault = g_Messages[40] + L" 1. File in M3U: D:\\A\\ <=> 3. File in M3U: D:\\B\\";
-    for (int line : {7, 8}) {
-        EXPECT_EQ(Run(line, source), std::vector<CString>{fault}) << line;
-        EXPECT_EQ(BoxTexts(), std::vector<CString>{fault}) << line;
-    }
-    EXPECT_EQ(folder.List(), (std::set<CString>{L"Lists"}));
-    EXPECT_FALSE(TempFolder::Exists(lists + ascending));
-}
-
-TEST_F(PlaylistCorrections, AnEmptyOrUnreadablePlaylistStopsEveryCheck)
-{
-    const CString blank = Playlist(L"Blank.m3u", {L"  ", L"\t"});
+    const CString mixed = Playlist(L"Mixed.m3u", {L"D:\\A\\1.mp3", L"d:\\a\\2.mp3", L"D:\\B\\3.mp3", L"D:\\C\\4.mp3"});
     const CString locked = Playlist(L"Locked.m3u", {songs + L"a.mp3"});
     const unique_handle hold = OwnHandle(CreateFileW(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(hold);
-    for (int line : {7, 8, 9}) {
-        for (const auto& [source, fault] : {std::pair{blank, g_Messages[39]}, std::pair{locked, g_Messages[93] + L"32"}}) {
+    const struct { CString source; CString fault; std::vector<int> lines; } cases[] = {
+        {mixed, g_Messages[40] + L" 1. File in M3U: D:\\A\\ <=> 3. File in M3U: D:\\B\\", {7, 8}},
+        {Playlist(L"Blank.m3u", {L"  ", L"\t"}), g_Messages[39], {7, 8, 9}},
+        {locked, g_Messages[93] + L"32", {7, 8, 9}},
+    };
+    for (const auto& c : cases) {
+        for (int line : c.lines) {
             g_MessageBoxCount = 0;
-            EXPECT_EQ(Run(line, source), std::vector<CString>{fault}) << line;
-            EXPECT_EQ(BoxTexts(), std::vector<CString>{fault}) << line;
+            EXPECT_EQ(Run(line, c.source), std::vector<CString>{c.fault}) << line;
+            EXPECT_EQ(BoxTexts(), std::vector<CString>{c.fault}) << line;
         }
     }
     EXPECT_EQ(folder.List(), (std::set<CString>{L"Lists"}));
     EXPECT_FALSE(TempFolder::Exists(lists + ascending));
-}
-
-TEST_F(PlaylistCorrections, ANameTakenInTheSameSecondIsNotReplaced)
-{
-    Songs({L"a.mp3"});
-    const CString source = Playlist(L"Mine.m3u", {songs + L"a.mp3"});
-    const CString taken = folder.Write(L"Lists\\" + ascending, "older\r\n");
-    const CString next = g_Messages[25] + stamp + L"_001.m3u";
-    EXPECT_EQ(Run(7, source), std::vector<CString>{PlaylistTest::Report(lists, next, 1)});
-    EXPECT_EQ(TempFolder::ReadBytes(taken), "older\r\n");
-    EXPECT_EQ(TempFolder::ReadBytes(lists + next), Bytes(songs + L"a.mp3\n"));
 }
 
 TEST_F(PlaylistCorrections, VerificationScansEachFolderOnceAndReportsMissesBeforeTheExport)
