@@ -14,11 +14,7 @@
 #include "support/temp_folder.h"
 #include "texts/text_tables.h"
 
-struct ShownBox {
-    CString text;
-    CString caption;
-    UINT type;
-};
+struct ShownBox { CString text; CString caption; UINT type; };
 
 class EngineTest : public testing::Test {
 protected:

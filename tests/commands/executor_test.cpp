@@ -1,8 +1,4 @@
-#include <windows.h>
-
 #include <new>
-#include <string>
-#include <vector>
 
 #include "commands/executor.h"
 #include "engine_test.h"

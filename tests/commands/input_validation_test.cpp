@@ -1,7 +1,3 @@
-#include <windows.h>
-
-#include <vector>
-
 #include "commands/input_validation.h"
 #include "engine_test.h"
 

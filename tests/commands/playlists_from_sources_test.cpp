@@ -1,7 +1,4 @@
-#include <windows.h>
-
 #include <set>
-#include <vector>
 
 #include "framework/handles.h"
 #include "helpers/shortcuts.h"
@@ -31,17 +28,6 @@ TEST_F(PlaylistsFromSources, ShortcutsEndingInLowerCaseLnkGiveTheEntriesInTheCom
         if (c.order) EXPECT_EQ(bytes, Bytes(Joined(*c.order))) << c.line;
         else EXPECT_EQ(SortedLines(bytes), SortedLines(Bytes(Joined(sorted))));
     }
-}
-
-TEST_F(PlaylistsFromSources, AFolderWithoutShortcutsGivesNoPlaylist)
-{
-    folder.Write(L"Songs\\song.mp3");
-    folder.Write(L"Songs\\upper.LNK");
-    for (const CString& source : {folder.Path() + L"Songs\\", folder.Path() + L"Empty\\"}) {
-        CreateDirectoryW(source.c_str(), nullptr);
-        for (int line : {1, 2, 3}) EXPECT_EQ(Run(line, source), std::vector<CString>{g_Messages[24]}) << line;
-    }
-    EXPECT_EQ(folder.List(), (std::set<CString>{L"Empty", L"Songs"}));
 }
 
 TEST_F(PlaylistsFromSources, APlaylistIsCopiedAsReadInTheCommandsOrderBesideItself)

@@ -81,21 +81,16 @@ protected:
 
 }  // namespace
 
-TEST_F(ShellBrowserTest, StartsOnTheDesktopWithSharedSystemIcons)
+// It starts on the desktop, whose virtual folders (My Computer) have no file-system path.
+TEST_F(ShellBrowserTest, StartsOnTheDesktopAndListsFoldersFirstWithTheirExactPaths)
 {
-    EXPECT_GT(Count(), 0);
     EXPECT_TRUE(SendMessageW(list_, LVM_GETIMAGELIST, LVSIL_SMALL, 0));
     EXPECT_FALSE(browser_.DisplayParentFolder());
-    HWND header = reinterpret_cast<HWND>(SendMessageW(list_, LVM_GETHEADER, 0, 0));
-    EXPECT_EQ(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0), 4);
-    // Virtual folders such as My Computer have no file-system path.
+    EXPECT_EQ(SendMessageW(reinterpret_cast<HWND>(SendMessageW(list_, LVM_GETHEADER, 0, 0)), HDM_GETITEMCOUNT, 0, 0), 4);
     int withoutPath = 0;
     for (int i = 0; i < Count(); ++i) withoutPath += browser_.GetItemPath(i).empty();
     EXPECT_GT(withoutPath, 0);
-}
 
-TEST_F(ShellBrowserTest, ListsFoldersFirstWithTheirExactPaths)
-{
     ASSERT_TRUE(browser_.DisplayFolder(folder_));
     EXPECT_EQ(browser_.CurrentFolderPath(), folder_);
     const std::vector<CString> names = {L"disc 2", L"Disc 10", L"a.txt", L"m\u03A9 song.mp3", L"Z.mp3"};

@@ -6,11 +6,9 @@
 // Folding touches ASCII letters only; edge cases that would read outside an empty text.
 TEST(Strings, SearchesFoldAsciiOnlyAndCountWithoutOverlap)
 {
-    const std::vector<CString> list = {L"Song.MP3", L"Other.MP3"};
-    EXPECT_FALSE(ContainsString(list, L"song.MP3"));
-    EXPECT_TRUE(ContainsStringNoCase(list, L"song.mp3"));
-    EXPECT_FALSE(ContainsStringNoCase({L"\u00C4rger.mp3"}, L"\u00E4rger.mp3"));
-    EXPECT_TRUE(EqualsNoCase(L"D:\\Music\\A.MP3", L"d:\\music\\a.mp3"));
+    EXPECT_FALSE(ContainsString({L"Song.MP3"}, L"song.MP3"));
+    EXPECT_TRUE(ContainsStringNoCase({L"Other.mp3", L"Song.MP3"}, L"song.mp3"));
+    EXPECT_FALSE(ContainsStringNoCase({L"\u00C4rger.mp3"}, L"\u00E4rger.mp3") || EqualsNoCase(L"\u00C4", L"\u00E4"));
     EXPECT_FALSE(EqualsNoCase(L"a", L"a ") || ContainsStringNoCase({}, L"") || EndsWithBackslash(L"") || StartsWithAt(L""));
     EXPECT_EQ(CountOccurrences(L"aaaa", L"aa"), 2);
     // The replacement is not protected: a later character in it is replaced in its turn.

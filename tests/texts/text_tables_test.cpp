@@ -3,38 +3,25 @@
 #include <algorithm>
 #include <set>
 #include <string>
-#include <vector>
 
 #include "texts/command_lines.h"
 #include "texts/text_tables.h"
 
 namespace {
 
-struct Table {
-    const char* name;
-    const CString* current;
-    const CString* english;
-    const CString* german;
-    int32_t rows;
-};
-
-const Table kTables[] = {
+const struct { const char* name; const CString *current, *english, *german; int32_t rows; } kTables[] = {
     {"CommandList", g_CommandList, g_CommandListEnglish, g_CommandListGerman, kCommandListRows},
     {"CommandLabels", g_CommandLabels, g_CommandLabelsEnglish, g_CommandLabelsGerman, kCommandListRows},
     {"Messages", g_Messages, g_MessagesEnglish, g_MessagesGerman, kMessageRows},
     {"StaticCaptions", g_StaticCaptions, g_StaticCaptionsEnglish, g_StaticCaptionsGerman, kStaticCaptionRows},
     {"ButtonCaptions", g_ButtonCaptions, g_ButtonCaptionsEnglish, g_ButtonCaptionsGerman, kButtonCaptionRows},
-    {"ButtonEventTexts", g_ButtonEventTexts, g_ButtonEventTextsEnglish, g_ButtonEventTextsGerman,
-     kButtonEventTextRows},
+    {"ButtonEventTexts", g_ButtonEventTexts, g_ButtonEventTextsEnglish, g_ButtonEventTextsGerman, kButtonEventTextRows},
     {"ExtraCaptions", g_ExtraCaptions, g_ExtraCaptionsEnglish, g_ExtraCaptionsGerman, kExtraCaptionRows},
     {"ScanMessages", g_ScanMessages, g_ScanMessagesEnglish, g_ScanMessagesGerman, kScanMessageRows},
 };
 
 // What joins a row to the next piece: a blank, a line feed or nothing.
-wchar_t EndKind(const CString& text)
-{
-    return text.back() == L' ' || text.back() == L'\n' ? text.back() : L'x';
-}
+wchar_t EndKind(const CString& text) { return text.back() == L' ' || text.back() == L'\n' ? text.back() : L'x'; }
 
 size_t Count(const CString& text, wchar_t c) { return std::count(text.begin(), text.end(), c); }
 
@@ -73,9 +60,9 @@ TEST(TextTables, LanguagesAgreeOnEmptyRowsEdgeBlanksAndLineFeeds)
     };
     for (const auto& t : kTables)
         for (int32_t row = 0; row < t.rows; ++row)
-            compare(t.name + (" " + std::to_string(row)), t.english[row], t.german[row]);
+            compare(std::string(t.name) + " " + std::to_string(row), t.english[row], t.german[row]);
     for (int32_t row = 0; row < kToolTipRows; ++row)
-        compare("ToolTips " + std::to_string(row), g_ToolTipsEnglish[row], g_ToolTipsGerman[row]);
+        compare(std::string("ToolTips ") + std::to_string(row), g_ToolTipsEnglish[row], g_ToolTipsGerman[row]);
 }
 
 // Rows near the ends of the tables: any shift within a table moves one of them.
