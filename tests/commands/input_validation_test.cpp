@@ -44,7 +44,6 @@ TEST_F(Validation, EveryFaultWithItsLinesInOrderAndOneGatheringBox)
     } cases[] = {
         {1, L"", L"", L"", L"", IDYES, kInvalidSource, {17, 18}},
         {1, L"Nope", L"", L"", L"", IDYES, kInvalidSource, {17, 18}},
-        {1, L"Music", L"", L"", L"", IDYES, 0, {}},
         {4, L"My.M3U", L"", L"", L"", IDYES, 0, {}},
         {4, L"x.m3u", L"", L"", L"", IDYES, kInvalidM3uSource, {17, 58}},
         {4, L"Nope.m3u", L"", L"", L"", IDYES, kInvalidM3uSource, {17, 58}},
@@ -90,9 +89,8 @@ TEST_F(Validation, ChecksWithoutFaultCompleteAndRememberTheLinesPaths)
 {
     // Which path each pool takes: S the source folder, T the target folder, - unchanged.
     const struct { int line; char mp3, duplicate, unused; bool testOnly; } cases[] = {
-        {13, 'S', '-', '-', false}, {27, 'S', '-', '-', false}, {34, 'T', '-', '-', false},
-        {35, 'S', 'T', '-', true}, {38, 'S', '-', 'T', false}, {44, 'T', '-', '-', false},
-        {1, '-', '-', '-', false}, {39, '-', '-', '-', true},
+        {13, 'S', '-', '-', false}, {34, 'T', '-', '-', false}, {35, 'S', 'T', '-', true},
+        {38, 'S', '-', 'T', false}, {1, '-', '-', '-', false}, {39, '-', '-', '-', true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "line " << c.line);

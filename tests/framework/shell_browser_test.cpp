@@ -52,12 +52,8 @@ protected:
 
     CString CellText(int item, int column) const
     {
-        wchar_t text[260] = {};
-        LVITEMW cell = {};
-        cell.iSubItem = column;
-        cell.pszText = text;
-        cell.cchTextMax = MAX_PATH;
-        SendMessageW(list_, LVM_GETITEMTEXTW, item, reinterpret_cast<LPARAM>(&cell));
+        wchar_t text[MAX_PATH] = {};
+        ListView_GetItemText(list_, item, column, text, MAX_PATH);
         return text;
     }
 
@@ -127,14 +123,9 @@ TEST_F(ShellBrowserTest, DoubleClickAndEnterOpenFoldersOnly)
     EXPECT_EQ(browser_.CurrentFolderPath(), folder_ + L"\\disc 2");
 
     // Enter reaches the list through the dialog manager and opens the selected folder once.
-    LVITEMW state = {};
-    state.stateMask = state.state = LVIS_FOCUSED | LVIS_SELECTED;
-    SendMessageW(list_, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&state));
+    ListView_SetItemState(list_, 0, LVIS_FOCUSED | LVIS_SELECTED, LVIS_FOCUSED | LVIS_SELECTED);
     SetFocus(list_);
-    MSG enter = {};
-    enter.hwnd = list_;
-    enter.message = WM_KEYDOWN;
-    enter.wParam = VK_RETURN;
+    MSG enter = {list_, WM_KEYDOWN, VK_RETURN, 0, 0, {}};
     EXPECT_TRUE(IsDialogMessageW(window_, &enter));
     EXPECT_EQ(browser_.CurrentFolderPath(), folder_ + L"\\disc 2\\inner");
 

@@ -15,10 +15,6 @@ TEST(Clipboard, UnicodeFirstThenAnsiAndTheErrorCodeWhileAnotherWindowHoldsIt)
     const ClipboardLock lock;
     const auto newWindow = [] { return CreateWindowW(L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr); };
     g_MainWindow = newWindow();
-    const CString text = L"\u0393\u03B5\u03B9\u03AC \u266B Caf\u00E9\r\nline two";
-    SetClipboardText(text);
-    EXPECT_EQ(GetClipboardText(), text);
-
     ASSERT_TRUE(OpenClipboard(g_MainWindow));
     EmptyClipboard();
     CloseClipboard();
@@ -35,13 +31,15 @@ TEST(Clipboard, UnicodeFirstThenAnsiAndTheErrorCodeWhileAnotherWindowHoldsIt)
     MultiByteToWideChar(CP_THREAD_ACP, 0, ansi, -1, expected, 8);
     EXPECT_EQ(GetClipboardText(), expected);
 
-    SetClipboardText(L"kept");
+    const CString text = L"\u0393\u03B5\u03B9\u03AC \u266B Caf\u00E9\r\nline two";
+    SetClipboardText(text);
+    EXPECT_EQ(GetClipboardText(), text);
     const HWND other = newWindow();
     ASSERT_TRUE(OpenClipboard(other));
     EXPECT_EQ(GetClipboardText(), L"Windows Error Code: 5");
     SetClipboardText(L"lost");
     CloseClipboard();
-    EXPECT_EQ(GetClipboardText(), L"kept");
+    EXPECT_EQ(GetClipboardText(), text);
     DestroyWindow(other);
     DestroyWindow(g_MainWindow);
     g_MainWindow = nullptr;

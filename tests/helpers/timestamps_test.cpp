@@ -4,9 +4,7 @@
 
 TEST(Timestamps, MakeTimestampFormatsEveryModeFromTheFixedClock)
 {
-    SYSTEMTIME clock{};
-    clock.wYear = 2027, clock.wMonth = 1, clock.wDay = 5;
-    clock.wHour = 10, clock.wMinute = 15, clock.wSecond = 7;
+    const SYSTEMTIME clock = {2027, 1, 2, 5, 10, 15, 7, 0};
     SetLocalClockForTests(&clock);
     const struct { const wchar_t* mode; const wchar_t* stamp; } cases[] = {
         {L"date", L"2027-01-05"}, {L"time", L"10.15.07"}, {L"datetime", L"2027-01-05_10.15.07"},
