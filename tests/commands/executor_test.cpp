@@ -5,11 +5,6 @@
 
 namespace {
 
-class Executor : public EngineTest {
-protected:
-    Executor() { host.Edit(InputEdit::Source) = folder.Path(); }
-};
-
 // A window that fails while the command reads its inputs, as a command may fail on a huge folder.
 class ThrowingHost : public ScriptedHost {
 public:
@@ -18,8 +13,11 @@ public:
 
 }  // namespace
 
+using Executor = EngineTest;
+
 TEST_F(Executor, ARunStartedBehindAnOpenQuestionIsIgnored)
 {
+    host.Edit(InputEdit::Source) = folder.Path();
     host.selectedLine = 47;
     host.Edit(InputEdit::Search) = L"x";
     bool inside = false;
@@ -46,6 +44,7 @@ TEST_F(Executor, AnExceptionEndsTheCommandWithItsReportAndTheNextRunRuns)
     ExecuteCommand(failing, false);
     EXPECT_EQ(failing.lines, (std::vector<CString>{g_Messages[0], g_Messages[93] + L"8"}));
     EXPECT_FALSE(IsCommandRunning());
+    host.Edit(InputEdit::Source) = folder.Path();
     host.selectedLine = 1;
     ExecuteCommand(host, false);
     EXPECT_EQ(host.lines, (std::vector<CString>{g_Messages[0], g_Messages[24]}));

@@ -113,8 +113,7 @@ TEST_F(ShellBrowserTest, StartsOnTheDesktopAndListsFoldersFirstWithTheirExactPat
 
 TEST_F(ShellBrowserTest, DoubleClickAndEnterOpenFoldersOnly)
 {
-    CreateDirectoryW((folder_ + L"\\disc 2\\inner").c_str(), nullptr);
-    CreateDirectoryW((folder_ + L"\\disc 2\\inner\\deeper").c_str(), nullptr);
+    temp_.Write(L"disc 2\\inner\\deeper\\song.mp3");
     ASSERT_TRUE(browser_.DisplayFolder(folder_));
     EXPECT_FALSE(Notify(NM_CLICK, 0));  // the dialog's own click handler takes it
     EXPECT_TRUE(Notify(NM_DBLCLK, 2));  // a file: nothing opens
@@ -138,10 +137,7 @@ TEST_F(ShellBrowserTest, DoubleClickAndEnterOpenFoldersOnly)
 TEST_F(ShellBrowserTest, ItemPathsLongerThanMaxPath)
 {
     CString deep = folder_;
-    while (deep.size() < MAX_PATH - 70) {
-        deep += L"\\" + CString(40, L'x');
-        ASSERT_TRUE(CreateDirectoryW(deep.c_str(), nullptr));
-    }
+    while (deep.size() < MAX_PATH - 70) deep += L"\\" + CString(40, L'x');
     const CString song = deep + L"\\" + CString(120, L's') + L".mp3";
     temp_.Write(song.substr(folder_.size() + 1));
     const CString inner = deep + L"\\" + CString(200, L'f');

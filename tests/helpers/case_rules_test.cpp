@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <vector>
-
-#include "framework/message_boxes.h"
 #include "helpers/case_rules.h"
 
 TEST(CaseRules, ApplyCaseRule)
@@ -22,21 +19,4 @@ TEST(CaseRules, ApplyCaseRule)
         {L"my song.mp3", L"Upper", L"", L""},
     };
     for (const auto& c : cases) EXPECT_EQ(ApplyCaseRule(c.name, c.rule, c.separator), c.result) << c.rule << L" " << c.name;
-}
-
-TEST(CaseRules, CheckSeparatorOnceCountsAndTellsOnlyOtherCounts)
-{
-    std::vector<CString> shown;
-    SetMessageBoxAnswerer([&](const CString& text, const CString&, UINT) {
-        shown.push_back(text);
-        return IDOK;
-    });
-    const struct { const wchar_t* name; const wchar_t* separator; int32_t count; } cases[] = {
-        {L"Artist - Title.mp3", L" - ", 1}, {L"Live - Part 1 - Intro.mp3", L" - ", 2},
-        {L"Title.mp3", L" - ", 0}, {L"Jay-Z - Song.mp3", L"-", 2},
-    };
-    for (const auto& c : cases) EXPECT_EQ(CheckSeparatorOnce(c.name, c.separator, L"Separators: "), c.count) << c.name;
-    EXPECT_EQ(shown, (std::vector<CString>{L"Separators: 2", L"Separators: 0", L"Separators: 2"}));
-    SetMessageBoxAnswerer({});
-    g_MessageBoxCount = 0;
 }

@@ -51,17 +51,12 @@ TEST_F(Shortcuts, CreatedShortcutResolvesToItsTarget)
 {
     // U+0416 and U+4E2D have no counterpart in an ANSI code page of Western Europe. The target keeps
     // to characters above U+00FF that code page 1252 holds: Wine's link keeps the target in ANSI.
-    const struct { const wchar_t* target; const wchar_t* shortcut; } cases[] = {
-        {L"Music\\Song.mp3", L"Song.lnk"},
-        {L"Music\\\u0152uvre \u2013 \u0160koda \u20AC.mp3", L"\u0416\u4E2D \u00E9.lnk"},
-    };
-    for (const auto& c : cases) {
-        const CString target = temp_.Write(c.target), shortcut = folder_ + c.shortcut;
-        EXPECT_EQ(CreateShortcutFile(target, shortcut, target), S_OK) << c.shortcut;
-        CString resolved;
-        EXPECT_EQ(ResolveShortcutTarget(shortcut, resolved), S_OK) << c.shortcut;
-        EXPECT_EQ(resolved, target);
-    }
+    const CString target = temp_.Write(L"Music\\\u0152uvre \u2013 \u0160koda \u20AC.mp3");
+    const CString shortcut = folder_ + L"\u0416\u4E2D \u00E9.lnk";
+    EXPECT_EQ(CreateShortcutFile(target, shortcut, target), S_OK);
+    CString resolved;
+    EXPECT_EQ(ResolveShortcutTarget(shortcut, resolved), S_OK);
+    EXPECT_EQ(resolved, target);
 }
 
 TEST_F(Shortcuts, TargetLongerThanMaxPathIsReadWhole)

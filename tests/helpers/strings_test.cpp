@@ -9,7 +9,8 @@ TEST(Strings, SearchesFoldAsciiOnlyAndCountWithoutOverlap)
     EXPECT_FALSE(ContainsString({L"Song.MP3"}, L"song.MP3"));
     EXPECT_TRUE(ContainsStringNoCase({L"Other.mp3", L"Song.MP3"}, L"song.mp3"));
     EXPECT_FALSE(ContainsStringNoCase({L"\u00C4rger.mp3"}, L"\u00E4rger.mp3") || EqualsNoCase(L"\u00C4", L"\u00E4"));
-    EXPECT_FALSE(EqualsNoCase(L"a", L"a ") || ContainsStringNoCase({}, L"") || EndsWithBackslash(L"") || StartsWithAt(L""));
+    EXPECT_FALSE(EqualsNoCase(L"a", L"a ") || ContainsStringNoCase({}, L""));
+    EXPECT_FALSE(EndsWithBackslash(L"") || StartsWithAt(L""));
     EXPECT_EQ(CountOccurrences(L"aaaa", L"aa"), 2);
     // The replacement is not protected: a later character in it is replaced in its turn.
     EXPECT_EQ(ReplaceInvalidFileNameChars(L"a:b", L"<x"), L"a<xxb");
@@ -27,8 +28,6 @@ TEST(Strings, SplitKeepsTheRemainderRule)
         {L"a##b", L"#", false, {L"a", L"", L"b"}, {L"a", L"", L"b"}},
         // Only the vector trims the pieces it cuts; both trim the remainder.
         {L" a # b ", L"#", true, {L" a ", L"b"}, {L"a", L"b"}},
-        {L".jpg, ", L",", true, {L".jpg"}, {L".jpg"}},
-        {L"a, b,", L",", true, {L"a", L" b"}, {L"a", L"b"}},
         {L"", L",", true, {}, {}},
         {L" - ", L" - ", false, {L" - "}, {L" - "}},
     };

@@ -22,26 +22,6 @@ Lines Collected(const TextLines& lines)
     return Lines(lines.begin(), lines.end());
 }
 
-// What each of the three readers gives for the file: its result, then the lines it read.
-std::vector<Lines> ReadWithEach(const CString& path)
-{
-    TextLines nonEmpty;
-    UniqueLines unique;
-    Lines unicode;
-    const int32_t results[] = {ReadNonEmptyLines(nonEmpty, path), ReadUniqueLines(unique, path),
-                               ReadLinesUnicode(unicode, path)};
-    std::vector<Lines> read = {Collected(nonEmpty), Collected(unique.Lines()), unicode};
-    for (size_t i = 0; i < read.size(); ++i) read[i].insert(read[i].begin(), std::to_wstring(results[i]));
-    return read;
-}
-
-// The same result and lines from all three readers.
-std::vector<Lines> FromEach(int32_t result, Lines lines)
-{
-    lines.insert(lines.begin(), std::to_wstring(result));
-    return std::vector<Lines>(3, lines);
-}
-
 }  // namespace
 
 TEST(TextFiles, WritesTheFixedFormAndReadsItBackUnchanged)
@@ -62,7 +42,14 @@ TEST(TextFiles, WritesTheFixedFormAndReadsItBackUnchanged)
     for (const auto& c : cases) {
         EXPECT_EQ(WriteTextFile(path, c.text), 0) << c.text;
         EXPECT_EQ(folder.ReadBytes(path), c.bytes) << c.text;
-        EXPECT_EQ(ReadWithEach(path), FromEach(static_cast<int32_t>(c.lines.size()), c.lines)) << c.text;
+        TextLines nonEmpty;
+        UniqueLines unique;
+        Lines unicode;
+        const auto count = static_cast<int32_t>(c.lines.size());
+        EXPECT_EQ(ReadNonEmptyLines(nonEmpty, path), count);
+        EXPECT_EQ(ReadUniqueLines(unique, path), count);
+        EXPECT_EQ(ReadLinesUnicode(unicode, path), count);
+        EXPECT_TRUE(Collected(nonEmpty) == c.lines && Collected(unique.Lines()) == c.lines && unicode == c.lines) << c.text;
     }
     EXPECT_EQ(folder.List(), std::set<CString>{L"list.m3u"});
 }
@@ -154,8 +141,16 @@ TEST(TextFiles, ReadersGiveTheWindowsCodeOfAnUnreadableFileAndReadAFileHeldOpen)
         {large, -static_cast<int32_t>(ERROR_FILE_TOO_LARGE)},
         {held, 1},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(ReadWithEach(c.path), FromEach(c.result, c.result > 0 ? Lines{L"C:\\a.mp3"} : Lines{})) << c.path;
+    for (const auto& c : cases) {
+        TextLines lines;
+        UniqueLines unique;
+        Lines unicode;
+        EXPECT_EQ(ReadNonEmptyLines(lines, c.path), c.result) << c.path;
+        EXPECT_EQ(ReadUniqueLines(unique, c.path), c.result) << c.path;
+        EXPECT_EQ(ReadLinesUnicode(unicode, c.path), c.result) << c.path;
+        const size_t added = c.result > 0 ? 1 : 0;
+        EXPECT_TRUE(lines.size() == added && unique.Lines().size() == added && unicode.size() == added) << c.path;
+    }
 }
 
 TEST(TextFiles, AFailedWriteLeavesTheExistingFileAsItWas)

@@ -27,11 +27,3 @@ TEST(WindowsErrors, HelpPutsTheLinkOfTheLastErrorsRangeOnTheClipboard)
         EXPECT_EQ(GetClipboardText(), c.link) << c.code;
     }
 }
-
-// Above 32 the shell reports success; codes it gives no text of its own get the general one.
-TEST(WindowsErrors, ShellExecuteErrorText)
-{
-    EXPECT_EQ(ShellExecuteErrorText(32), L"The specified DLL was not found.");
-    EXPECT_EQ(ShellExecuteErrorText(33), L"");
-    EXPECT_EQ(ShellExecuteErrorText(-1), L"The ShellExecute function failed (due to unprecise Windows error code).");
-}
