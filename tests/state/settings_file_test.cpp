@@ -66,7 +66,7 @@ protected:
 
 }  // namespace
 
-// A value above U+00FF turns the whole file into UTF-8 with a mark (the start values: see below).
+// A value above U+00FF turns the whole file into UTF-8 with a mark; the one-byte form is checked below.
 TEST_F(SettingsFile, EveryValueIsWrittenByteExactAndReadBack)
 {
     Settings written{.language = L"German", .x = -1280, .y = -20, .mp3 = L"D:\\\u0416\u00E9\\",
