@@ -1,11 +1,6 @@
-#include <windows.h>
-
-#include <vector>
-
 #include "commands/command_reports.h"
-#include "engine_test.h"
-#include "framework/main_window.h"
-#include "helpers/clipboard.h"
+#include "commands/exports.h"
+#include "playlist_test.h"
 #include "support/clipboard_lock.h"
 
 TEST_F(EngineTest, OnlyTheAnswerNoStops)
@@ -33,19 +28,13 @@ TEST_F(EngineTest, AStoppingFaultStaysInTheListAfterTheFifthBox)
 
 TEST_F(EngineTest, WindowsErrorIsLoggedWithTheCodeGivenAndItsLink)
 {
-    const ClipboardLock lock;
-    const HWND owner = CreateWindowW(L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
-    g_MainWindow = owner;
+    const ClipboardLock lock;  // the link goes to the clipboard
     const CString firstRange = L"https://learn.microsoft.com/en-us/windows/win32/debug/system-error-codes--0-499-";
-    const struct {
-        int32_t code;
-        std::vector<CString> lines;
-    } cases[] = {
+    const struct { int32_t code; std::vector<CString> lines; } cases[] = {
         {0, {}},
         {5, {g_Messages[33] + L"5", firstRange}},
         {-1, {g_Messages[33] + L"3", firstRange}},
         {-2, {g_Messages[33] + L"3", firstRange}},
-        {16000, {g_Messages[33] + L"16000", L""}},
     };
     for (const auto& c : cases) {
         host.lines.clear();
@@ -53,6 +42,29 @@ TEST_F(EngineTest, WindowsErrorIsLoggedWithTheCodeGivenAndItsLink)
         ReportWindowsError(host, c.code);
         EXPECT_EQ(host.lines, c.lines) << c.code;
     }
-    g_MainWindow = nullptr;
-    DestroyWindow(owner);
+}
+
+using Exports = PlaylistTest;
+
+TEST_F(Exports, WritesTheStampedFileAndNeverReplacesOneOfTheSameSecond)
+{
+    const CString first = folder.Path() + stamp + L" Moved Files.txt";
+    const CString second = folder.Path() + stamp + L"_001 Moved Files.txt";
+    WriteExport(host, g_Messages[36], L"Heading\nC:\\a.mp3\n");
+    WriteExport(host, g_Messages[36], L"Heading\nC:\\b.mp3\n");
+    EXPECT_EQ(TempFolder::ReadBytes(first), "Heading\r\nC:\\a.mp3\r\n");
+    EXPECT_EQ(TempFolder::ReadBytes(second), "Heading\r\nC:\\b.mp3\r\n");
+    // Nothing is opened while Open Export is off, so no "Failed: " line either.
+    EXPECT_EQ(host.lines, (std::vector<CString>{g_Messages[94] + first, g_Messages[94] + second}));
+    EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(Exports, AFailedWriteIsReportedAloneAndNothingIsOpened)
+{
+    g_ExportsDir = folder.Path() + L"Missing\\";
+    g_OpenExport = 1;  // an attempt to open the missing file would log a "Failed: " line
+    const CString path = g_ExportsDir + stamp + L"Listbox Content.txt";
+    WriteExport(host, g_Messages[153], L"text\n");
+    EXPECT_EQ(host.lines, std::vector<CString>{g_Messages[93] + L"2 (" + path + L")"});
+    EXPECT_FALSE(TempFolder::Exists(path));
 }

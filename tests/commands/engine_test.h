@@ -14,11 +14,7 @@
 #include "support/temp_folder.h"
 #include "texts/text_tables.h"
 
-struct ShownBox {
-    CString text;
-    CString caption;
-    UINT type;
-};
+struct ShownBox { CString text; CString caption; UINT type; };
 
 class EngineTest : public testing::Test {
 protected:
@@ -39,6 +35,13 @@ protected:
     {
         SetMessageBoxAnswerer(nullptr);
         SetLocalClockForTests(nullptr);
+    }
+
+    std::vector<CString> BoxTexts() const
+    {
+        std::vector<CString> texts;
+        for (const ShownBox& box : boxes) texts.push_back(box.text);
+        return texts;
     }
 
     TempFolder folder{L"engine"};

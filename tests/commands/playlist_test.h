@@ -54,12 +54,6 @@ protected:
         if (host.lines.empty() || host.lines.front() != g_Messages[0]) return host.lines;
         return {host.lines.begin() + 1, host.lines.end()};
     }
-    std::vector<CString> BoxTexts() const
-    {
-        std::vector<CString> texts;
-        for (const ShownBox& box : boxes) texts.push_back(box.text);
-        return texts;
-    }
     static CString Report(const CString& playlistFolder, const CString& name, int count)
     {
         return g_Messages[22] + playlistFolder + L". Name: " + name + L". " + g_Messages[23] +

@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <filesystem>
 #include <functional>
 #include <set>
 #include <string>
@@ -15,7 +14,6 @@
 
 namespace {
 
-namespace fs = std::filesystem;
 const CString kLink0To499 = L"https://learn.microsoft.com/en-us/windows/win32/debug/system-error-codes--0-499-";
 
 using Operation = std::function<int32_t(const CString&, const CString&)>;
@@ -36,26 +34,23 @@ protected:
 
 }  // namespace
 
-TEST_F(FileOperations, CopyReplacesAnExistingFileUnlessAskedNotTo)
-{
-    const CString source = temp_.Write(L"a.mp3", "new"), target = temp_.Write(L"b.mp3", "old");
-    EXPECT_EQ(CopyFileChecked(source, target, true), ERROR_FILE_EXISTS);
-    EXPECT_EQ(temp_.ReadBytes(target), "old");
-    EXPECT_EQ(CopyFileChecked(source, target, false), 0);
-    EXPECT_EQ(temp_.ReadBytes(target), "new");
-    EXPECT_EQ(CopyFileChecked(folder_ + L"gone.mp3", target, false), ERROR_FILE_NOT_FOUND);
-    EXPECT_EQ(GetClipboardText(), kLink0To499);
-}
-
-TEST_F(FileOperations, MoveAndRenameNeverReplaceAnExistingFile)
+// A copy replaces an existing file only when told to; a move or rename never does. A failure puts the
+// documentation link of its code on the clipboard.
+TEST_F(FileOperations, OnlyACopyToldSoReplacesAnExistingFile)
 {
     const CString a = temp_.Write(L"a.mp3", "A"), b = temp_.Write(L"b.mp3", "B");
-    for (const auto& move : kMoves) {
+    const Operation copyKeeping = [](const CString& from, const CString& to) { return CopyFileChecked(from, to, true); };
+    const struct { const char* name; Operation run; bool replaces; } cases[] = {
+        {"copy keeping", copyKeeping, false}, {"move", MoveFileChecked, false}, {"rename", kRename, false}, {"copy", kCopy, true},
+    };
+    for (const auto& c : cases) {
         SetClipboardText(L"untouched");
-        EXPECT_TRUE(AlreadyExists(move.run(a, b))) << move.name;
-        EXPECT_EQ(temp_.ReadBytes(a) + temp_.ReadBytes(b), "AB") << move.name;
-        EXPECT_EQ(GetClipboardText(), kLink0To499) << move.name;
+        const int32_t result = c.run(a, b);
+        EXPECT_TRUE(c.replaces ? result == 0 : AlreadyExists(result)) << c.name << " " << result;
+        EXPECT_EQ(temp_.ReadBytes(a) + temp_.ReadBytes(b), c.replaces ? "AA" : "AB") << c.name;
+        EXPECT_EQ(GetClipboardText(), c.replaces ? L"untouched" : kLink0To499) << c.name;
     }
+    EXPECT_EQ(CopyFileChecked(folder_ + L"gone.mp3", b, false), ERROR_FILE_NOT_FOUND);
 }
 
 TEST_F(FileOperations, NewPathWithoutFolderOrInMissingFolderTouchesNothing)
@@ -112,26 +107,21 @@ TEST_F(FileOperations, CaseOnlyRenameChangesTheNameOnDisk)
     EXPECT_EQ(RenameFileChecked(folder_ + L"gone.mp3", folder_ + L"GONE.mp3"), ERROR_FILE_NOT_FOUND);
 }
 
-TEST_F(FileOperations, EnsureFolder)
+TEST_F(FileOperations, FoldersAreMadeOneLevelDeepAndFilesAreNotFolders)
 {
     const CString file = temp_.Write(L"a.mp3", "A");
     const struct { CString path; int32_t result; } cases[] = {
         {folder_, 0}, {file, 0}, {folder_ + L"new", 0}, {folder_ + L"new", 0}, {folder_ + L"x\\y", ERROR_PATH_NOT_FOUND},
     };
     for (const auto& c : cases) EXPECT_EQ(EnsureFolder(c.path), c.result) << c.path;
-    EXPECT_TRUE(fs::is_regular_file(file));
-    EXPECT_EQ(temp_.List(), (std::set<CString>{L"a.mp3", L"new"}));
-}
-
-TEST_F(FileOperations, EnsureSubFolder)
-{
-    const struct { CString base; CString name; CString result; } cases[] = {
-        {folder_.substr(0, folder_.size() - 1), L"\\New", folder_ + L"New\\"},
-        {folder_, L"New", folder_ + L"New\\"},
+    EXPECT_TRUE(FileExists(file) && !FolderExists(file) && FolderExists(folder_ + L"new") && !FileExists(folder_ + L"new"));
+    EXPECT_FALSE(PathExists(folder_ + L"x"));
+    const struct { CString base; CString name; CString result; } subs[] = {
+        {folder_.substr(0, folder_.size() - 1), L"\\Sub", folder_ + L"Sub\\"},
         {folder_, L"Other\\", folder_ + L"Other\\"},
         {folder_ + L"missing", L"New", folder_ + L"missing\\"},
         {folder_, L"x\\y", folder_},
     };
-    for (const auto& c : cases) EXPECT_EQ(EnsureSubFolder(c.base, c.name), c.result) << c.base << L" " << c.name;
-    EXPECT_EQ(temp_.List(), (std::set<CString>{L"New", L"Other"}));
+    for (const auto& c : subs) EXPECT_EQ(EnsureSubFolder(c.base, c.name), c.result) << c.base << L" " << c.name;
+    EXPECT_EQ(temp_.List(), (std::set<CString>{L"a.mp3", L"new", L"Sub", L"Other"}));
 }

@@ -4,6 +4,9 @@
 #include <windows.h>
 
 #include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 
 #include "framework/handles.h"
 
@@ -72,14 +75,8 @@ CString TempFolder::Write(const CString& name, const std::string& bytes) const
     const CString path = path_ + name;
     for (size_t slash = name.find(L'\\'); slash != CString::npos; slash = name.find(L'\\', slash + 1))
         CreateDirectoryW(LongForm(path_ + name.substr(0, slash)).c_str(), nullptr);
-    const unique_handle file =
-        OwnHandle(CreateFileW(LongForm(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-    DWORD written = 0;
-    if (!file || !WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
-        written != bytes.size()) {
-        const DWORD error = GetLastError();
-        ADD_FAILURE() << "cannot write " << path << " (error " << error << ")";
-    }
+    std::ofstream file(std::filesystem::path(LongForm(path)), std::ios::binary);
+    if (!file.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).flush()) ADD_FAILURE() << "cannot write " << path;
     return path;
 }
 
@@ -92,15 +89,10 @@ std::set<CString> TempFolder::List() const
 
 std::string TempFolder::ReadBytes(const CString& path)
 {
-    const unique_handle file = OwnHandle(CreateFileW(LongForm(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                                     nullptr, OPEN_EXISTING, 0, nullptr));
-    LARGE_INTEGER size{};
-    if (!file || !GetFileSizeEx(file.get(), &size)) return "(unreadable)";
-    std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
-    DWORD read = 0;
-    if (!ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr)) return "(unreadable)";
-    bytes.resize(read);
-    return bytes;
+    std::ifstream file(std::filesystem::path(LongForm(path)), std::ios::binary);
+    std::ostringstream bytes;
+    if (!file || !(bytes << file.rdbuf())) return file ? "" : "(unreadable)";
+    return bytes.str();
 }
 
 bool TempFolder::Exists(const CString& path)
