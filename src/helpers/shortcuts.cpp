@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstring>
 #include <cwchar>
+#include <string>
 
 #include "framework/com.h"
 #include "helpers/text_files.h"
@@ -234,14 +235,23 @@ HRESULT CreateShortcutFile(const CString& target, const CString& shortcutPath, c
     ComPtr<IPersistFile> file;
     result = link->QueryInterface(IID_IPersistFile, file.PutVoid());
     if (FAILED(result)) return result;
-    result = file->Save(shortcutPath.c_str(), TRUE);
-    if (FAILED(result)) return result;
-    // Some shells accept a target they cannot store (too long, or outside the ANSI code page) and
-    // report success; a link that does not give its target back exactly is removed as a failure.
-    CString stored;
-    if (FAILED(ReadStoredTarget(shortcutPath, stored)) || stored != target) {
-        DeleteFileW(shortcutPath.c_str());
-        return HRESULT_FROM_WIN32(ERROR_BAD_PATHNAME);
+    // Saved beside under a name of its own and checked before it takes the shortcut's place, so that a
+    // failed creation leaves an older shortcut of that name as it was.
+    static LONG counter = 0;
+    const CString folder = shortcutPath.substr(0, shortcutPath.find_last_of(L'\\') + 1);
+    const CString temporary = folder + L"~tallowmere-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                              std::to_wstring(InterlockedIncrement(&counter)) + L".lnk";
+    result = file->Save(temporary.c_str(), TRUE);
+    if (FAILED(result)) {
+        DeleteFileW(temporary.c_str());
+        return result;
     }
+    // Some shells accept a target they cannot store (too long, or outside the ANSI code page) and
+    // report success; a link that does not give its target back exactly is a failure.
+    CString stored;
+    if (FAILED(ReadStoredTarget(temporary, stored)) || stored != target) result = HRESULT_FROM_WIN32(ERROR_BAD_PATHNAME);
+    else if (!MoveFileExW(temporary.c_str(), shortcutPath.c_str(), MOVEFILE_REPLACE_EXISTING))
+        result = HRESULT_FROM_WIN32(GetLastError());
+    if (FAILED(result)) DeleteFileW(temporary.c_str());
     return result;
 }

@@ -85,15 +85,19 @@ TEST_F(Shortcuts, CreatingAgainReplacesTheShortcutUnlessTheTargetIsRefused)
 }
 
 // A shell that cannot hold the target (too long, or beyond the code page Wine keeps it in) fails the
-// creation instead of saving a broken link.
+// creation instead of saving a broken link, and an older shortcut of the name stays as it was.
 TEST_F(Shortcuts, ShortcutIsSavedOnlyWhenItHoldsTheWholeTarget)
 {
+    const CString old = temp_.Write(L"Old.mp3");
     for (const CString& target : {temp_.Write(kLongFolders + L"Song.mp3"), temp_.Write(L"\u0416\u4E2D.mp3")}) {
         const CString shortcut = folder_ + std::to_wstring(target.size()) + L".lnk";
+        ASSERT_EQ(CreateShortcutFile(old, shortcut, old), S_OK);
+        const bool saved = SUCCEEDED(CreateShortcutFile(target, shortcut, target));
         CString resolved;
-        if (FAILED(CreateShortcutFile(target, shortcut, target))) EXPECT_FALSE(temp_.Exists(shortcut)) << shortcut;
-        else EXPECT_TRUE(ResolveShortcutTarget(shortcut, resolved) == S_OK && resolved == target) << shortcut;
+        EXPECT_EQ(ResolveShortcutTarget(shortcut, resolved), S_OK);
+        EXPECT_EQ(resolved, saved ? target : old) << shortcut;
     }
+    for (const CString& name : temp_.List()) EXPECT_FALSE(name.starts_with(L"~")) << name;
 }
 
 TEST_F(Shortcuts, OnlyAFileWhosePartsLieWithinItIsHandedToTheShell)
