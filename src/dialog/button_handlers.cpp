@@ -38,9 +38,9 @@ CString CTallowmereDlg::QuotedButtonPressedLine(int captionRow) const
 void CTallowmereDlg::SelectIntoEdit(const CString& eventLine, Edit& edit)
 {
     AddInfoLine(eventLine);
-    if (g_CurrentFolder.empty()) return;
-    AddInfoLine(g_Messages[30] + g_CurrentFolder);
-    edit.SetText(g_CurrentFolder);
+    if (m_CurrentFolder.empty()) return;
+    AddInfoLine(g_Messages[30] + m_CurrentFolder);
+    edit.SetText(m_CurrentFolder);
 }
 
 void CTallowmereDlg::InsertClipboardInto(const CString& eventLine, Edit& edit)
@@ -53,7 +53,7 @@ void CTallowmereDlg::ClearPath(const CString& eventLine, Edit& edit)
 {
     AddInfoLine(eventLine);
     edit.SetText(L"");
-    g_CurrentFolder.clear();
+    m_CurrentFolder.clear();
 }
 
 void CTallowmereDlg::OnBnClickedSelectSource() { SelectIntoEdit(ButtonPressedLine(1), m_SourceEdit); }
@@ -75,18 +75,16 @@ void CTallowmereDlg::OnBnClickedRefresh()
     m_ShellList.Refresh();
 }
 
-// Both are ignored while a command waits behind one of its questions: that run is still going on.
-void CTallowmereDlg::OnBnClickedExecute()
-{
-    if (IsCommandRunning()) return;
-    ExecuteCommand(FALSE);
-}
+void CTallowmereDlg::OnBnClickedExecute() { RunCommand(false); }
+void CTallowmereDlg::OnBnClickedTest() { RunCommand(true); }
 
-void CTallowmereDlg::OnBnClickedTest()
+void CTallowmereDlg::RunCommand(bool testOnly)
 {
+    // Ignored while a command waits behind one of its questions: that run is still going on.
     if (IsCommandRunning()) return;
-    AddInfoLine(g_ButtonEventTexts[25]);
-    ExecuteCommand(TRUE);
+    const InfoListRun run(m_InfoList);
+    if (testOnly) AddInfoLine(g_ButtonEventTexts[25]);
+    ExecuteCommand(*this, testOnly);
 }
 
 void CTallowmereDlg::OnBnClickedInfo()
@@ -107,21 +105,17 @@ void CTallowmereDlg::OnBnClickedClearInfo()
     // Every click empties the list, whether it checked or unchecked the box.
     m_InfoList.ResetContent();
     AddInfoLine(ButtonPressedLine(10));
-    g_ClearInfoReleaseTick = g_TimerTicks + 3;
+    m_ClearInfoReleaseTick = m_TimerTicks + 3;
 }
 
 void CTallowmereDlg::OnBnClickedStopEntries()
 {
     const CString prefix = g_ButtonEventTexts[22] + g_ButtonEventTexts[18];
     // Both lines always reach the list; only what lies between them is held back.
-    if (m_StopEntriesCheck.IsChecked()) {
-        g_StopEntries = 0;
-        AddInfoLine(prefix + g_ButtonEventTexts[20]);
-        g_StopEntries = 1;
-    } else {
-        g_StopEntries = 0;
-        AddInfoLine(prefix + g_ButtonEventTexts[21]);
-    }
+    const bool checked = m_StopEntriesCheck.IsChecked();
+    m_InfoList.SetStopped(false);
+    AddInfoLine(prefix + g_ButtonEventTexts[checked ? 20 : 21]);
+    m_InfoList.SetStopped(checked);
 }
 
 void CTallowmereDlg::OnBnClickedCaseCheckbox()

@@ -1,10 +1,6 @@
 #include "dialog/colour_buttons.h"
 
 #include "dialog/tallowmere_dlg.h"
-#include "framework/main_window.h"
-#include "state/globals.h"
-
-std::unordered_map<int, HoverButtonInfo> g_HoverButtons(8);
 
 namespace {
 
@@ -18,115 +14,119 @@ bool Contains(const HoverButtonInfo& info, POINT point)
     return Contains(info.left, info.right, info.top, info.bottom, point);
 }
 
-// The entry of a key; null while the first paint has not filled the table.
-HoverButtonInfo* FindHoverButton(int key)
-{
-    const auto found = g_HoverButtons.find(key);
-    return found == g_HoverButtons.end() ? nullptr : &found->second;
-}
-
-void ShowNormal(int key)
-{
-    if (HoverButtonInfo* info = FindHoverButton(key)) info->button->SetFaceColor(info->normalColour, true);
-}
-
-void ShowHover(const HoverButtonInfo& info)
-{
-    info.button->SetFaceColor(info.hoverColour, true);
-}
-
 }  // namespace
 
-void CTallowmereDlg::InitColorButtons()
+void HoverHighlight::Init(HWND dialog, ColourButton* const (&buttons)[13])
 {
-    static ColourButton CTallowmereDlg::* const buttons[13] = {
-        &CTallowmereDlg::m_SelectSourceButton, &CTallowmereDlg::m_UpButton,
-        &CTallowmereDlg::m_RefreshButton,      &CTallowmereDlg::m_InsertSourcePathButton,
-        &CTallowmereDlg::m_ExecuteButton,      &CTallowmereDlg::m_SelectTargetButton,
-        &CTallowmereDlg::m_HelpButton,         &CTallowmereDlg::m_InsertTargetPathButton,
-        &CTallowmereDlg::m_LanguageButton,     &CTallowmereDlg::m_TestButton,
-        &CTallowmereDlg::m_InfoButton,         &CTallowmereDlg::m_ClearSourcePathButton,
-        &CTallowmereDlg::m_ClearTargetPathButton,
-    };
+    dialog_ = dialog;
+    tracking_.hwndTrack = dialog;
     for (int key = 1; key <= 13; ++key) {
-        HoverButtonInfo& info = g_HoverButtons[key];
+        HoverButtonInfo& info = buttons_[key];
         info.id = kColourButtonIds[key - 1];
-        info.button = &(this->*buttons[key - 1]);
+        info.button = buttons[key - 1];
         info.normalColour = kNormalColours[key - 1];
         info.hoverColour = kHoverColour;
     }
     for (int key = 1; key <= 13; ++key) ShowNormal(key);
-    UpdateButtonRects();
+    UpdateRects();
 }
 
-void UpdateButtonRects()
+void HoverHighlight::UpdateRects()
 {
-    for (int key = 1; key <= 13; ++key) {
-        HoverButtonInfo* info = FindHoverButton(key);
-        if (!info) continue;
-        info->hwnd = GetDlgItem(g_MainWindow, info->id);
+    if (!dialog_) return;
+    GetWindowRect(dialog_, &windowRect_);
+    for (auto& [key, info] : buttons_) {
+        info.hwnd = GetDlgItem(dialog_, info.id);
         RECT rect = {};
-        GetWindowRect(info->hwnd, &rect);
-        info->left = rect.left;
-        info->right = rect.right;
-        info->top = rect.top;
-        info->bottom = rect.bottom;
+        GetWindowRect(info.hwnd, &rect);
+        info.left = rect.left;
+        info.right = rect.right;
+        info.top = rect.top;
+        info.bottom = rect.bottom;
     }
 }
 
-void CTallowmereDlg::OnMouseMove()
+// The entry of a key; null for 0 and while Init has not filled the table.
+HoverButtonInfo* HoverHighlight::Find(int key)
 {
-    if (g_HoverIndex > 0) {
-        ShowNormal(g_HoverIndex);
-        g_HoverIndex = 0;
+    const auto found = buttons_.find(key);
+    return found == buttons_.end() ? nullptr : &found->second;
+}
+
+void HoverHighlight::ShowNormal(int key)
+{
+    if (HoverButtonInfo* info = Find(key)) info->button->SetFaceColor(info->normalColour, true);
+}
+
+void HoverHighlight::ShowHover(int key)
+{
+    if (HoverButtonInfo* info = Find(key)) info->button->SetFaceColor(info->hoverColour, true);
+    index_ = key;
+}
+
+void HoverHighlight::OnMouseMove()
+{
+    if (index_ > 0) {
+        ShowNormal(index_);
+        index_ = 0;
     }
     // One WM_MOUSELEAVE when the cursor leaves the dialog's own area, onto a control as well.
-    TrackMouseEvent(&g_TrackMouseEvent);
+    if (tracking_.hwndTrack) TrackMouseEvent(&tracking_);
 }
 
-void CTallowmereDlg::OnMouseLeave()
+void HoverHighlight::OnMouseLeave()
 {
     POINT cursor;
     GetCursorPos(&cursor);
-    const RECT& window = g_MainWindowRect;
+    const RECT& window = windowRect_;
     if (!Contains(window.left, window.right, window.top, window.bottom, cursor)) return;
     for (int key = 1; key <= 13; ++key) {
-        const HoverButtonInfo* info = FindHoverButton(key);
+        const HoverButtonInfo* info = Find(key);
         if (info && Contains(*info, cursor)) {
-            ShowHover(*info);
-            g_HoverIndex = key;
+            ShowHover(key);
             return;
         }
     }
 }
 
-void UpdateButtonHover()
+void HoverHighlight::OnTimerTick()
 {
+    if (index_ <= 0) return;
     POINT cursor;
     GetCursorPos(&cursor);
     bool found = false;
     for (int key = 1; key <= 13; ++key) {
-        const HoverButtonInfo* info = FindHoverButton(key);
+        const HoverButtonInfo* info = Find(key);
         if (!info || !Contains(*info, cursor)) continue;
         found = true;
-        if (key != g_HoverIndex) {
-            ShowNormal(g_HoverIndex);
-            ShowHover(*info);
-            g_HoverIndex = key;
+        if (key != index_) {
+            ShowNormal(index_);
+            ShowHover(key);
         }
     }
     if (!found) {
-        ShowNormal(g_HoverIndex);
-        g_HoverIndex = 0;
+        ShowNormal(index_);
+        index_ = 0;
     }
+}
+
+void CTallowmereDlg::InitColorButtons()
+{
+    ColourButton* const buttons[13] = {
+        &m_SelectSourceButton, &m_UpButton,         &m_RefreshButton,          &m_InsertSourcePathButton,
+        &m_ExecuteButton,      &m_SelectTargetButton, &m_HelpButton,           &m_InsertTargetPathButton,
+        &m_LanguageButton,     &m_TestButton,       &m_InfoButton,             &m_ClearSourcePathButton,
+        &m_ClearTargetPathButton,
+    };
+    m_Hover.Init(Handle(), buttons);
 }
 
 void CTallowmereDlg::OnTimer(UINT_PTR id)
 {
-    if (id != g_TimerId) return;
-    ++g_TimerTicks;
-    if (g_HoverIndex > 0) UpdateButtonHover();
-    if (g_TimerTicks == g_ClearInfoReleaseTick) m_ClearInfoCheck.SetCheck(false);
+    if (id != m_TimerId) return;
+    ++m_TimerTicks;
+    m_Hover.OnTimerTick();
+    if (m_TimerTicks == m_ClearInfoReleaseTick) m_ClearInfoCheck.SetCheck(false);
 }
 
 bool CTallowmereDlg::OnDrawItem(int /*id*/, const DRAWITEMSTRUCT* item)
@@ -135,10 +135,4 @@ bool CTallowmereDlg::OnDrawItem(int /*id*/, const DRAWITEMSTRUCT* item)
     if (item->CtlType != ODT_BUTTON) return false;
     DrawColourButton(*item);
     return true;
-}
-
-COLORREF HoverButtonFaceColor(int key)
-{
-    const HoverButtonInfo* info = FindHoverButton(key);
-    return info ? ColourButton(info->hwnd).FaceColor() : CLR_INVALID;
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The 13 colour push buttons by hover key (key k at index k - 1, in the order of their captions), their
-// face colours, and the table that the hover highlight works on.
+// face colours, and the red highlight of the button under the cursor.
 #include <windows.h>
 
 #include <cstdint>
@@ -35,12 +35,28 @@ struct HoverButtonInfo {
     int32_t bottom;
 };
 
-// Keys 1 to 13; empty until the first paint.
-extern std::unordered_map<int, HoverButtonInfo> g_HoverButtons;
+// The dialog's background hears the cursor only while it is over the background itself: the
+// highlight starts when the cursor leaves the background onto a button, and the window's timer moves
+// or removes it when the cursor goes from a button straight onto another or out of the window.
+class HoverHighlight {
+public:
+    // Takes the 13 buttons in key order, paints each in its normal colour and notes where they are.
+    void Init(HWND dialog, ColourButton* const (&buttons)[13]);
+    // Notes again where the window and its buttons are, after the window has moved.
+    void UpdateRects();
+    void OnMouseMove();
+    void OnMouseLeave();
+    // At a tick of the window's timer: the highlight follows the cursor (only while one is shown).
+    void OnTimerTick();
 
-// Looks up each button's window and screen rectangle again, after the window has been set up or moved.
-void UpdateButtonRects();
-// Moves the highlight to the button under the cursor, or removes it when the cursor is over none.
-void UpdateButtonHover();
-// The face colour that the button of a hover key shows now.
-COLORREF HoverButtonFaceColor(int key);
+private:
+    HoverButtonInfo* Find(int key);
+    void ShowNormal(int key);
+    void ShowHover(int key);
+
+    HWND dialog_ = nullptr;
+    std::unordered_map<int, HoverButtonInfo> buttons_;  // keys 1 to 13
+    int32_t index_ = 0;  // key of the highlighted button, 0 = none
+    RECT windowRect_ = {};
+    TRACKMOUSEEVENT tracking_ = {sizeof(TRACKMOUSEEVENT), TME_LEAVE, nullptr, 0};
+};

@@ -1,10 +1,5 @@
-// The window as the command engine sees it, and the design's members that lead into the engine.
-#include "commands/command_reports.h"
-#include "commands/executor.h"
+// The window as the command engine sees it.
 #include "dialog/tallowmere_dlg.h"
-#include "framework/main_window.h"
-#include "state/globals.h"
-#include "state/settings_file.h"
 
 Edit& CTallowmereDlg::InputEditControl(InputEdit edit)
 {
@@ -35,36 +30,4 @@ bool CTallowmereDlg::IsOptionChecked(OptionBox box)
 CString CTallowmereDlg::InfoLineText(int index)
 {
     return GetListBoxItemText(m_InfoList, index);
-}
-
-void CTallowmereDlg::ExecuteCommand(BOOL testOnly)
-{
-    ::ExecuteCommand(*this, testOnly != FALSE);
-}
-
-CommandInputs CTallowmereDlg::ValidateCommandInputs(int index, BOOL testOnly)
-{
-    return ::ValidateCommandInputs(*this, index, testOnly != FALSE);
-}
-
-SearchConfig CTallowmereDlg::GetSearchConfig(const CString& searchText)
-{
-    return ::GetSearchConfig(*this, searchText);
-}
-
-void CTallowmereDlg::ReportWindowsError(int32_t code)
-{
-    ::ReportWindowsError(*this, code);
-}
-
-void CTallowmereDlg::ReadSettingsFile(const CString& path)
-{
-    ::ReadSettingsFile(path, [this](const CString& line) { AddInfoLine(line); });
-}
-
-void CTallowmereDlg::WriteSettingsFile(const CString& path)
-{
-    GetWindowRect(g_MainWindow, &g_MainWindowRect);
-    // The restored position, so that a window closed minimised or maximised comes back where it was.
-    ::WriteSettingsFile(path, NormalWindowRect(Handle()));
 }

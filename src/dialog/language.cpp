@@ -2,13 +2,12 @@
 #include <commctrl.h>
 
 #include "dialog/colour_buttons.h"
-#include "state/globals.h"
 #include "dialog/tallowmere_dlg.h"
-#include "framework/main_window.h"
 #include "res/resource_ids.h"
+#include "state/globals.h"
 #include "texts/text_tables.h"
 
-void CTallowmereDlg::ApplyLanguage()
+void CTallowmereDlg::ApplyLanguage(bool keepComboSelection)
 {
     CopyLanguageTables(g_Language);
     RecreateToolTips();
@@ -19,11 +18,7 @@ void CTallowmereDlg::ApplyLanguage()
     m_ClearInfoCheck.SetText(g_ExtraCaptions[1]);
     m_OpenExportCheck.SetText(g_ExtraCaptions[4]);
 
-    int line = 0;
-    if (g_KeepComboSelection == 1) {
-        line = m_CommandCombo.CurSel();
-        g_KeepComboSelection = 0;
-    }
+    const int line = keepComboSelection ? m_CommandCombo.CurSel() : 0;
     m_CommandCombo.ResetContent();
     for (int row = 0; row < kCommandListRows; ++row) m_CommandCombo.AddString(g_CommandList[row]);
     m_CommandCombo.SetCurSel(line);
@@ -32,30 +27,30 @@ void CTallowmereDlg::ApplyLanguage()
 
 void CTallowmereDlg::RecreateToolTips()
 {
-    for (HWND& tip : g_ToolTipWindows) {
+    for (HWND& tip : m_ToolTipWindows) {
         if (tip) DestroyWindow(tip);
         tip = nullptr;
     }
     for (int slot = 0; slot < 13; ++slot)
-        g_ToolTipWindows[slot] = CreateToolTip(kColourButtonIds[slot], g_ToolTips[slot]);
+        m_ToolTipWindows[slot] = CreateToolTip(kColourButtonIds[slot], g_ToolTips[slot]);
     const int checkBoxIds[5] = {IDC_STOP_ENTRIES, IDC_CLEAR_INFO, IDC_CASE_CHECK, IDC_WHOLE_WORD_CHECK,
                                 IDC_OPEN_EXPORT};
-    for (int i = 0; i < 5; ++i) g_ToolTipWindows[13 + i] = CreateToolTip(checkBoxIds[i], g_ToolTips[13 + i]);
+    for (int i = 0; i < 5; ++i) m_ToolTipWindows[13 + i] = CreateToolTip(checkBoxIds[i], g_ToolTips[13 + i]);
 }
 
 HWND CTallowmereDlg::CreateToolTip(int controlId, const wchar_t* text)
 {
-    if (controlId == 0 || !g_MainWindow || !text) return nullptr;
-    const HWND control = GetDlgItem(g_MainWindow, controlId);
+    if (controlId == 0 || !text) return nullptr;
+    const HWND control = GetDlgItem(Handle(), controlId);
     if (!control) return nullptr;
     const HWND tooltip = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_BALLOON | TTS_ALWAYSTIP,
                                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                         g_MainWindow, nullptr, GetModuleHandleW(nullptr), nullptr);
+                                         Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!tooltip) return nullptr;
     TOOLINFOW tool = {};
     tool.cbSize = sizeof(tool);
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = g_MainWindow;
+    tool.hwnd = Handle();
     tool.uId = reinterpret_cast<UINT_PTR>(control);
     tool.lpszText = const_cast<wchar_t*>(text);
     SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
@@ -73,7 +68,6 @@ void CTallowmereDlg::OnBnClickedLanguage()
         g_Language = L"English";
         name = L"English";
     }
-    g_KeepComboSelection = 1;
-    ApplyLanguage();
+    ApplyLanguage(true);
     AddInfoLine(g_Messages[92] + name);
 }

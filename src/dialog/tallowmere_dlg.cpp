@@ -2,18 +2,24 @@
 
 #include <lmcons.h>
 
-#include "state/globals.h"
-#include "dialog/colour_buttons.h"
 #include "dialog/worker_thread.h"
 #include "framework/main_window.h"
+#include "framework/message_boxes.h"
 #include "framework/thread.h"
 #include "helpers/file_operations.h"
 #include "res/resource_ids.h"
+#include "state/globals.h"
+#include "state/settings_file.h"
 #include "texts/text_tables.h"
 
 CTallowmereDlg::CTallowmereDlg()
     : m_hIcon(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME)))
 {
+}
+
+CTallowmereDlg::~CTallowmereDlg()
+{
+    SetMessageBoxWatcher(nullptr);
 }
 
 INT_PTR CTallowmereDlg::DoModal()
@@ -80,9 +86,10 @@ bool CTallowmereDlg::OnInitDialog()
     AttachControls();
     SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
     SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
-    g_TimerId = SetTimer(Handle(), 1, 500, nullptr);
+    m_TimerId = SetTimer(Handle(), 1, 500, nullptr);
     m_InfoList.SetHorizontalExtent(5000);
-    g_CurrentFolder = L"C:\\Users\\" + UserName() + L"\\AppData\\";
+    SetMessageBoxWatcher([this](bool showing) { m_InfoList.OnMessageBox(showing); });
+    m_CurrentFolder = L"C:\\Users\\" + UserName() + L"\\AppData\\";
 
     g_BaseDir = CurrentDirectory();
     g_ExportsDir = g_BaseDir + L"\\_Exports\\";
@@ -95,12 +102,12 @@ bool CTallowmereDlg::OnInitDialog()
     EnsureFolder(g_ExportsDir);
     EnsureFolder(g_HelpDir);
     EnsureFolder(g_SettingsDir);
-    ReadSettingsFile(g_SettingsFile);
+    ReadSettingsFile(g_SettingsFile, [this](const CString& line) { AddInfoLine(line); });
 
     SetWindowTextW(Handle(), g_Title.c_str());
     g_StopEvent.Reset();
     StartDetachedThread(WorkerThreadProc, nullptr);
-    g_ShellClicksEnabled = 1;
+    m_ShellClicksEnabled = true;
     return true;
 }
 
@@ -117,34 +124,34 @@ void CTallowmereDlg::OnPaint()
         DrawIcon(dc, x, y, m_hIcon);
     }
     EndPaint(Handle(), &paint);
-    if (!g_FirstPaintDone) FirstPaint();
+    if (!m_FirstPaintDone) FirstPaint();
 }
 
 void CTallowmereDlg::FirstPaint()
 {
-    g_MainWindow = Handle();
-    g_TrackMouseEvent.hwndTrack = g_MainWindow;
     RECT window;
-    GetWindowRect(g_MainWindow, &window);
+    GetWindowRect(Handle(), &window);
     const int width = window.right - window.left, height = window.bottom - window.top;
     // A position saved on a monitor that is gone would put the window out of sight.
     RECT wanted = {g_StartPosX, g_StartPosY, g_StartPosX + width, g_StartPosY + height};
     if (!MonitorFromRect(&wanted, MONITOR_DEFAULTTONULL)) wanted.left = wanted.top = 0;
-    SetWindowPos(g_MainWindow, nullptr, wanted.left, wanted.top, width, height, SWP_NOZORDER);
-    GetWindowRect(g_MainWindow, &g_MainWindowRect);
+    SetWindowPos(Handle(), nullptr, wanted.left, wanted.top, width, height, SWP_NOZORDER);
     InitColorButtons();
-    ApplyLanguage();
+    ApplyLanguage(false);
     m_CaseCheck.SetCheck(true);
-    g_FirstPaintDone = 1;
+    m_FirstPaintDone = true;
     m_CommandCombo.SetCurSel(1);
     OnCbnSelchangeCommand();
+    // Last, so that whoever waits for the main window finds it set up.
+    g_MainWindow = Handle();
 }
 
 void CTallowmereDlg::OnClose()
 {
     // The window closes whatever happens while the settings are written.
     try {
-        WriteSettingsFile(g_SettingsFile);
+        // The restored position, so that a window closed minimised or maximised comes back where it was.
+        WriteSettingsFile(g_SettingsFile, NormalWindowRect(Handle()));
     } catch (...) {
     }
     g_StopEvent.Set();
@@ -153,14 +160,12 @@ void CTallowmereDlg::OnClose()
 
 void CTallowmereDlg::OnMove()
 {
-    if (g_MainWindow) GetWindowRect(g_MainWindow, &g_MainWindowRect);
-    if (g_FirstPaintDone) UpdateButtonRects();
+    m_Hover.UpdateRects();
 }
 
 void CTallowmereDlg::AddInfoLine(const CString& text)
 {
-    if (g_StopEntries == 1) return;
-    m_InfoList.SetTopIndex(m_InfoList.AddString(text));
+    m_InfoList.AddLine(text);
 }
 
 CString GetComboSelectedText(const ComboBox& combo)
@@ -229,12 +234,13 @@ bool CTallowmereDlg::OnMessage(UINT msg, WPARAM w, LPARAM l, LRESULT* result)
 {
     switch (msg) {
     case WM_PAINT: OnPaint(); return true;
-    case WM_QUERYDRAGICON: *result = reinterpret_cast<LRESULT>(OnQueryDragIcon()); return true;
+    // The icon shown while the minimised window is dragged.
+    case WM_QUERYDRAGICON: *result = reinterpret_cast<LRESULT>(m_hIcon); return true;
     case WM_CLOSE: OnClose(); return true;
     case WM_MOVE: OnMove(); return false;
     case WM_TIMER: OnTimer(static_cast<UINT_PTR>(w)); return false;
-    case WM_MOUSEMOVE: OnMouseMove(); return false;
-    case WM_MOUSELEAVE: OnMouseLeave(); return false;
+    case WM_MOUSEMOVE: m_Hover.OnMouseMove(); return false;
+    case WM_MOUSELEAVE: m_Hover.OnMouseLeave(); return false;
     case WM_DRAWITEM:
         if (!OnDrawItem(static_cast<int>(w), reinterpret_cast<const DRAWITEMSTRUCT*>(l))) return false;
         *result = TRUE;
@@ -245,9 +251,9 @@ bool CTallowmereDlg::OnMessage(UINT msg, WPARAM w, LPARAM l, LRESULT* result)
 
 void CTallowmereDlg::OnNMClickShellList(NMHDR* header, LRESULT* result)
 {
-    if (!g_ShellClicksEnabled) return;
+    if (!m_ShellClicksEnabled) return;
     const CString path = m_ShellList.GetItemPath(reinterpret_cast<NMITEMACTIVATE*>(header)->iItem);
-    if (!path.empty()) g_CurrentFolder = path;
+    if (!path.empty()) m_CurrentFolder = path;
     else AddInfoLine(g_ScanMessages[28]);
     *result = 0;
 }

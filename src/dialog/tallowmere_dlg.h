@@ -3,9 +3,11 @@
 // 13 push buttons and 5 check boxes.
 #include <windows.h>
 
+#include <cstdint>
+
 #include "commands/command_host.h"
-#include "commands/input_validation.h"
-#include "commands/search_config.h"
+#include "dialog/colour_buttons.h"
+#include "dialog/info_list.h"
 #include "framework/colour_button.h"
 #include "framework/controls.h"
 #include "framework/dialog.h"
@@ -15,12 +17,10 @@
 class CTallowmereDlg : public Dialog, public CommandHost {
 public:
     CTallowmereDlg();
+    ~CTallowmereDlg() override;
+    CTallowmereDlg(const CTallowmereDlg&) = delete;
+    CTallowmereDlg& operator=(const CTallowmereDlg&) = delete;
     INT_PTR DoModal();
-
-    void UpdateInputLabels();
-    void ApplyLanguage();
-    void ReadSettingsFile(const CString& path);
-    void WriteSettingsFile(const CString& path);
 
     // The command engine's view of the window.
     void AddInfoLine(const CString& text) override;
@@ -31,10 +31,8 @@ public:
     int InfoLineCount() override { return m_InfoList.Count(); }
     CString InfoLineText(int index) override;
 
-    void ExecuteCommand(BOOL testOnly);
-    CommandInputs ValidateCommandInputs(int index, BOOL testOnly);
-    SearchConfig GetSearchConfig(const CString& searchText);
-    void ReportWindowsError(int32_t code);
+    // Ticks of the window's 500 ms timer since it started.
+    int32_t TimerTicks() const { return m_TimerTicks; }
 
 protected:
     bool OnInitDialog() override;
@@ -46,7 +44,6 @@ private:
     void AttachControls();
     void OnPaint();
     void FirstPaint();
-    HCURSOR OnQueryDragIcon() const { return m_hIcon; }
     void OnClose();
     void OnMove();
     void OnNMClickShellList(NMHDR* header, LRESULT* result);
@@ -68,26 +65,27 @@ private:
     void OnBnClickedCaseCheckbox();
     void OnBnClickedWholeWordCheckbox();
     void OnBnClickedOpenExport();
+    void RunCommand(bool testOnly);
     void SelectIntoEdit(const CString& eventLine, Edit& edit);
     void InsertClipboardInto(const CString& eventLine, Edit& edit);
     void ClearPath(const CString& eventLine, Edit& edit);
     Edit& InputEditControl(InputEdit edit);
     void OnCbnSelchangeCommand();
-    // Colour buttons, hover highlight and timer.
-    void InitColorButtons();
-    void OnMouseMove();
-    void OnMouseLeave();
-    void OnTimer(UINT_PTR id);
-    bool OnDrawItem(int id, const DRAWITEMSTRUCT* item);
+    void UpdateInputLabels();
+    void ApplyLanguage(bool keepComboSelection);
     void RecreateToolTips();
     HWND CreateToolTip(int controlId, const wchar_t* text);
+    // Colour buttons and timer.
+    void InitColorButtons();
+    void OnTimer(UINT_PTR id);
+    bool OnDrawItem(int id, const DRAWITEMSTRUCT* item);
     CString ButtonPressedLine(int nameRow) const;
     CString QuotedButtonPressedLine(int captionRow) const;
 
     HICON m_hIcon;
     ShellBrowser m_ShellList;
     ComboBox m_CommandCombo;
-    ListBox m_InfoList;
+    InfoList m_InfoList;
     Edit m_SourceEdit;
     Edit m_SearchEdit;
     Edit m_TargetEdit;
@@ -111,6 +109,16 @@ private:
     CheckBox m_ClearInfoCheck;
     CheckBox m_CaseCheck;
     CheckBox m_WholeWordCheck;
+
+    // What only the window keeps.
+    CString m_CurrentFolder;  // the item last clicked in the shell browser
+    HoverHighlight m_Hover;
+    HWND m_ToolTipWindows[18] = {};
+    UINT_PTR m_TimerId = 1;
+    int32_t m_TimerTicks = 0;
+    int32_t m_ClearInfoReleaseTick = 0;  // tick at which the Clear Info box is unchecked
+    bool m_ShellClicksEnabled = false;
+    bool m_FirstPaintDone = false;
 };
 
 // The text of the combo box's selected list line; empty when none is selected.

@@ -1,6 +1,8 @@
 #include "dialog/worker_thread.h"
 
-#include "state/globals.h"
+#include <windows.h>
+
+Event g_StopEvent(false, false);
 
 unsigned __stdcall WorkerThreadProc(void*)
 {

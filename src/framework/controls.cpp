@@ -26,6 +26,13 @@ int ListBox::AddString(const CString& text) const
     return static_cast<int>(Send(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
 }
 
+void ListBox::SetRedraw(bool on) const
+{
+    // Drawing back on draws the scroll bars at once; the lines are left to the next paint.
+    Send(WM_SETREDRAW, on ? TRUE : FALSE);
+    if (on) InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
 CString ListBox::ItemText(int index) const
 {
     return ReadItemText(LB_GETTEXTLEN, LB_GETTEXT, index);

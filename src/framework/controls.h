@@ -38,6 +38,8 @@ public:
     void SetTopIndex(int index) const { Send(LB_SETTOPINDEX, static_cast<WPARAM>(index)); }
     void SetHorizontalExtent(int pixels) const { Send(LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(pixels)); }
     void ResetContent() const { Send(LB_RESETCONTENT); }
+    // Off: lines are added without drawing or scrolling; on again, the whole list is drawn at the next paint.
+    void SetRedraw(bool on) const;
 };
 
 class ComboBox : public Control {

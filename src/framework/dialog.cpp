@@ -1,5 +1,28 @@
 #include "framework/dialog.h"
 
+namespace {
+
+// The messages whose result a dialog procedure returns itself; for every other message the result
+// goes through DWLP_MSGRESULT and the procedure returns only whether it handled the message.
+bool ReturnsResultDirectly(UINT msg)
+{
+    switch (msg) {
+    case WM_CHARTOITEM:
+    case WM_COMPAREITEM:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+    case WM_QUERYDRAGICON:
+    case WM_VKEYTOITEM: return true;
+    default: return false;
+    }
+}
+
+}  // namespace
+
 INT_PTR Dialog::RunModal(HINSTANCE instance, int templateId, HWND owner)
 {
     return DialogBoxParamW(instance, MAKEINTRESOURCEW(templateId), owner, &Dialog::Procedure,
@@ -41,7 +64,7 @@ INT_PTR Dialog::Dispatch(UINT msg, WPARAM w, LPARAM l)
     }
     if (!handled) handled = OnMessage(msg, w, l, &result);
     if (!handled) return FALSE;
-    // A dialog procedure hands results back through DWLP_MSGRESULT.
+    if (ReturnsResultDirectly(msg)) return static_cast<INT_PTR>(result);
     SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT, result);
     return TRUE;
 }

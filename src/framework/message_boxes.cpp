@@ -13,8 +13,30 @@ MessageBoxAnswerer& Answerer()
     return answerer;
 }
 
+MessageBoxWatcher& Watcher()
+{
+    static MessageBoxWatcher watcher;
+    return watcher;
+}
+
+// Tells the watcher of the box for as long as the box is there.
+class WatchedBox {
+public:
+    WatchedBox() { Tell(true); }
+    ~WatchedBox() { Tell(false); }
+    WatchedBox(const WatchedBox&) = delete;
+    WatchedBox& operator=(const WatchedBox&) = delete;
+
+private:
+    static void Tell(bool showing)
+    {
+        if (Watcher()) Watcher()(showing);
+    }
+};
+
 int32_t Show(HWND owner, const CString& text, const CString& caption, UINT type)
 {
+    const WatchedBox watched;
     if (Answerer()) return Answerer()(text, caption, type);
     return MessageBoxW(owner, text.c_str(), caption.c_str(), type);
 }
@@ -36,6 +58,11 @@ CString ProgramName()
 void SetMessageBoxAnswerer(MessageBoxAnswerer answerer)
 {
     Answerer() = std::move(answerer);
+}
+
+void SetMessageBoxWatcher(MessageBoxWatcher watcher)
+{
+    Watcher() = std::move(watcher);
 }
 
 int32_t ShowMessageBox(const CString& text, const CString& caption, UINT type)

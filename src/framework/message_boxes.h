@@ -18,3 +18,8 @@ void ShowLimitedMessageBox(const CString& text);
 // Tests answer every box through this function instead of showing it; an empty one restores real boxes.
 using MessageBoxAnswerer = std::function<int32_t(const CString& text, const CString& caption, UINT type)>;
 void SetMessageBoxAnswerer(MessageBoxAnswerer answerer);
+
+// Told with true just before every box (answered or shown) and with false once it is gone, so that the
+// window can bring what it holds back on screen before the user reads the box; empty for none.
+using MessageBoxWatcher = std::function<void(bool showing)>;
+void SetMessageBoxWatcher(MessageBoxWatcher watcher);

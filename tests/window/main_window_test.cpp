@@ -1,149 +1,319 @@
 #include <gtest/gtest.h>
-#include <shlobj.h>
-
+#include <windows.h>
 #include <commctrl.h>
 
-#include "state/globals.h"
+#include <utility>
+#include <vector>
+
+#include "dialog/colour_buttons.h"
 #include "dialog_runner.h"
-#include "res/resource_ids.h"
+#include "framework/shell_opener.h"
+#include "helpers/clipboard.h"
+#include "helpers/file_operations.h"
+#include "support/clipboard_lock.h"
 #include "texts/text_tables.h"
 
 namespace {
 
-bool FolderExists(const CString& path)
+// The information list is scrolled as far as it goes: its last line is in view.
+bool LastLineInView(HWND list)
 {
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+    RECT client, last;
+    GetClientRect(list, &client);
+    SendMessageW(list, LB_GETITEMRECT, SendMessageW(list, LB_GETCOUNT, 0, 0) - 1, reinterpret_cast<LPARAM>(&last));
+    return last.top >= 0 && last.bottom <= client.bottom;
 }
 
-// The captions that follow the language: statics, colour buttons, three check boxes, command list.
-void ExpectLanguage(const DialogRunner& window, const CString* statics, const CString* buttons,
-                    const CString* extras, const CString* commands, const CString& sourceCaption)
+constexpr POINT kParking = {10, 1010};  // where the cursor waits: outside every window
+
+// Puts the cursor at `p` and waits until Wine reads it there (from the X server, 100 ms after a move).
+void PlaceCursor(POINT p)
 {
-    EXPECT_EQ(window.Text(IDC_STATIC_SELECT_DIR), statics[0]);
-    EXPECT_EQ(window.Text(IDC_STATIC_INFO), statics[5]);
-    EXPECT_EQ(window.Text(IDC_EXECUTE), buttons[4]);
-    EXPECT_EQ(window.Text(IDC_LANGUAGE), buttons[8]);
-    EXPECT_EQ(window.Text(IDC_STOP_ENTRIES), extras[0]);
-    EXPECT_EQ(window.Text(IDC_OPEN_EXPORT), extras[4]);
-    EXPECT_EQ(SendMessageW(window.Control(IDC_COMMAND_COMBO), CB_GETCOUNT, 0, 0), 58);
-    for (int row : {0, 1, 10, 57}) EXPECT_EQ(window.ComboLine(row), commands[row]) << row;
-    EXPECT_EQ(window.Text(IDC_STATIC_SOURCE), sourceCaption);
+    POINT now = {};
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        SetCursorPos(p.x + 1, p.y);  // a move to where Wine believes the cursor is would do nothing
+        SetCursorPos(p.x, p.y);
+        Sleep(150);
+        GetCursorPos(&now);
+        if (now.x == p.x && now.y == p.y) return;
+    }
+    FAIL() << "the cursor stays at " << now.x << "," << now.y;
+}
+
+POINT Centre(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+
+// Whether the button draws itself with this face and a dark caption on it.
+bool DrawsFace(HWND button, COLORREF face)
+{
+    RECT r;
+    GetClientRect(button, &r);
+    const HDC screen = GetDC(nullptr), dc = CreateCompatibleDC(screen);
+    const HGDIOBJ previous = SelectObject(dc, CreateCompatibleBitmap(screen, r.right, r.bottom));
+    ReleaseDC(nullptr, screen);
+    SendMessageW(button, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    int dark = 0;  // pixels inside the edges with every channel below 0x80
+    for (int y = 3; y < r.bottom - 3; ++y)
+        for (int x = 3; x < r.right - 3; ++x) dark += (GetPixel(dc, x, y) & 0x808080) == 0;
+    const bool drawn = GetPixel(dc, 4, 4) == face && dark > 4;
+    DeleteObject(SelectObject(dc, previous));
+    DeleteDC(dc);
+    return drawn;
 }
 
 }  // namespace
 
-TEST(MainWindow, StartsInEnglishWithItsWorkingFolders)
+TEST(MainWindow, StartsInEnglishSwitchesLanguageKeepingTheSelectedLineAndStopEntriesHoldsBackLines)
 {
     DialogRunner window;
-    ASSERT_TRUE(window.Window());
-    EXPECT_EQ(window.Text(0), L"Tallowmere v0.99 (e)");
-    ExpectLanguage(window, g_StaticCaptionsEnglish, g_ButtonCaptionsEnglish, g_ExtraCaptionsEnglish,
-                   g_CommandListEnglish, L"Selected Source Directory:");
-    EXPECT_EQ(SendMessageW(window.Control(IDC_COMMAND_COMBO), CB_GETCURSEL, 0, 0), 1);
+    // An icon, returned directly, not through the dialog's message result.
+    ICONINFO icon = {};
+    EXPECT_TRUE(GetIconInfo(reinterpret_cast<HICON>(window.Send(WM_QUERYDRAGICON)), &icon));
     EXPECT_TRUE(window.IsChecked(IDC_CASE_CHECK));
     for (const wchar_t* folder : {L"\\_Exports", L"\\_Help", L"\\_Settings"})
         EXPECT_TRUE(FolderExists(window.WorkFolder() + folder)) << folder;
-    EXPECT_EQ(g_HelpFileGerman, window.WorkFolder() + L"\\_Help\\Hilfe.pdf");
-}
 
-TEST(MainWindow, LanguageSwitchesToGermanAndBackKeepingTheSelectedLine)
-{
-    DialogRunner window;
-    window.Click(IDC_CLEAR_INFO);
-    window.SelectCommandLine(16);
-    window.Click(IDC_LANGUAGE);
-    ExpectLanguage(window, g_StaticCaptionsGerman, g_ButtonCaptionsGerman, g_ExtraCaptionsGerman,
-                   g_CommandListGerman, L"Gewähltes Quellverzeichnis:");
-    EXPECT_EQ(SendMessageW(window.Control(IDC_COMMAND_COMBO), CB_GETCURSEL, 0, 0), 16);
-    EXPECT_EQ(window.Text(IDC_STATIC_SEARCH), L"Separator:");
-    ASSERT_EQ(window.InfoLineCount(), 3);
-    EXPECT_EQ(window.InfoLine(1), L"The 'Language' button was pressed.");
-    EXPECT_EQ(window.InfoLine(2), g_MessagesGerman[92] + L"Deutsch");
+    const struct {
+        const CString *statics, *buttons, *extras, *commands; int line; CString sourceCaption, lastLine;
+    } languages[] = {
+        {g_StaticCaptionsEnglish, g_ButtonCaptionsEnglish, g_ExtraCaptionsEnglish, g_CommandListEnglish, 1,
+         L"Selected Source Directory:", L""},
+        {g_StaticCaptionsGerman, g_ButtonCaptionsGerman, g_ExtraCaptionsGerman, g_CommandListGerman, 16,
+         L"Gewähltes Quellverzeichnis:", g_MessagesGerman[92] + L"Deutsch"},
+        {g_StaticCaptionsEnglish, g_ButtonCaptionsEnglish, g_ExtraCaptionsEnglish, g_CommandListEnglish, 16,
+         L"Selected Source Directory:", L"The selected and active language is from now on: English"},
+    };
+    ComboBox combo;
+    combo.Attach(window.Window(), IDC_COMMAND_COMBO);
+    for (const auto& l : languages) {
+        if (!l.lastLine.empty()) {
+            window.SelectCommandLine(16);
+            window.Click(IDC_LANGUAGE);
+            EXPECT_EQ(window.InfoLines().back(), l.lastLine);
+        }
+        EXPECT_EQ(combo.CurSel(), l.line);
+        EXPECT_EQ(window.Text(IDC_STATIC_INFO), l.statics[5]);
+        EXPECT_EQ(window.Text(IDC_EXECUTE), l.buttons[4]);
+        EXPECT_EQ(window.Text(IDC_OPEN_EXPORT), l.extras[4]);
+        EXPECT_EQ(combo.Count(), 58);
+        for (int row : {0, 1, 10, 57}) EXPECT_EQ(combo.ItemText(row), l.commands[row]) << row;
+        EXPECT_EQ(window.Text(IDC_STATIC_SOURCE), l.sourceCaption);
+    }
 
-    window.Click(IDC_LANGUAGE);
-    ExpectLanguage(window, g_StaticCaptionsEnglish, g_ButtonCaptionsEnglish, g_ExtraCaptionsEnglish,
-                   g_CommandListEnglish, L"Selected Source Directory:");
-    EXPECT_EQ(window.InfoLine(4), L"The selected and active language is from now on: English");
-    int tooltips = 0;
-    for (HWND tip : g_ToolTipWindows) tooltips += IsWindow(tip) ? 1 : 0;
-    EXPECT_EQ(tooltips, 18);
-}
-
-TEST(MainWindow, StopEntriesHoldsBackEveryLineButItsOwnTwo)
-{
-    DialogRunner window;
-    window.Click(IDC_CLEAR_INFO);
+    window.Click(IDC_CLEAR_INFO);  // Stop Entries holds back every line but its own two
     window.Click(IDC_STOP_ENTRIES);
     window.Click(IDC_LANGUAGE);
     window.Click(IDC_STOP_ENTRIES);
-    ASSERT_EQ(window.InfoLineCount(), 3);
-    EXPECT_EQ(window.InfoLine(1), L"The 'Stop Entries' checkbox was checked.");
-    EXPECT_EQ(window.InfoLine(2), g_ButtonEventTextsGerman[22] + g_ButtonEventTextsGerman[18] +
-                                      g_ButtonEventTextsGerman[21]);
+    const std::vector<CString> expected = {
+        L"The 'Clear Info' button was pressed.", L"The 'Stop Entries' checkbox was checked.",
+        g_ButtonEventTextsGerman[22] + g_ButtonEventTextsGerman[18] + g_ButtonEventTextsGerman[21]};
+    EXPECT_EQ(window.InfoLines(), expected);
 }
 
-TEST(MainWindow, ShellBrowserClickSetsTheCurrentFolderOrWritesTheAttentionLine)
+TEST(MainWindow, EnterPressesOnlyAFocusedPushButtonEscAndTheCloseBoxCloseAndARestartKeepsTheSettings)
 {
-    wchar_t desktop[MAX_PATH];
-    ASSERT_EQ(SHGetFolderPathW(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, desktop), S_OK);
-    const CString name = L"tallowmere-click-" + std::to_wstring(GetCurrentProcessId());
-    const CString folder = CString(desktop) + L"\\" + name;
-    ASSERT_TRUE(CreateDirectoryW(folder.c_str(), nullptr));
-    // Removed however the test ends: the desktop is the user's own folder.
-    struct RemoveAtEnd {
-        const CString& path;
-        ~RemoveAtEnd() { RemoveDirectoryW(path.c_str()); }
-    } removeAtEnd{folder};
-    {
-        DialogRunner window;
-        const HWND list = window.Control(IDC_SHELL_LIST);
-        LVFINDINFOW find = {};
-        find.flags = LVFI_STRING;
-        find.psz = name.c_str();
-        const int item = static_cast<int>(SendMessageW(list, LVM_FINDITEMW, static_cast<WPARAM>(-1),
-                                                       reinterpret_cast<LPARAM>(&find)));
-        ASSERT_GE(item, 0);
-        auto click = [&](int index) {
-            NMITEMACTIVATE note = {};
-            note.hdr = {list, IDC_SHELL_LIST, static_cast<UINT>(NM_CLICK)};
-            note.iItem = index;
-            SendMessageW(window.Window(), WM_NOTIFY, IDC_SHELL_LIST, reinterpret_cast<LPARAM>(&note));
-        };
-        const int linesBefore = window.InfoLineCount();
-        click(item);
-        EXPECT_EQ(g_CurrentFolder, folder);
-        EXPECT_EQ(window.InfoLineCount(), linesBefore);
-        click(-1);
-        EXPECT_EQ(g_CurrentFolder, folder);
-        ASSERT_EQ(window.InfoLineCount(), linesBefore + 1);
-        EXPECT_EQ(window.InfoLine(linesBefore), g_ScanMessagesEnglish[28]);
+    TempFolder work(L"restart");
+    const CString songs = work.Path() + L"Songs \u0416";
+    CreateDirectoryW(songs.c_str(), nullptr);
+    const Answerer answerer([](const CString&, const CString&, UINT) { return IDOK; });
+    for (const UINT close : {WM_COMMAND, WM_CLOSE}) {
+        DialogRunner window(work.Path());
+        window.Click(IDC_CLEAR_INFO);
+        for (const int focus : {IDC_SOURCE_EDIT, IDC_UP}) {
+            window.Send(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(window.Control(focus)), TRUE);
+            window.Send(WM_COMMAND, IDOK);
+        }
+        const std::vector<CString> expected = {L"The 'Clear Info' button was pressed.", L"The 'Up' button was pressed."};
+        EXPECT_EQ(window.InfoLines(), expected);
+        window.SelectCommandLine(13);
+        window.SetText(IDC_SOURCE_EDIT, songs);
+        window.Click(IDC_TEST);  // a check without fault remembers the folder
+        window.Click(IDC_LANGUAGE);
+        const int left = close == WM_COMMAND ? 100 : 150;
+        SetWindowPos(window.Window(), nullptr, left, 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        window.Send(close, close == WM_COMMAND ? IDCANCEL : 0);  // Esc, or the close box
+        ASSERT_TRUE(window.WaitClosed(2000)) << close;
+        // The next start, in the same folder, is a restart with what this window saved when it closed.
+        DialogRunner restart(work.Path());
+        EXPECT_EQ(restart.Text(IDC_LANGUAGE), g_ButtonCaptionsGerman[8]);
+        RECT rect = {};
+        GetWindowRect(restart.Window(), &rect);
+        EXPECT_EQ(std::pair(rect.left, rect.top), (std::pair<LONG, LONG>(left, 50)));
+        restart.SelectCommandLine(13);
+        EXPECT_EQ(restart.Text(IDC_SOURCE_EDIT), songs + L"\\");
+        restart.Click(IDC_LANGUAGE);  // back to English for the next round
     }
 }
 
-TEST(MainWindow, CloseBoxAndEscCloseTheWindowEnterDoesNot)
+TEST(MainWindow, SelectingLinesSetsCaptionsCheckBoxesAndRememberedPaths)
 {
-    const struct { UINT msg; WPARAM w; bool closes; } cases[] = {
-        {WM_COMMAND, IDOK, false},
-        {WM_CLOSE, 0, true},
-        {WM_COMMAND, IDCANCEL, true},
+    TempFolder work(L"select");
+    work.Write(L"_Settings\\Settings.txt",
+               "MP3 Pool = D:\\Songs\\\r\nDuplicate Pool = D:\\Doubles\\\r\nUnused Pool = D:\\Unused\\\r\n");
+    DialogRunner window(work.Path());
+    const struct {
+        int line; const wchar_t *source, *search; bool caseBox, wholeBox; const wchar_t *sourceEdit, *targetEdit;
+    } cases[] = {
+        {0, L"", L"", true, false, L"typed", L"typed"},
+        {16, L"Selected Source Directory:", L"Separator:", true, false, L"D:\\Songs\\", L"typed"},
+        {36, L"Selected Source Directory:", L"", true, false, L"D:\\Songs\\", L"D:\\Unused\\"},
+        {46, L"Selected M3U File Directory:", L"Find:", false, true, L"typed", L"typed"},
     };
     for (const auto& c : cases) {
-        DialogRunner window;
-        SendMessageW(window.Window(), c.msg, c.w, 0);
-        EXPECT_EQ(window.WaitClosed(2000), c.closes) << c.msg;
+        window.SetText(IDC_SOURCE_EDIT, L"typed");
+        window.SetText(IDC_TARGET_EDIT, L"typed");
+        window.SendTo(IDC_WHOLE_WORD_CHECK, BM_SETCHECK, c.wholeBox);
+        window.SelectCommandLine(c.line);
+        EXPECT_EQ(window.Text(IDC_STATIC_SOURCE), c.source) << c.line;
+        EXPECT_EQ(window.Text(IDC_STATIC_SEARCH), c.search) << c.line;
+        EXPECT_EQ(window.IsChecked(IDC_CASE_CHECK), c.caseBox) << c.line;
+        EXPECT_EQ(window.IsChecked(IDC_WHOLE_WORD_CHECK), c.wholeBox) << c.line;
+        EXPECT_EQ(window.Text(IDC_SOURCE_EDIT), c.sourceEdit) << c.line;
+        EXPECT_EQ(window.Text(IDC_TARGET_EDIT), c.targetEdit) << c.line;
     }
 }
 
-TEST(MainWindow, EnterPressesTheFocusedPushButtonOnly)
+TEST(MainWindow, RunsShowTheirLinesBeforeEachBoxAndIgnoreRunButtonsPressedBehindIt)
 {
     DialogRunner window;
+    const HWND list = window.Control(IDC_INFO_LIST);
+    std::vector<CString> boxes;
+    std::vector<bool> inView;
+    const Answerer answerer([&](const CString& text, const CString&, UINT) {
+        boxes.push_back(text);
+        inView.push_back(LastLineInView(list));
+        // The boxes have no owner window: the user may press these behind them.
+        window.Click(IDC_EXECUTE);
+        window.Click(IDC_TEST);
+        return IDOK;
+    });
     window.Click(IDC_CLEAR_INFO);
-    SendMessageW(window.Window(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(window.Control(IDC_UP)), TRUE);
-    SendMessageW(window.Window(), WM_COMMAND, IDOK, 0);
-    SendMessageW(window.Window(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(window.Control(IDC_SOURCE_EDIT)), TRUE);
-    SendMessageW(window.Window(), WM_COMMAND, IDOK, 0);
-    ASSERT_EQ(window.InfoLineCount(), 2);
-    EXPECT_EQ(window.InfoLine(1), L"The 'Up' button was pressed.");
-    EXPECT_TRUE(IsWindow(window.Window()));
+    window.SelectCommandLine(1);
+    for (int run = 0; run < 4; ++run) window.Click(IDC_TEST);  // no source folder: a fault and its box
+    window.SetText(IDC_SOURCE_EDIT, window.WorkFolder());
+    window.Click(IDC_TEST);
+    const std::vector<CString> lines = window.InfoLines();
+    ASSERT_EQ(lines.size(), 14u);
+    EXPECT_EQ(lines.back(), L"The Test button was pressed.");
+    EXPECT_TRUE(LastLineInView(list));
+    ASSERT_EQ(boxes.size(), 5u);
+    EXPECT_EQ(boxes.back(), g_MessagesEnglish[28]);
+    EXPECT_EQ(inView, std::vector<bool>(5, true));
+}
+
+TEST(MainWindow, PathButtonsFillTheEditsAndHelpOpensTheManualThroughTheShellOpener)
+{
+    ClipboardLock lock;
+    DialogRunner window;
+    window.Click(IDC_CLEAR_INFO);
+    // A click on no item of the shell browser keeps the current folder, the start one.
+    NMITEMACTIVATE click = {};
+    click.hdr = {window.Control(IDC_SHELL_LIST), IDC_SHELL_LIST, static_cast<UINT>(NM_CLICK)};
+    click.iItem = -1;
+    window.Send(WM_NOTIFY, IDC_SHELL_LIST, reinterpret_cast<LPARAM>(&click));
+    window.Click(IDC_SELECT_TARGET);
+    const CString folder = window.Text(IDC_TARGET_EDIT);
+    EXPECT_TRUE(folder.starts_with(L"C:\\Users\\") && folder.ends_with(L"\\AppData\\")) << folder;
+    window.Click(IDC_CLEAR_SOURCE_PATH);
+    window.Click(IDC_SELECT_SOURCE);
+    EXPECT_EQ(window.Text(IDC_SOURCE_EDIT), L"");
+
+    const struct { const wchar_t* clipboard; const wchar_t* edit; } cases[] = {
+        {L"C:\\Music\r\n", L"C:\\Music"}, {L"C:\\Music\r\n\r\n", L"C:\\Music\r\n"}, {L"C:\\a\r\nb\u0416", L"C:\\a\r\nb\u0416"},
+    };
+    for (const auto& c : cases) {
+        SetClipboardText(c.clipboard);
+        window.Click(IDC_INSERT_SOURCE_PATH);
+        EXPECT_EQ(window.Text(IDC_SOURCE_EDIT), c.edit);
+    }
+    const CString insert = L"The 'Insert' button was pressed.";
+    const std::vector<CString> expected = {
+        L"The 'Clear Info' button was pressed.", g_ScanMessagesEnglish[28], L"The 'Select Target Path' button was pressed.",
+        L"Selected File or Path: " + folder, L"The 'ClearPath' button was pressed.", L"The 'Select' button was pressed.",
+        insert, insert, insert};
+    EXPECT_EQ(window.InfoLines(), expected);
+
+    // Help: the manual of the language, opened through the shell opener; a failure is reported.
+    CString opened;
+    INT_PTR result = 42;
+    SetShellOpener([&](const CString& file, const CString&) {
+        opened = file;
+        SetLastError(ERROR_FILE_NOT_FOUND);
+        return result;
+    });
+    window.Click(IDC_HELP_BUTTON);
+    EXPECT_EQ(opened, window.WorkFolder() + L"\\_Help\\Help.pdf");
+    EXPECT_EQ(window.InfoLines().back(), L"The 'Manual D' (German) button was pressed.");
+    window.Click(IDC_LANGUAGE);
+    result = 2;
+    window.Click(IDC_HELP_BUTTON);
+    EXPECT_EQ(opened, window.WorkFolder() + L"\\_Help\\Hilfe.pdf");
+    EXPECT_EQ(window.InfoLines().back(), g_MessagesGerman[93] + L"2");
+    SetShellOpener(nullptr);
+}
+
+// The one test that moves the cursor: there is one cursor for all the tests that run at once.
+TEST(ColourButtons, ButtonUnderTheCursorIsRedAtOnceOrAtTheNextTickOfTheWindowsTimer)
+{
+    // A window that appears under the cursor hears of it, and its program may pass the place on to Wine
+    // much later, moving the cursor back there for a moment. So the cursor waits where no window
+    // appears: the windows of the other tests stand at the top left, ours goes to the bottom right.
+    PlaceCursor(kParking);
+    DialogRunner window;
+    const auto rect = [&](int id) {  // 0 for the window itself
+        RECT r = {};
+        GetWindowRect(id ? window.Control(id) : window.Window(), &r);
+        return r;
+    };
+    const auto face = [&](int key) { return ColourButton(window.Control(kColourButtonIds[key - 1])).FaceColor(); };
+    const auto expectHighlight = [&](int key) {  // that button red (0: none), the others in their own colour
+        for (int k = 1; k <= 13; ++k) EXPECT_EQ(face(k), k == key ? kHoverColour : kNormalColours[k - 1]) << k;
+    };
+    // The cursor comes from the dialog's background onto `p` (the dialog hears it leave), or goes back
+    // onto the background between Execute and Language, which stand one above the other.
+    const auto move = [&](POINT p, UINT heard) {
+        PlaceCursor(p);
+        window.WaitForTick();
+        window.Send(heard);
+    };
+    const auto enter = [&](POINT p) { move(p, WM_MOUSELEAVE); };
+    const auto back = [&] {
+        move({Centre(rect(IDC_EXECUTE)).x, (rect(IDC_EXECUTE).bottom + rect(IDC_LANGUAGE).top) / 2}, WM_MOUSEMOVE);
+    };
+    const RECT whole = rect(0);
+    SetWindowPos(window.Window(), nullptr, GetSystemMetrics(SM_CXSCREEN) - whole.right + whole.left,
+                 GetSystemMetrics(SM_CYSCREEN) - whole.bottom + whole.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    expectHighlight(0);
+
+    // All four edges belong to the button.
+    const RECT execute = rect(IDC_EXECUTE);
+    const struct { LONG x; LONG y; bool inside; } points[] = {
+        {execute.right, execute.bottom, true}, {execute.left, execute.top, true},
+        {execute.right + 1, execute.bottom, false}, {execute.right, execute.bottom + 1, false}};
+    for (const auto& p : points) {
+        enter({p.x, p.y});
+        expectHighlight(p.inside ? 5 : 0);
+        EXPECT_TRUE(DrawsFace(window.Control(IDC_EXECUTE), p.inside ? kHoverColour : kNormalColours[4]));
+        back();
+        expectHighlight(0);
+    }
+
+    // Straight onto the neighbour (Test): the dialog itself hears nothing, its own timer moves the highlight.
+    enter(Centre(execute));
+    window.WaitForTick();
+    PlaceCursor(Centre(rect(IDC_TEST)));
+    window.Send(WM_TIMER, 2);
+    expectHighlight(5);
+    window.Send(WM_TIMER, 1);
+    expectHighlight(10);
+    // Out of the window across the button's edge.
+    window.WaitForTick();
+    PlaceCursor(kParking);
+    window.Send(WM_TIMER, 1);
+    expectHighlight(0);
+
+    // Moved, not far: with the places from before the move the cursor would be on no button.
+    const RECT placed = rect(0);
+    SetWindowPos(window.Window(), nullptr, placed.left - 50, placed.top - 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    enter(Centre(rect(IDC_EXECUTE)));
+    expectHighlight(5);
 }
