@@ -10,8 +10,7 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 build="${BUILD_DIR:-$top/build}"
 home="${TALLOWMERE_HOME:-$build/home}"
 
-command -v i686-w64-mingw32-g++-posix >/dev/null && command -v wine >/dev/null \
-  && command -v Xvfb >/dev/null && [ -f "$WINEPREFIX/system.reg" ] || "$top/scripts/setup.sh"
+ensure_setup
 cmake -S "$top" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-i686.cmake" >/dev/null
 cmake --build "$build" -j "$(nproc)" --target Tallowmere
 mkdir -p "$home"

@@ -6,8 +6,7 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 . "$top/scripts/wine-env.sh"
 build="${BUILD_DIR:-$top/build}"
 
-command -v i686-w64-mingw32-g++-posix >/dev/null && command -v wine >/dev/null \
-  && command -v Xvfb >/dev/null && [ -f "$WINEPREFIX/system.reg" ] || "$top/scripts/setup.sh"
+ensure_setup
 
 . "$top/scripts/display.sh"
 start_display

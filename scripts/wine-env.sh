@@ -3,3 +3,10 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEARCH=win32
 export WINEPREFIX="${TALLOWMERE_WINEPREFIX:-$HOME/.wine-tallowmere}"
+
+# Runs the set-up when a tool, the prefix or its settings are missing.
+ensure_setup() {
+  command -v i686-w64-mingw32-g++-posix >/dev/null && command -v wine >/dev/null \
+    && command -v Xvfb >/dev/null && [ -f "$WINEPREFIX/system.reg" ] \
+    && grep -qx '"Managed"="N"' "$WINEPREFIX/user.reg" || "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+}
