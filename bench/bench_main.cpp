@@ -1,7 +1,9 @@
 // Times the playlist commands and the built-in file browser on a generated collection, each beside
-// the bare file work it cannot avoid. Usage: tallowmere_bench [--songs N] [--shortcuts N] [--small N]
-//                                [--large N] [--skip-shortcuts] [--browser] [--keep] [--verbose]
-// --browser times only the browser's listing of the song folder.
+// the bare file work it cannot avoid, and command 9 through the real window beside the console.
+// Usage: tallowmere_bench [--songs N] [--shortcuts N] [--small N] [--large N] [--skip-shortcuts]
+//                         [--browser] [--window] [--keep] [--verbose]
+// --browser times only the browser's listing of the song folder; --window only command 9 in the
+// window, on a playlist of --large songs that are all missing.
 #include <windows.h>
 
 #include <cstdio>
@@ -23,6 +25,7 @@
 #include "texts/command_lines.h"
 #include "texts/text_tables.h"
 #include "timing.h"
+#include "window_bench.h"
 
 namespace {
 
@@ -32,6 +35,7 @@ struct BenchOptions {
     CollectionSizes sizes;
     bool skipShortcuts = false;
     bool browserOnly = false;
+    bool windowOnly = false;
     bool keep = false;
     bool verbose = false;
 };
@@ -63,6 +67,7 @@ bool ParseArguments(int argc, wchar_t** argv, BenchOptions& options)
     } flags[] = {
         {L"--skip-shortcuts", &options.skipShortcuts},
         {L"--browser", &options.browserOnly},
+        {L"--window", &options.windowOnly},
         {L"--keep", &options.keep},
         {L"--verbose", &options.verbose},
     };
@@ -172,7 +177,7 @@ int wmain(int argc, wchar_t** argv)
     BenchOptions options;
     if (!ParseArguments(argc, argv, options)) {
         PrintLine(stderr, L"usage: tallowmere_bench [--songs N] [--shortcuts N] [--small N] [--large N] "
-                          L"[--skip-shortcuts] [--browser] [--keep] [--verbose]");
+                          L"[--skip-shortcuts] [--browser] [--window] [--keep] [--verbose]");
         return 2;
     }
     CopyLanguageTables(L"English");
@@ -187,6 +192,7 @@ int wmain(int argc, wchar_t** argv)
         return (type & MB_TYPEMASK) == MB_YESNO ? IDYES : IDOK;
     });
     g_OpenExport = 0;
+    if (options.windowOnly) return RunWindowBench(options.sizes.largeEntries, kRuns) ? 0 : 1;
 
     Collection collection;
     bool done = CreateCollection(options.sizes, collection);
@@ -198,5 +204,7 @@ int wmain(int argc, wchar_t** argv)
     if (done) done = RunBrowserBench(collection, kRuns) || !options.browserOnly;
     if (options.keep) PrintLine(stderr, L"kept " + collection.root);
     else if (!collection.root.empty()) RemoveCollection(collection);
+    // Likewise the window's measurement, which needs a display too.
+    if (done && !options.browserOnly) RunWindowBench(options.sizes.largeEntries, kRuns);
     return done ? 0 : 1;
 }

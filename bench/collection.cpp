@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "bench_folders.h"
 #include "console_output.h"
 #include "framework/handles.h"
 #include "helpers/paths.h"
@@ -191,18 +192,6 @@ bool CreatePlaylists(const SongNaming& naming, const Collection& collection, con
     return WritePlaylist(collection.verifyPlaylist, entries);
 }
 
-CString NewRootFolder()
-{
-    wchar_t temp[MAX_PATH + 1] = {};
-    GetTempPathW(MAX_PATH + 1, temp);
-    const CString prefix = CString(temp) + L"tallowmere_bench_" + Int64ToString(GetCurrentProcessId()) + L"_";
-    for (int32_t n = 1;; ++n) {
-        const CString path = prefix + Int64ToString(n) + L"\\";
-        if (CreateDirectoryW(path.c_str(), nullptr)) return path;
-        if (GetLastError() != ERROR_ALREADY_EXISTS) return CString();
-    }
-}
-
 // Deletes the files of one folder and then the folder; the folders of the collection hold no sub-folders.
 void RemoveFolder(const CString& folder, int32_t& removed)
 {
@@ -224,7 +213,7 @@ void RemoveFolder(const CString& folder, int32_t& removed)
 
 bool CreateCollection(const CollectionSizes& sizes, Collection& collection)
 {
-    collection.root = NewRootFolder();
+    collection.root = NewBenchFolder(L"tallowmere_bench_");
     if (collection.root.empty()) return Fail(L"the temporary folder", GetLastError());
     collection.songFolder = collection.root + L"Songs\\";
     collection.moreSongFolder = collection.root + L"More Songs\\";
