@@ -113,9 +113,9 @@ void CTallowmereDlg::OnBnClickedStopEntries()
     const CString prefix = g_ButtonEventTexts[22] + g_ButtonEventTexts[18];
     // Both lines always reach the list; only what lies between them is held back.
     const bool checked = m_StopEntriesCheck.IsChecked();
-    m_InfoList.SetStopped(false);
+    g_StopEntries = 0;
     AddInfoLine(prefix + g_ButtonEventTexts[checked ? 20 : 21]);
-    m_InfoList.SetStopped(checked);
+    g_StopEntries = checked ? 1 : 0;
 }
 
 void CTallowmereDlg::OnBnClickedCaseCheckbox()

@@ -1,8 +1,10 @@
 #include "dialog/info_list.h"
 
+#include "state/globals.h"
+
 void InfoList::AddLine(const CString& text)
 {
-    if (stopped_) return;
+    if (g_StopEntries == 1) return;
     if (running_ && openBoxes_ == 0) {
         if (!holding_) SetRedraw(false);
         holding_ = true;

@@ -8,7 +8,6 @@ class InfoList : public ListBox {
 public:
     // Appends the line unless Stop Entries holds every line back; out of a run the list shows it at once.
     void AddLine(const CString& text);
-    void SetStopped(bool stopped) { stopped_ = stopped; }
 
     // Between these two, lines are held back; at the end they are shown with the last line in view.
     void BeginRun() { running_ = true; }
@@ -20,7 +19,6 @@ public:
 private:
     void ShowHeldLines();
 
-    bool stopped_ = false;
     bool running_ = false;
     int openBoxes_ = 0;
     bool holding_ = false;  // drawing is off and lines wait to be shown

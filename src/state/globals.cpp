@@ -21,4 +21,5 @@ CString g_BaseDir;
 
 int32_t g_StartPosX = 0;
 int32_t g_StartPosY = 0;
+uint8_t g_StopEntries = 0;
 uint8_t g_OpenExport = 0;

@@ -25,4 +25,5 @@ extern CString g_BaseDir;
 
 extern int32_t g_StartPosX;
 extern int32_t g_StartPosY;
+extern uint8_t g_StopEntries;  // 1: no line reaches the information list
 extern uint8_t g_OpenExport;

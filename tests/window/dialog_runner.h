@@ -29,7 +29,7 @@ public:
         SetCurrentDirectoryW(folder_.c_str());
         g_Language = L"English";
         g_Mp3Pool = g_DuplicatePool = g_UnusedPool = CString();
-        g_StartPosX = g_StartPosY = g_MessageBoxCount = 0;
+        g_StartPosX = g_StartPosY = g_MessageBoxCount = g_StopEntries = 0;
         g_MainWindow = nullptr;
         thread_ = std::thread([this] {
             const ComApartment com;
