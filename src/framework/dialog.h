@@ -13,7 +13,7 @@ public:
 
 protected:
     virtual bool OnInitDialog() { return true; }
-    // Each returns true when it handled the message.
+    // Each returns true when it handled the message, with the message's result in *result where it has one.
     virtual bool OnCommand(int /*id*/, int /*notifyCode*/) { return false; }
     virtual bool OnNotify(int /*id*/, NMHDR* /*header*/, LRESULT* /*result*/) { return false; }
     virtual bool OnMessage(UINT /*msg*/, WPARAM /*w*/, LPARAM /*l*/, LRESULT* /*result*/) { return false; }

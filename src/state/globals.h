@@ -1,6 +1,6 @@
 #pragma once
 // The process-wide state that the engine and the settings share with the window: title, working
-// paths and settings values.
+// paths, settings values, and the Stop Entries and Open Exports flags.
 #include <cstdint>
 #include <vector>
 
