@@ -5,6 +5,8 @@
 
 #include "commands/openers_list_export_shortcuts.h"
 #include "commands/playlist_corrections.h"
+#include "commands/playlist_folders.h"
+#include "commands/playlist_searches.h"
 #include "commands/playlists_from_sources.h"
 #include "state/globals.h"
 #include "texts/command_lines.h"
@@ -42,6 +44,13 @@ constexpr auto kBlocks = MakeBlockTable({
     {7, &CorrectPlaylistBlanks},
     {8, &CorrectPlaylistDuplicates},
     {9, &VerifyPlaylist},
+    {31, &CorrectFolderDuplicates},
+    {32, &PointFolderIntoSongFolder},
+    {33, &MovePlaylistsIntoSubFolders},
+    {34, &SearchPlaylistFolder},
+    {35, &ReplaceInPlaylistFolder},
+    {36, &VerifyPlaylistFolder},
+    {37, &SearchFileNames},
     {38, [](Host& host, const Inputs&) { OpenFolderInExplorer(host, g_ExportsDir); }},
     {39, [](Host& host, const Inputs&) { OpenFolderInExplorer(host, g_SettingsDir); }},
     {40, &OpenSettingsFile},

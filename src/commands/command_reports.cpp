@@ -32,9 +32,14 @@ void ReportStoppingFault(CommandHost& host, const CString& text)
     ShowLimitedMessageBox(text);
 }
 
+uint32_t ReportedErrorCode(int32_t code)
+{
+    return code == -1 || code == -2 ? ERROR_PATH_NOT_FOUND : static_cast<uint32_t>(code);
+}
+
 void ReportWindowsError(CommandHost& host, int32_t code)
 {
-    const uint32_t reported = code == -1 || code == -2 ? ERROR_PATH_NOT_FOUND : static_cast<uint32_t>(code);
+    const uint32_t reported = ReportedErrorCode(code);
     if (reported == 0) return;
     SetClipboardText(WindowsErrorLink(reported));
     host.AddInfoLine(g_Messages[33] + Int64ToString(reported));

@@ -15,6 +15,10 @@ void ReportFailure(CommandHost& host, int64_t code, const CString& path = CStrin
 // A fault that ends a command: in the information list, where it stays, and in the counted box.
 void ReportStoppingFault(CommandHost& host, const CString& text);
 
+// The code of a failed copy, move or rename as the user is shown it: -1 and -2 (no folder part,
+// folder missing) are "path not found".
+uint32_t ReportedErrorCode(int32_t code);
+
 // Logs the code a failed operation returned and its documentation link; the link is left on the
-// clipboard. -1 and -2 (no folder part, folder missing) are reported as "path not found"; 0 logs nothing.
+// clipboard. The code is the reported one; 0 logs nothing.
 void ReportWindowsError(CommandHost& host, int32_t code);

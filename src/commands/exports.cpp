@@ -1,7 +1,6 @@
 #include "commands/exports.h"
 
 #include "commands/command_reports.h"
-#include "commands/new_files.h"
 #include "framework/shell_opener.h"
 #include "helpers/timestamps.h"
 #include "helpers/windows_errors.h"
@@ -17,9 +16,17 @@ void WriteExport(CommandHost& host, const CString& title, const CString& text)
 
 void WriteExport(CommandHost& host, const CString& title, TextEncoder text)
 {
-    const NewFile file = WriteNewStampedFile(
-        [&](const CString& stamp) { return g_ExportsDir + stamp + title + L".txt"; }, MakeTimestamp(L"datetime"),
-        text.Finish());
+    ReportExport(host, WriteExportFile(title, std::move(text)));
+}
+
+NewFile WriteExportFile(const CString& title, TextEncoder text)
+{
+    return WriteNewStampedFile([&](const CString& stamp) { return g_ExportsDir + stamp + title + L".txt"; },
+                               MakeTimestamp(L"datetime"), text.Finish());
+}
+
+void ReportExport(CommandHost& host, const NewFile& file)
+{
     if (file.error != 0) {
         ReportFailure(host, file.error, file.path);
         return;

@@ -1,6 +1,7 @@
 #pragma once
 // Text exports of a command's findings, in the exports folder.
 #include "commands/command_host.h"
+#include "commands/new_files.h"
 #include "framework/strings.h"
 #include "helpers/text_encoding.h"
 
@@ -10,3 +11,8 @@
 void WriteExport(CommandHost& host, const CString& title, const CString& text);
 // The same for a long text built piece by piece, without a joined copy of it.
 void WriteExport(CommandHost& host, const CString& title, TextEncoder text);
+
+// The two halves of WriteExport, for a command that logs the export's path before its report: the
+// file alone (its path, or the path tried last and the error), then the report and the opening.
+NewFile WriteExportFile(const CString& title, TextEncoder text);
+void ReportExport(CommandHost& host, const NewFile& file);

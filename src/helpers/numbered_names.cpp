@@ -7,9 +7,9 @@
 
 namespace {
 
-bool AllDigits(const CString& text)
+bool AllDigits(std::wstring_view text)
 {
-    return text.find_first_not_of(L"0123456789") == CString::npos;
+    return text.find_first_not_of(L"0123456789") == std::wstring_view::npos;
 }
 
 // As _wtoi reads (leading white space, a sign, the leading digits; 0 without digits),
@@ -21,12 +21,12 @@ int64_t ReadNumber(const CString& text)
 
 }  // namespace
 
-int32_t IsNumberedName(const CString& name)
+int32_t IsNumberedName(std::wstring_view name)
 {
     const size_t dot = name.rfind(L'.');
-    if (dot == CString::npos) return -1;
+    if (dot == std::wstring_view::npos) return -1;
     const size_t hash = name.rfind(L'#', dot);
-    if (hash == CString::npos) return -1;
+    if (hash == std::wstring_view::npos) return -1;
     if (!AllDigits(name.substr(hash + 1, dot - hash - 1))) return 0;
     return static_cast<int32_t>(hash);
 }

@@ -2,6 +2,7 @@
 // Duplicates of a file live side by side as Song#1.mp3, Song#2.mp3, ...: the "#" and digits
 // at the end of the part before the last "." mark a numbered copy of Song.mp3.
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "framework/strings.h"
@@ -14,7 +15,7 @@ struct NumberedName {
 
 // The position of the marker's "#" (0 when that is the first character); 0 when something other than
 // digits follows the last "#" before the last "."; -1 when there is no "#" before the last ".".
-int32_t IsNumberedName(const CString& name);
+int32_t IsNumberedName(std::wstring_view name);
 // The number after the marker, read as _wtoi reads but in 64 bits, saturating; 0 without one.
 int64_t GetNameNumber(NumberedName numbered);
 // The original's name: the text before the marker followed by the extension; empty for a negative position.

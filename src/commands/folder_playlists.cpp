@@ -1,0 +1,70 @@
+#include "commands/folder_playlists.h"
+
+#include <windows.h>
+
+#include "commands/command_reports.h"
+#include "helpers/file_operations.h"
+#include "helpers/paths.h"
+#include "helpers/strings.h"
+#include "helpers/text_files.h"
+#include "helpers/timestamps.h"
+#include "texts/text_tables.h"
+
+namespace {
+
+// One name that stays inside the playlist folder: no path, no device, nothing the file system refuses.
+bool IsPlainFolderName(const CString& name)
+{
+    if (name.empty() || name == L"." || name == L"..") return false;
+    for (const wchar_t c : name)
+        if (c < L' ' || CString(L"\\/:*?\"<>|").find(c) != CString::npos) return false;
+    return true;
+}
+
+}  // namespace
+
+int32_t ForEachPlaylist(CommandHost& host, const CString& folder, const std::vector<CString>& names,
+                        bool reportEmpty, const PlaylistWork& work)
+{
+    int32_t total = 0;
+    TextLines lines;
+    for (const CString& name : names) {
+        const CString path = folder + name;
+        lines.Truncate(0);
+        const int32_t count = ReadNonEmptyLines(lines, path);
+        if (count < 0) {
+            ReportFailure(host, -static_cast<int64_t>(count), path);
+            continue;
+        }
+        total += count;
+        if (count > 0) work(path, name, lines);
+        else if (reportEmpty) host.AddInfoLine(path + g_Messages[130]);
+    }
+    return total;
+}
+
+int32_t MakeFolder(const CString& folder)
+{
+    if (FolderExists(folder)) return 0;
+    return CreateDirectoryW(folder.c_str(), nullptr) ? 0 : static_cast<int32_t>(GetLastError());
+}
+
+int32_t MakeOutputFolder(const CString& playlistFolder, const CString& subFolder, CString& outputFolder)
+{
+    if (subFolder.empty()) {
+        outputFolder = playlistFolder + MakeTimestamp(L"datetime") + L"\\";
+    } else {
+        const CString name = TrimWhiteSpace(subFolder);
+        if (!IsPlainFolderName(name)) return ERROR_INVALID_NAME;
+        outputFolder = playlistFolder + name + L"\\";
+    }
+    return MakeFolder(outputFolder);
+}
+
+NewFile WritePlaylistCopy(const CString& folder, const CString& playlistName, const CString& stamp, TextEncoder& text,
+                          int32_t firstCounter)
+{
+    const CString namePart = SplitOffTimestamp(StripExtension(playlistName)).name;
+    return WriteNewStampedFile([&](const CString& used) { return folder + namePart + L" " + used + L".m3u"; }, stamp,
+                               text.Finish(), firstCounter);
+}

@@ -1,0 +1,35 @@
+#pragma once
+// What the commands over a whole folder of playlists share: each playlist read with its faults
+// reported, the folder that new playlists go to, and the name and writing of a new playlist.
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "commands/command_host.h"
+#include "commands/new_files.h"
+#include "framework/strings.h"
+#include "helpers/text_encoding.h"
+#include "helpers/text_lines.h"
+
+// Reads the named playlists of the folder in turn and hands each one with lines to work, with its
+// full path and its lines (valid for that call). One that cannot be read is reported with its error
+// number and path, and one without lines with " is empty." when reportEmpty; neither reaches work.
+// The result is the number of lines read, the total that the commands log.
+using PlaylistWork = std::function<void(const CString& path, const CString& name, const TextLines& lines)>;
+int32_t ForEachPlaylist(CommandHost& host, const CString& folder, const std::vector<CString>& names,
+                        bool reportEmpty, const PlaylistWork& work);
+
+// 0 when the folder is there or was made now, else the Windows error; a file of that name is no
+// folder (ERROR_ALREADY_EXISTS).
+int32_t MakeFolder(const CString& folder);
+
+// The folder for the new playlists: the sub-folder of the playlist folder named by subFolder, or a new
+// one named by the stamp when subFolder is empty; made when missing. 0, or the error number:
+// ERROR_INVALID_NAME for a name that is not a plain folder name.
+int32_t MakeOutputFolder(const CString& playlistFolder, const CString& subFolder, CString& outputFolder);
+
+// Writes the text as the new copy of the playlist named playlistName: folder + that name without its
+// extension and any stamp in it + " " + stamp + ".m3u". A name already taken gets the stamp with the
+// counter, from firstCounter on (0: the bare stamp first), so that no file is ever replaced.
+NewFile WritePlaylistCopy(const CString& folder, const CString& playlistName, const CString& stamp, TextEncoder& text,
+                          int32_t firstCounter = 0);

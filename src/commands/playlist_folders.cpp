@@ -1,0 +1,176 @@
+#include "commands/playlist_folders.h"
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "commands/command_reports.h"
+#include "commands/exports.h"
+#include "commands/folder_playlists.h"
+#include "commands/playlist_listing.h"
+#include "commands/scanned_songs.h"
+#include "helpers/file_operations.h"
+#include "helpers/numbered_names.h"
+#include "helpers/paths.h"
+#include "helpers/strings.h"
+#include "helpers/timestamps.h"
+#include "state/globals.h"
+#include "texts/text_tables.h"
+
+namespace {
+
+CString Count(size_t count)
+{
+    return Int64ToString(static_cast<int64_t>(count));
+}
+
+// The song folder without excluded extensions and numbered copies, looked up by path with the ASCII
+// letters folded. Both exclusions depend on nothing that folding changes, so the first file in scan
+// order with the path decides for all of them.
+class Originals {
+public:
+    explicit Originals(const CString& songFolder) { songs_.AddFolder(songFolder); }
+
+    // The original of a numbered entry (its own folder, without the "#" and digits), or null.
+    const FileRecord* Find(std::wstring_view entry, int32_t marker) const
+    {
+        const CString candidate = CString(entry.substr(0, static_cast<size_t>(marker))) + GetExtension(entry);
+        const FileRecord* file = songs_.FindPath(candidate);
+        if (!file || IsNumberedName(file->name) >= 1 || ContainsStringNoCase(g_ExcludeExtensions, GetExtension(file->name)))
+            return nullptr;
+        return file;
+    }
+
+private:
+    ScannedSongs songs_;
+};
+
+// The file name an entry is given in the song folder: after its last "\", or the whole entry when it
+// has none (a name relative to the playlist).
+std::wstring_view FileNameOf(std::wstring_view entry)
+{
+    const size_t slash = entry.rfind(L'\\');
+    return slash == std::wstring_view::npos ? entry : entry.substr(slash + 1);
+}
+
+}  // namespace
+
+void CorrectFolderDuplicates(CommandHost& host, const CommandInputs& inputs)
+{
+    CString output;
+    if (const int32_t error = MakeOutputFolder(inputs.sourcePath, host.EditText(InputEdit::Search), output)) {
+        ReportFailure(host, error);
+        return;
+    }
+    const std::vector<CString> names = ListPlaylistNames(inputs.sourcePath);
+    const Originals originals(inputs.targetPath);
+    int32_t unchanged = 0, corrected = 0, missing = 0;
+    TextEncoder misses;
+    misses.Append(g_Messages[133]);
+    const int32_t total = ForEachPlaylist(host, inputs.sourcePath, names, true, [&](const CString& path,
+                                                                                const CString& name,
+                                                                                const TextLines& entries) {
+        TextEncoder text;
+        for (const std::wstring_view entry : entries) {
+            const int32_t marker = IsNumberedName(entry);
+            if (marker < 1) {
+                text.AppendLine(entry);
+                ++unchanged;
+            } else if (const FileRecord* original = originals.Find(entry, marker)) {
+                text.Append(original->folder);
+                text.AppendLine(original->name);
+                ++corrected;
+            } else {
+                text.AppendLine(entry);
+                misses.Append(path);
+                misses.Append(L": ");
+                misses.AppendLine(entry);
+                ++missing;
+            }
+        }
+        const NewFile file = WritePlaylistCopy(output, name, MakeTimestamp(L"datetime"), text);
+        if (file.error != 0) ReportFailure(host, file.error, file.path);
+        else host.AddInfoLine(g_Messages[131] + file.path + L". " + g_Messages[132] + Count(entries.size()) + L".");
+    });
+    if (missing > 0) WriteExport(host, g_Messages[68], std::move(misses));
+    else host.AddInfoLine(g_Messages[134]);
+    host.AddInfoLine(g_Messages[136] + Count(total));
+    host.AddInfoLine(g_Messages[137] + Count(unchanged));
+    host.AddInfoLine(g_Messages[138] + Count(corrected));
+    if (missing > 0) host.AddInfoLine(g_Messages[135] + Count(missing));
+}
+
+void PointFolderIntoSongFolder(CommandHost& host, const CommandInputs& inputs)
+{
+    CString output;
+    if (const int32_t error = MakeOutputFolder(inputs.sourcePath, host.EditText(InputEdit::Search), output)) {
+        ReportFailure(host, error);
+        return;
+    }
+    const std::vector<CString> names = ListPlaylistNames(inputs.sourcePath);
+    if (names.empty()) {
+        host.AddInfoLine(g_Messages[80]);
+        return;
+    }
+    host.AddInfoLine(g_Messages[122] + Count(names.size()));
+    // Playlists written in the same second share the stamp, each with the next counter.
+    CString lastStamp;
+    int32_t counter = 1, created = 0;
+    ForEachPlaylist(host, inputs.sourcePath, names, false, [&](const CString&, const CString& name,
+                                                               const TextLines& entries) {
+        TextEncoder text;
+        for (const std::wstring_view entry : entries) {
+            // Comment lines carry titles and lengths, not songs.
+            if (entry.starts_with(L'#')) {
+                text.AppendLine(entry);
+                continue;
+            }
+            text.Append(inputs.targetPath);
+            text.AppendLine(FileNameOf(entry));
+        }
+        const CString stamp = MakeTimestamp(L"datetime");
+        const NewFile file = WritePlaylistCopy(output, name, stamp, text, stamp == lastStamp ? counter : 0);
+        lastStamp = stamp;
+        counter = file.counter + 1;
+        if (file.error != 0) {
+            ReportFailure(host, file.error, file.path);
+            return;
+        }
+        host.AddInfoLine(g_Messages[81] + file.path);
+        ++created;
+    });
+    host.AddInfoLine(g_Messages[110] + Count(created));
+}
+
+void MovePlaylistsIntoSubFolders(CommandHost& host, const CommandInputs& inputs)
+{
+    const std::vector<CString> names = ListPlaylistNames(inputs.sourcePath);
+    if (names.empty()) {
+        host.AddInfoLine(g_Messages[80]);
+        return;
+    }
+    host.AddInfoLine(g_Messages[122] + Count(names.size()));
+    int32_t created = 0, moved = 0, failed = 0;
+    for (const CString& name : names) {
+        const CString folder = inputs.sourcePath + StripExtension(name) + L"\\";
+        const CString oldPath = inputs.sourcePath + name, newPath = folder + name;
+        if (const int32_t error = MakeFolder(folder); error != 0) {
+            ReportFailure(host, error);
+        } else {
+            host.AddInfoLine(g_Messages[115] + folder);
+            ++created;
+        }
+        // Tried also without the folder, so that the failure is reported like any other.
+        if (const int32_t error = MoveFileChecked(oldPath, newPath); error != 0) {
+            host.AddInfoLine(g_Messages[112] + oldPath + L" => " + newPath);
+            host.AddInfoLine(g_Messages[33] + Int64ToString(ReportedErrorCode(error)));
+            ++failed;
+        } else {
+            host.AddInfoLine(g_Messages[111] + oldPath + L" => " + newPath);
+            ++moved;
+        }
+    }
+    if (created > 0) host.AddInfoLine(g_Messages[113] + Count(created));
+    if (moved > 0) host.AddInfoLine(g_Messages[83] + Count(moved));
+    if (failed > 0) host.AddInfoLine(g_Messages[114] + Count(failed));
+}

@@ -1,0 +1,220 @@
+#include "commands/playlist_searches.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <initializer_list>
+#include <string_view>
+#include <vector>
+
+#include "commands/command_reports.h"
+#include "commands/exports.h"
+#include "commands/folder_playlists.h"
+#include "commands/playlist_listing.h"
+#include "commands/search_config.h"
+#include "helpers/folder_scan.h"
+#include "helpers/strings.h"
+#include "helpers/text_encoding.h"
+#include "helpers/text_lines.h"
+#include "helpers/timestamps.h"
+#include "texts/text_tables.h"
+
+namespace {
+
+constexpr size_t kNotFound = std::wstring_view::npos;
+
+CString Count(size_t count)
+{
+    return Int64ToString(static_cast<int64_t>(count));
+}
+
+// The first occurrence of the prepared search text. Without the case option the text's ASCII letters
+// are compared lower-cased (the search text is lower-cased already), with no copy of the text made.
+class TextSearch {
+public:
+    TextSearch(CommandHost& host, const SearchConfig& config)
+        : needle_(config.searchText), matchCase_(host.IsOptionChecked(OptionBox::Case))
+    {
+    }
+    size_t Find(std::wstring_view text) const
+    {
+        if (matchCase_) return text.find(needle_);
+        const auto at = std::search(text.begin(), text.end(), needle_.begin(), needle_.end(), [](wchar_t a, wchar_t b) {
+            return (a >= L'A' && a <= L'Z' ? static_cast<wchar_t>(a + (L'a' - L'A')) : a) == b;
+        });
+        return at == text.end() ? kNotFound : static_cast<size_t>(at - text.begin());
+    }
+    size_t Length() const { return needle_.size(); }
+
+private:
+    const CString needle_;
+    const bool matchCase_;
+};
+
+// The findings of the playlist searches: under a heading, grouped under the full path of their
+// playlist, one line each with its row number. Built as the playlists are read, so that a finding
+// costs the bytes of its line in the export and nothing more.
+class GroupedFindings {
+public:
+    explicit GroupedFindings(const CString& heading) { text_.Append(heading); }
+
+    void Add(const CString& playlist, std::initializer_list<std::wstring_view> finding, size_t row)
+    {
+        if (count_ == 0 || playlist != lastPlaylist_) {
+            text_.Append(playlist);
+            text_.Append(L": \n");
+            lastPlaylist_ = playlist;
+        }
+        text_.Append(L"    ");
+        for (const std::wstring_view piece : finding) text_.Append(piece);
+        text_.Append(L" (");
+        text_.Append(g_Messages[142]);
+        text_.Append(Count(row));
+        text_.Append(L") \n");
+        ++count_;
+    }
+    size_t Size() const { return count_; }
+    void Export(CommandHost& host, const CString& title) { WriteExport(host, title, std::move(text_)); }
+
+private:
+    TextEncoder text_;
+    CString lastPlaylist_;
+    size_t count_ = 0;
+};
+
+// The paths of the folder's files, looked up with ASCII letters folded; the number of files.
+size_t AddSongPaths(UniqueLines& songs, const CString& folder)
+{
+    FolderRecord scan;
+    scan.path = folder;
+    ScanFolder(scan);
+    CString path;
+    for (const FileRecord& file : scan.files) {
+        path.assign(file.folder).append(file.name);
+        songs.Add(path);
+    }
+    return scan.files.size();
+}
+
+}  // namespace
+
+void SearchPlaylistFolder(CommandHost& host, const CommandInputs& inputs)
+{
+    const SearchConfig config = GetSearchConfig(host, inputs.searchText);
+    const TextSearch search(host, config);
+    const std::vector<CString> names = ListPlaylistNames(inputs.sourcePath);
+    GroupedFindings findings(g_Messages[141] + config.searchText + L"]: \n");
+    const int32_t total = ForEachPlaylist(host, inputs.sourcePath, names, true,
+                                          [&](const CString& path, const CString&, const TextLines& lines) {
+                                              for (size_t i = 0; i < lines.size(); ++i)
+                                                  if (search.Find(lines[i]) != kNotFound)
+                                                      findings.Add(path, {lines[i]}, i + 1);
+                                          });
+    host.AddInfoLine(g_Messages[139] + Count(names.size()));
+    host.AddInfoLine(g_Messages[136] + Count(total));
+    host.AddInfoLine(g_Messages[140] + Count(findings.Size()));
+    if (findings.Size() == 0) {
+        host.AddInfoLine(g_Messages[143]);
+        return;
+    }
+    findings.Export(host, g_Messages[89] + config.description + L" (" + Count(findings.Size()) + g_Messages[91]);
+}
+
+void ReplaceInPlaylistFolder(CommandHost& host, const CommandInputs& inputs)
+{
+    const SearchConfig config = GetSearchConfig(host, inputs.searchText);
+    const TextSearch search(host, config);
+    CString output;
+    if (const int32_t error = MakeOutputFolder(inputs.sourcePath, CString(), output)) {
+        ReportFailure(host, error);
+        return;
+    }
+    const std::vector<CString> names = ListPlaylistNames(inputs.sourcePath);
+    const std::wstring_view replacement = inputs.replaceText;
+    GroupedFindings findings(g_Messages[141] + config.searchText + L"]: \n");
+    int32_t created = 0;
+    const int32_t total = ForEachPlaylist(host, inputs.sourcePath, names, true, [&](const CString& path,
+                                                                                const CString& name,
+                                                                                const TextLines& lines) {
+        TextEncoder text;
+        for (size_t i = 0; i < lines.size(); ++i) {
+            const std::wstring_view line = lines[i];
+            const size_t at = search.Find(line);
+            if (at == kNotFound) {
+                text.AppendLine(line);
+                continue;
+            }
+            // Only the found units are replaced; the rest keeps the line's own spelling.
+            const std::wstring_view before = line.substr(0, at), after = line.substr(at + search.Length());
+            text.Append(before);
+            text.Append(replacement);
+            text.AppendLine(after);
+            findings.Add(path, {line, L" => ", before, replacement, after}, i + 1);
+        }
+        const NewFile file = WritePlaylistCopy(output, name, MakeTimestamp(L"datetime"), text);
+        if (file.error != 0) {
+            ReportFailure(host, file.error, file.path);
+            return;
+        }
+        host.AddInfoLine(g_Messages[81] + file.path);
+        ++created;
+    });
+    host.AddInfoLine(g_Messages[139] + Count(names.size()));
+    host.AddInfoLine(g_Messages[136] + Count(total));
+    host.AddInfoLine(g_Messages[144] + Count(findings.Size()));
+    host.AddInfoLine(g_Messages[146] + Count(created));
+    if (findings.Size() == 0) {
+        host.AddInfoLine(g_Messages[143]);
+        return;
+    }
+    findings.Export(host, g_Messages[145] + config.description + L" (" + Count(findings.Size()) + g_Messages[91]);
+}
+
+void VerifyPlaylistFolder(CommandHost& host, const CommandInputs& inputs)
+{
+    UniqueLines songs;
+    const size_t songCount = AddSongPaths(songs, inputs.targetPath);
+    const std::vector<CString> names = ListPlaylistNames(inputs.sourcePath);
+    GroupedFindings missing(g_Messages[150]);
+    const int32_t total = ForEachPlaylist(host, inputs.sourcePath, names, true,
+                                          [&](const CString& path, const CString&, const TextLines& lines) {
+                                              for (size_t i = 0; i < lines.size(); ++i)
+                                                  if (!songs.Contains(lines[i])) missing.Add(path, {lines[i]}, i + 1);
+                                          });
+    host.AddInfoLine(g_Messages[139] + Count(names.size()));
+    host.AddInfoLine(g_Messages[136] + Count(total));
+    host.AddInfoLine(g_Messages[148] + Count(songCount));
+    host.AddInfoLine(g_Messages[149] + Count(missing.Size()));
+    if (missing.Size() == 0) {
+        host.AddInfoLine(g_Messages[152]);
+        return;
+    }
+    missing.Export(host, L" " + g_Messages[151] + L" (" + Count(missing.Size()) + L")");
+}
+
+void SearchFileNames(CommandHost& host, const CommandInputs& inputs)
+{
+    const SearchConfig config = GetSearchConfig(host, inputs.searchText);
+    const TextSearch search(host, config);
+    FolderRecord scan;
+    scan.path = inputs.sourcePath;
+    ScanFolder(scan);
+    TextEncoder text;
+    text.Append(g_Messages[88] + config.description + L": \n");
+    size_t matches = 0;
+    for (const FileRecord& file : scan.files) {
+        // The stem alone: the extension is never searched, and a name without one is passed over.
+        const size_t dot = file.name.rfind(L'.');
+        if (dot == CString::npos || search.Find(std::wstring_view(file.name).substr(0, dot)) == kNotFound) continue;
+        text.AppendLine(file.name);
+        ++matches;
+    }
+    if (matches == 0) {
+        host.AddInfoLine(g_Messages[90]);
+        return;
+    }
+    const NewFile file =
+        WriteExportFile(g_Messages[89] + config.description + L" (" + Count(matches) + g_Messages[91], std::move(text));
+    host.AddInfoLine(file.path);
+    ReportExport(host, file);
+    host.AddInfoLine(g_Messages[116] + Count(matches));
+}
