@@ -1,9 +1,11 @@
 // Times the playlist commands and the built-in file browser on a generated collection, each beside
 // the bare file work it cannot avoid, and command 9 through the real window beside the console.
 // Usage: tallowmere_bench [--songs N] [--shortcuts N] [--small N] [--large N] [--skip-shortcuts]
-//                         [--browser] [--window] [--keep] [--verbose]
+//                         [--playlists N] [--playlist-lines N]
+//                         [--browser] [--window] [--playlist-folders] [--keep] [--verbose]
 // --browser times only the browser's listing of the song folder; --window only command 9 in the
-// window, on a playlist of --large songs that are all missing.
+// window, on a playlist of --large songs that are all missing; --playlist-folders only the commands
+// over a folder of --playlists playlists of --playlist-lines lines each.
 #include <windows.h>
 
 #include <cstdio>
@@ -17,6 +19,7 @@
 #include "console_host.h"
 #include "console_output.h"
 #include "floors.h"
+#include "playlist_folder_bench.h"
 #include "framework/com.h"
 #include "framework/message_boxes.h"
 #include "helpers/strings.h"
@@ -33,9 +36,11 @@ constexpr int kRuns = 3;
 
 struct BenchOptions {
     CollectionSizes sizes;
+    PlaylistFolderSizes folderSizes;
     bool skipShortcuts = false;
     bool browserOnly = false;
     bool windowOnly = false;
+    bool playlistFoldersOnly = false;
     bool keep = false;
     bool verbose = false;
 };
@@ -60,6 +65,8 @@ bool ParseArguments(int argc, wchar_t** argv, BenchOptions& options)
         {L"--shortcuts", &options.sizes.shortcuts},
         {L"--small", &options.sizes.smallEntries},
         {L"--large", &options.sizes.largeEntries},
+        {L"--playlists", &options.folderSizes.playlists},
+        {L"--playlist-lines", &options.folderSizes.lines},
     };
     const struct {
         const wchar_t* name;
@@ -68,6 +75,7 @@ bool ParseArguments(int argc, wchar_t** argv, BenchOptions& options)
         {L"--skip-shortcuts", &options.skipShortcuts},
         {L"--browser", &options.browserOnly},
         {L"--window", &options.windowOnly},
+        {L"--playlist-folders", &options.playlistFoldersOnly},
         {L"--keep", &options.keep},
         {L"--verbose", &options.verbose},
     };
@@ -86,7 +94,7 @@ bool ParseArguments(int argc, wchar_t** argv, BenchOptions& options)
         }
         if (!known) return false;
     }
-    if (options.skipShortcuts || options.browserOnly) options.sizes.shortcuts = 0;
+    if (options.skipShortcuts || options.browserOnly || options.playlistFoldersOnly) options.sizes.shortcuts = 0;
     return true;
 }
 
@@ -177,7 +185,8 @@ int wmain(int argc, wchar_t** argv)
     BenchOptions options;
     if (!ParseArguments(argc, argv, options)) {
         PrintLine(stderr, L"usage: tallowmere_bench [--songs N] [--shortcuts N] [--small N] [--large N] "
-                          L"[--skip-shortcuts] [--browser] [--window] [--keep] [--verbose]");
+                          L"[--skip-shortcuts] [--playlists N] [--playlist-lines N] [--browser] [--window] "
+                          L"[--playlist-folders] [--keep] [--verbose]");
         return 2;
     }
     CopyLanguageTables(L"English");
@@ -196,15 +205,15 @@ int wmain(int argc, wchar_t** argv)
 
     Collection collection;
     bool done = CreateCollection(options.sizes, collection);
-    if (done && !options.browserOnly) {
-        g_ExportsDir = collection.exportFolder;
-        RunBenchmarks(collection, options);
-    }
+    const bool everything = !options.browserOnly && !options.playlistFoldersOnly;
+    g_ExportsDir = collection.exportFolder;
+    if (done && everything) RunBenchmarks(collection, options);
+    if (done && !options.browserOnly) done = RunPlaylistFolderBench(collection, options.folderSizes, options.verbose);
     // Without a display only the browser's own run counts as failed.
-    if (done) done = RunBrowserBench(collection, kRuns) || !options.browserOnly;
+    if (done && !options.playlistFoldersOnly) done = RunBrowserBench(collection, kRuns) || !options.browserOnly;
     if (options.keep) PrintLine(stderr, L"kept " + collection.root);
     else if (!collection.root.empty()) RemoveCollection(collection);
     // Likewise the window's measurement, which needs a display too.
-    if (done && !options.browserOnly) RunWindowBench(options.sizes.largeEntries, kRuns);
+    if (done && everything) RunWindowBench(options.sizes.largeEntries, kRuns);
     return done ? 0 : 1;
 }

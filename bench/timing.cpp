@@ -19,12 +19,15 @@ double Milliseconds(const std::function<void()>& work)
 
 }  // namespace
 
-Timing TimeInTurns(int runs, const std::function<void()>& command, const std::function<void()>& floor)
+Timing TimeInTurns(int runs, const std::function<void()>& command, const std::function<void()>& floor,
+                   const std::function<void()>& tidy)
 {
     Timing best{std::numeric_limits<double>::max(), std::numeric_limits<double>::max()};
     for (int run = 0; run < runs; ++run) {
         best.floorMs = std::min(best.floorMs, Milliseconds(floor));
+        if (tidy) tidy();
         best.commandMs = std::min(best.commandMs, Milliseconds(command));
+        if (tidy) tidy();
     }
     return best;
 }

@@ -8,4 +8,6 @@ struct Timing {
 };
 
 // The fastest of `runs` calls of each; floor and command take turns, so both see the same caches.
-Timing TimeInTurns(int runs, const std::function<void()>& command, const std::function<void()>& floor);
+// tidy, when given, runs untimed after each call (to remove what the call wrote).
+Timing TimeInTurns(int runs, const std::function<void()>& command, const std::function<void()>& floor,
+                   const std::function<void()>& tidy = nullptr);

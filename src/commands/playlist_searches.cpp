@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <initializer_list>
+#include <iterator>
 #include <string_view>
 #include <vector>
 
@@ -57,18 +58,24 @@ class GroupedFindings {
 public:
     explicit GroupedFindings(const CString& heading) { text_.Append(heading); }
 
-    void Add(const CString& playlist, std::initializer_list<std::wstring_view> finding, size_t row)
+    // The findings added next belong to this playlist, whose path heads them once there is one.
+    void StartPlaylist(const CString& path)
     {
-        if (count_ == 0 || playlist != lastPlaylist_) {
-            text_.Append(playlist);
+        playlist_ = &path;
+        headed_ = false;
+    }
+    void Add(std::initializer_list<std::wstring_view> finding, size_t row)
+    {
+        if (!headed_) {
+            text_.Append(*playlist_);
             text_.Append(L": \n");
-            lastPlaylist_ = playlist;
+            headed_ = true;
         }
         text_.Append(L"    ");
         for (const std::wstring_view piece : finding) text_.Append(piece);
         text_.Append(L" (");
         text_.Append(g_Messages[142]);
-        text_.Append(Count(row));
+        AppendNumber(row);
         text_.Append(L") \n");
         ++count_;
     }
@@ -76,8 +83,19 @@ public:
     void Export(CommandHost& host, const CString& title) { WriteExport(host, title, std::move(text_)); }
 
 private:
+    // Digit by digit: the runtime's formatting would cost a large export more than its lines.
+    void AppendNumber(size_t value)
+    {
+        wchar_t digits[20];
+        size_t at = std::size(digits);
+        do digits[--at] = static_cast<wchar_t>(L'0' + value % 10);
+        while ((value /= 10) != 0);
+        text_.Append(std::wstring_view(digits + at, std::size(digits) - at));
+    }
+
     TextEncoder text_;
-    CString lastPlaylist_;
+    const CString* playlist_ = nullptr;
+    bool headed_ = false;
     size_t count_ = 0;
 };
 
@@ -105,9 +123,9 @@ void SearchPlaylistFolder(CommandHost& host, const CommandInputs& inputs)
     GroupedFindings findings(g_Messages[141] + config.searchText + L"]: \n");
     const int32_t total = ForEachPlaylist(host, inputs.sourcePath, names, true,
                                           [&](const CString& path, const CString&, const TextLines& lines) {
+                                              findings.StartPlaylist(path);
                                               for (size_t i = 0; i < lines.size(); ++i)
-                                                  if (search.Find(lines[i]) != kNotFound)
-                                                      findings.Add(path, {lines[i]}, i + 1);
+                                                  if (search.Find(lines[i]) != kNotFound) findings.Add({lines[i]}, i + 1);
                                           });
     host.AddInfoLine(g_Messages[139] + Count(names.size()));
     host.AddInfoLine(g_Messages[136] + Count(total));
@@ -135,6 +153,7 @@ void ReplaceInPlaylistFolder(CommandHost& host, const CommandInputs& inputs)
     const int32_t total = ForEachPlaylist(host, inputs.sourcePath, names, true, [&](const CString& path,
                                                                                 const CString& name,
                                                                                 const TextLines& lines) {
+        findings.StartPlaylist(path);
         TextEncoder text;
         for (size_t i = 0; i < lines.size(); ++i) {
             const std::wstring_view line = lines[i];
@@ -148,7 +167,7 @@ void ReplaceInPlaylistFolder(CommandHost& host, const CommandInputs& inputs)
             text.Append(before);
             text.Append(replacement);
             text.AppendLine(after);
-            findings.Add(path, {line, L" => ", before, replacement, after}, i + 1);
+            findings.Add({line, L" => ", before, replacement, after}, i + 1);
         }
         const NewFile file = WritePlaylistCopy(output, name, MakeTimestamp(L"datetime"), text);
         if (file.error != 0) {
@@ -177,8 +196,9 @@ void VerifyPlaylistFolder(CommandHost& host, const CommandInputs& inputs)
     GroupedFindings missing(g_Messages[150]);
     const int32_t total = ForEachPlaylist(host, inputs.sourcePath, names, true,
                                           [&](const CString& path, const CString&, const TextLines& lines) {
+                                              missing.StartPlaylist(path);
                                               for (size_t i = 0; i < lines.size(); ++i)
-                                                  if (!songs.Contains(lines[i])) missing.Add(path, {lines[i]}, i + 1);
+                                                  if (!songs.Contains(lines[i])) missing.Add({lines[i]}, i + 1);
                                           });
     host.AddInfoLine(g_Messages[139] + Count(names.size()));
     host.AddInfoLine(g_Messages[136] + Count(total));
