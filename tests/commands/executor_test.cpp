@@ -28,7 +28,9 @@ TEST_F(Executor, ARunStartedBehindAnOpenQuestionIsIgnored)
         ExecuteCommand(host, true);
     };
     ExecuteCommand(host, false);
-    EXPECT_EQ(host.lines, std::vector<CString>{g_Messages[0]});
+    // One press, one run of command 35 over a folder without playlists.
+    EXPECT_EQ(host.lines, (std::vector<CString>{g_Messages[0], g_Messages[139] + L"0", g_Messages[136] + L"0",
+                                                g_Messages[144] + L"0", g_Messages[146] + L"0", g_Messages[143]}));
     EXPECT_EQ(BoxTexts(), std::vector<CString>{g_Messages[147]});
 
     // Once the run has ended, the next one runs.
