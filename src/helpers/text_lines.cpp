@@ -1,12 +1,36 @@
 #include "helpers/text_lines.h"
 
+#include <algorithm>
+#include <bit>
 #include <stdexcept>
 
 namespace {
 
-wchar_t FoldAscii(wchar_t c)
+uint32_t FoldAscii(wchar_t c)
 {
-    return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c + (L'a' - L'A')) : c;
+    return c >= L'A' && c <= L'Z' ? uint32_t{c} + (L'a' - L'A') : uint32_t{c};
+}
+
+// Two folded units a step, then the bits spread over the whole word, as the slot takes the low ones.
+uint32_t FoldedHash(std::wstring_view text)
+{
+    uint32_t hash = static_cast<uint32_t>(text.size()) * 0x9E3779B1u;
+    size_t i = 0;
+    for (; i + 1 < text.size(); i += 2)
+        hash = (std::rotl(hash, 5) ^ (FoldAscii(text[i]) | FoldAscii(text[i + 1]) << 16)) * 0x27D4EB2Du;
+    if (i < text.size()) hash = (std::rotl(hash, 5) ^ FoldAscii(text[i])) * 0x27D4EB2Du;
+    hash ^= hash >> 15;
+    hash *= 0x85EBCA6Bu;
+    hash ^= hash >> 13;
+    return hash;
+}
+
+bool EqualFolded(std::wstring_view a, std::wstring_view b)
+{
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (FoldAscii(a[i]) != FoldAscii(b[i])) return false;
+    return true;
 }
 
 }  // namespace
@@ -31,49 +55,47 @@ void TextLines::Reserve(size_t lines, size_t units)
     units_.reserve(units);
 }
 
-UniqueLines::UniqueLines() : index_(0, FoldedHash{this}, FoldedEqual{this}) {}
-
-size_t UniqueLines::FoldedHash::operator()(uint32_t index) const
+bool UniqueLines::Add(std::wstring_view line)
 {
-    // FNV-1a over the folded units.
-    size_t hash = 2166136261u;
-    for (wchar_t c : owner->Text(index)) hash = (hash ^ static_cast<size_t>(FoldAscii(c))) * 16777619u;
-    return hash;
-}
-
-bool UniqueLines::FoldedEqual::operator()(uint32_t a, uint32_t b) const
-{
-    const std::wstring_view x = owner->Text(a), y = owner->Text(b);
-    if (x.size() != y.size()) return false;
-    for (size_t i = 0; i < x.size(); ++i)
-        if (FoldAscii(x[i]) != FoldAscii(y[i])) return false;
+    if ((lines_.size() + 1) * 2 > slots_.size()) Rebuild(std::max<size_t>(16, slots_.size() * 2), lines_.size());
+    const uint32_t hash = FoldedHash(line);
+    Slot& slot = slots_[FindSlot(line, hash)];
+    if (slot.line != kFree) return false;
+    lines_.Append(line);  // may throw, and leaves the slot free then
+    slot = {hash, static_cast<uint32_t>(lines_.size() - 1)};
     return true;
 }
 
 bool UniqueLines::Contains(std::wstring_view line) const
 {
-    probe_ = line;
-    const bool found = index_.count(kProbe) != 0;
-    probe_ = {};
-    return found;
-}
-
-bool UniqueLines::Add(std::wstring_view line)
-{
-    if (Contains(line)) return false;
-    lines_.Append(line);
-    const auto added = static_cast<uint32_t>(lines_.size() - 1);
-    try {
-        index_.insert(added);
-    } catch (...) {
-        lines_.Truncate(added);
-        throw;
-    }
-    return true;
+    return !slots_.empty() && slots_[FindSlot(line, FoldedHash(line))].line != kFree;
 }
 
 void UniqueLines::Truncate(size_t count)
 {
-    for (size_t i = count; i < lines_.size(); ++i) index_.erase(static_cast<uint32_t>(i));
+    if (count >= lines_.size()) return;
+    Rebuild(slots_.size(), count);
     lines_.Truncate(count);
+}
+
+size_t UniqueLines::FindSlot(std::wstring_view line, uint32_t hash) const
+{
+    const size_t mask = slots_.size() - 1;
+    for (size_t at = hash & mask;; at = (at + 1) & mask) {
+        const Slot& slot = slots_[at];
+        if (slot.line == kFree || (slot.hash == hash && EqualFolded(lines_[slot.line], line))) return at;
+    }
+}
+
+void UniqueLines::Rebuild(size_t slotCount, size_t lineCount)
+{
+    std::vector<Slot> slots(slotCount);
+    const size_t mask = slotCount - 1;
+    for (const Slot& old : slots_) {
+        if (old.line == kFree || old.line >= lineCount) continue;
+        size_t at = old.hash & mask;
+        while (slots[at].line != kFree) at = (at + 1) & mask;
+        slots[at] = old;
+    }
+    slots_ = std::move(slots);
 }

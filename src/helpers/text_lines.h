@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <iterator>
 #include <string_view>
-#include <unordered_set>
 #include <vector>
 
 #include "framework/strings.h"
@@ -63,13 +62,11 @@ private:
 };
 
 // Lines kept once each: a line equal to a kept one after lower-casing the ASCII letters of both is
-// not added again. Each kept line keeps the spelling in which it came first.
+// not added again. Each kept line keeps the spelling in which it came first. The index holds a hash
+// and a line number per slot in one array, so that a look-up touches one slot and, when the hashes
+// agree, the line it compares; the text looked up is never copied.
 class UniqueLines {
 public:
-    UniqueLines();
-    UniqueLines(const UniqueLines&) = delete;
-    UniqueLines& operator=(const UniqueLines&) = delete;
-
     // True when the line was added.
     bool Add(std::wstring_view line);
     bool Contains(std::wstring_view line) const;
@@ -78,18 +75,16 @@ public:
     void Truncate(size_t count);
 
 private:
-    static constexpr uint32_t kProbe = UINT32_MAX;  // stands for the line being looked up
-    std::wstring_view Text(uint32_t index) const { return index == kProbe ? probe_ : lines_[index]; }
-    struct FoldedHash {
-        const UniqueLines* owner;
-        size_t operator()(uint32_t index) const;
+    static constexpr uint32_t kFree = UINT32_MAX;
+    struct Slot {
+        uint32_t hash = 0;
+        uint32_t line = kFree;
     };
-    struct FoldedEqual {
-        const UniqueLines* owner;
-        bool operator()(uint32_t a, uint32_t b) const;
-    };
+    // The slot that holds the line, or the free one where it would go; there is always a free one.
+    size_t FindSlot(std::wstring_view line, uint32_t hash) const;
+    // A new index of slotCount slots (a power of two) over the first lineCount lines.
+    void Rebuild(size_t slotCount, size_t lineCount);
 
     TextLines lines_;
-    mutable std::wstring_view probe_;
-    std::unordered_set<uint32_t, FoldedHash, FoldedEqual> index_;
+    std::vector<Slot> slots_;  // at most half of them taken
 };
