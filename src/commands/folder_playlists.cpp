@@ -49,16 +49,14 @@ int32_t MakeFolder(const CString& folder)
     return CreateDirectoryW(folder.c_str(), nullptr) ? 0 : static_cast<int32_t>(GetLastError());
 }
 
-int32_t MakeOutputFolder(const CString& playlistFolder, const CString& subFolder, CString& outputFolder)
+bool MakeOutputFolder(CommandHost& host, const CString& playlistFolder, const CString& subFolder,
+                      CString& outputFolder)
 {
-    if (subFolder.empty()) {
-        outputFolder = playlistFolder + MakeTimestamp(L"datetime") + L"\\";
-    } else {
-        const CString name = TrimWhiteSpace(subFolder);
-        if (!IsPlainFolderName(name)) return ERROR_INVALID_NAME;
-        outputFolder = playlistFolder + name + L"\\";
-    }
-    return MakeFolder(outputFolder);
+    const CString name = subFolder.empty() ? MakeTimestamp(L"datetime") : TrimWhiteSpace(subFolder);
+    outputFolder = playlistFolder + name + L"\\";
+    const int32_t error = IsPlainFolderName(name) ? MakeFolder(outputFolder) : ERROR_INVALID_NAME;
+    if (error != 0) ReportFailure(host, error);
+    return error == 0;
 }
 
 NewFile WritePlaylistCopy(const CString& folder, const CString& playlistName, const CString& stamp, TextEncoder& text,

@@ -24,9 +24,10 @@ int32_t ForEachPlaylist(CommandHost& host, const CString& folder, const std::vec
 int32_t MakeFolder(const CString& folder);
 
 // The folder for the new playlists: the sub-folder of the playlist folder named by subFolder, or a new
-// one named by the stamp when subFolder is empty; made when missing. 0, or the error number:
-// ERROR_INVALID_NAME for a name that is not a plain folder name.
-int32_t MakeOutputFolder(const CString& playlistFolder, const CString& subFolder, CString& outputFolder);
+// one named by the stamp when subFolder is empty; made when missing. False, with the error number
+// reported (ERROR_INVALID_NAME for a name that is not a plain folder name), when there is none.
+bool MakeOutputFolder(CommandHost& host, const CString& playlistFolder, const CString& subFolder,
+                      CString& outputFolder);
 
 // Writes the text as the new copy of the playlist named playlistName: folder + that name without its
 // extension and any stamp in it + " " + stamp + ".m3u". A name already taken gets the stamp with the

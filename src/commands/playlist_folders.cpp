@@ -58,10 +58,7 @@ std::wstring_view FileNameOf(std::wstring_view entry)
 void CorrectFolderDuplicates(CommandHost& host, const CommandInputs& inputs)
 {
     CString output;
-    if (const int32_t error = MakeOutputFolder(inputs.sourcePath, host.EditText(InputEdit::Search), output)) {
-        ReportFailure(host, error);
-        return;
-    }
+    if (!MakeOutputFolder(host, inputs.sourcePath, host.EditText(InputEdit::Search), output)) return;
     const std::vector<CString> names = ListPlaylistNames(inputs.sourcePath);
     const Originals originals(inputs.targetPath);
     int32_t unchanged = 0, corrected = 0, missing = 0;
@@ -103,10 +100,7 @@ void CorrectFolderDuplicates(CommandHost& host, const CommandInputs& inputs)
 void PointFolderIntoSongFolder(CommandHost& host, const CommandInputs& inputs)
 {
     CString output;
-    if (const int32_t error = MakeOutputFolder(inputs.sourcePath, host.EditText(InputEdit::Search), output)) {
-        ReportFailure(host, error);
-        return;
-    }
+    if (!MakeOutputFolder(host, inputs.sourcePath, host.EditText(InputEdit::Search), output)) return;
     const std::vector<CString> names = ListPlaylistNames(inputs.sourcePath);
     if (names.empty()) {
         host.AddInfoLine(g_Messages[80]);

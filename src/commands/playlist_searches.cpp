@@ -142,10 +142,7 @@ void ReplaceInPlaylistFolder(CommandHost& host, const CommandInputs& inputs)
     const SearchConfig config = GetSearchConfig(host, inputs.searchText);
     const TextSearch search(host, config);
     CString output;
-    if (const int32_t error = MakeOutputFolder(inputs.sourcePath, CString(), output)) {
-        ReportFailure(host, error);
-        return;
-    }
+    if (!MakeOutputFolder(host, inputs.sourcePath, CString(), output)) return;
     const std::vector<CString> names = ListPlaylistNames(inputs.sourcePath);
     const std::wstring_view replacement = inputs.replaceText;
     GroupedFindings findings(g_Messages[141] + config.searchText + L"]: \n");
