@@ -27,10 +27,10 @@ protected:
     {
         return folder.Write(L"Lists\\" + name, Bytes(Joined(lines)));
     }
-    // Bytes that a UTF-8 mark announces but that are no UTF-8: the file cannot be read.
-    CString Unreadable(const CString& name) const { return folder.Write(L"Lists\\" + name, "\xEF\xBB\xBF\xC3"); }
-    CString UnreadableLine(const CString& name) const
+    // Bytes that a UTF-8 mark announces but that are no UTF-8, and the line that reports them.
+    CString Unreadable(const CString& name) const
     {
+        folder.Write(L"Lists\\" + name, "\xEF\xBB\xBF\xC3");
         return FailureText(ERROR_NO_UNICODE_TRANSLATION, lists + name);
     }
     // The playlists in the order the commands meet them.
