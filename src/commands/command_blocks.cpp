@@ -8,6 +8,8 @@
 #include "commands/playlist_folders.h"
 #include "commands/playlist_searches.h"
 #include "commands/playlists_from_sources.h"
+#include "commands/renaming.h"
+#include "commands/unused_marks.h"
 #include "state/globals.h"
 #include "texts/command_lines.h"
 
@@ -44,6 +46,20 @@ constexpr auto kBlocks = MakeBlockTable({
     {7, &CorrectPlaylistBlanks},
     {8, &CorrectPlaylistDuplicates},
     {9, &VerifyPlaylist},
+    {10, [](Host& host, const Inputs& inputs) { RenameByCaseRule(host, inputs, L"upper", L""); }},
+    {11, [](Host& host, const Inputs& inputs) { RenameByCaseRule(host, inputs, L"lower", L""); }},
+    {12, [](Host& host, const Inputs& inputs) { RenameByCaseRule(host, inputs, L"firstcap", L""); }},
+    {13, [](Host& host, const Inputs& inputs) { RenameByCaseRule(host, inputs, L"firstcapleft", inputs.searchText); }},
+    {14, [](Host& host, const Inputs& inputs) { RenameByCaseRule(host, inputs, L"allcapleft", inputs.searchText); }},
+    {15, [](Host& host, const Inputs& inputs) { RenameByCaseRule(host, inputs, L"allsmallleft", inputs.searchText); }},
+    {16, [](Host& host, const Inputs& inputs) { RenameByCaseRule(host, inputs, L"firstcapright", inputs.searchText); }},
+    {17, [](Host& host, const Inputs& inputs) { RenameByCaseRule(host, inputs, L"allcapright", inputs.searchText); }},
+    {18, [](Host& host, const Inputs& inputs) { RenameByCaseRule(host, inputs, L"allsmallright", inputs.searchText); }},
+    {19, [](Host& host, const Inputs& inputs) { RenameByCaseRule(host, inputs, L"delsuppws", L""); }},
+    {20, &VerifyDuplicateNames},
+    {21, &FindAndReplaceInNames},
+    {22, &MarkUnusedSongs},
+    {23, &DeleteUnusedMarks},
     {31, &CorrectFolderDuplicates},
     {32, &PointFolderIntoSongFolder},
     {33, &MovePlaylistsIntoSubFolders},

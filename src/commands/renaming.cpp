@@ -1,0 +1,155 @@
+#include "commands/renaming.h"
+
+#include <windows.h>
+
+#include <unordered_set>
+#include <vector>
+
+#include "commands/command_reports.h"
+#include "commands/exports.h"
+#include "commands/search_config.h"
+#include "helpers/case_rules.h"
+#include "helpers/file_operations.h"
+#include "helpers/folder_scan.h"
+#include "helpers/numbered_names.h"
+#include "helpers/strings.h"
+#include "texts/text_tables.h"
+
+namespace {
+
+// A name that stays a file of its folder: a separator, a device colon or a wildcard would move the
+// file elsewhere or fail in ways the user cannot tell apart; "." and ".." name folders.
+bool IsPlainFileName(const CString& name)
+{
+    if (name.empty() || name == L"." || name == L"..") return false;
+    for (const wchar_t c : name)
+        if (c < L' ' || CString(L"\\/:*?\"<>|").find(c) != CString::npos) return false;
+    return true;
+}
+
+CString RenamingText(const CString& folder, const CString& oldName, const CString& newName)
+{
+    return folder + oldName + L" => " + folder + newName;
+}
+
+FolderRecord ScanSource(const CommandInputs& inputs)
+{
+    FolderRecord scan;
+    scan.path = inputs.sourcePath;
+    ScanFolder(scan);
+    return scan;
+}
+
+}  // namespace
+
+bool RenameInFolder(CommandHost& host, const CString& folder, const CString& oldName, const CString& newName)
+{
+    // A name already as wanted needs no call to the file system, and is no failure.
+    if (newName == oldName) return true;
+    CString leftUnder;
+    const int32_t code =
+        IsPlainFileName(newName) ? RenameFileChecked(folder + oldName, folder + newName, &leftUnder) : ERROR_INVALID_NAME;
+    if (code == 0) return true;
+    host.AddInfoLine(g_Messages[97] + RenamingText(folder, oldName, newName));
+    // The way back failed too: the user has to find the file under the temporary name.
+    if (!leftUnder.empty()) ReportFailure(host, code, leftUnder);
+    return false;
+}
+
+void RenameCounted(CommandHost& host, const CString& folder, const CString& oldName, const CString& newName,
+                   RenamingCounts& counts)
+{
+    if (!RenameInFolder(host, folder, oldName, newName)) {
+        ++counts.failed;
+        return;
+    }
+    host.AddInfoLine(g_Messages[96] + RenamingText(folder, oldName, newName));
+    ++counts.renamed;
+}
+
+void LogRenamingTotals(CommandHost& host, const RenamingCounts& counts)
+{
+    host.AddInfoLine(g_Messages[98] + Int64ToString(counts.renamed));
+    if (counts.failed > 0) host.AddInfoLine(g_Messages[99] + Int64ToString(counts.failed));
+}
+
+void RenameByCaseRule(CommandHost& host, const CommandInputs& inputs, const CString& rule, const CString& separator)
+{
+    const FolderRecord scan = ScanSource(inputs);
+    RenamingCounts counts;
+    for (const FileRecord& file : scan.files) {
+        if (!separator.empty()) {
+            // The counted box may stay hidden after the fifth one; the list keeps the reason.
+            const int32_t found = CheckSeparatorOnce(file.name, separator, g_Messages[46]);
+            if (found != 1) {
+                host.AddInfoLine(g_Messages[46] + Int64ToString(found));
+                return;
+            }
+        }
+        const CString newName = ApplyCaseRule(file.name, rule, separator);
+        // A file already in form is neither logged nor counted.
+        if (newName != file.name) RenameCounted(host, inputs.sourcePath, file.name, newName, counts);
+    }
+    LogRenamingTotals(host, counts);
+}
+
+void VerifyDuplicateNames(CommandHost& host, const CommandInputs& inputs)
+{
+    const FolderRecord scan = ScanSource(inputs);
+    std::vector<NumberedName> numbered;
+    std::unordered_set<CString> plainFolded;
+    for (const FileRecord& file : scan.files) {
+        const int32_t marker = IsNumberedName(file.name);
+        if (marker >= 1) numbered.push_back({file.name, marker});
+        else plainFolded.insert(ToLowerAscii(file.name));
+    }
+    // The original is sought without regard to ASCII letter case; a missing one is listed once per
+    // exact spelling.
+    std::vector<CString> missing;
+    std::unordered_set<CString> listed;
+    for (const NumberedName& name : numbered) {
+        const CString original = CutNameKeepExtension(name);
+        if (plainFolded.contains(ToLowerAscii(original))) continue;
+        if (listed.insert(original).second) missing.push_back(original);
+    }
+    if (missing.empty()) {
+        host.AddInfoLine(g_Messages[66]);
+        return;
+    }
+    CString text = g_Messages[67];
+    for (const CString& original : missing) {
+        host.AddInfoLine(g_Messages[100] + original);
+        text += original + L"\n";
+    }
+    host.AddInfoLine(g_Messages[69] + Int64ToString(static_cast<int64_t>(missing.size())));
+    WriteExport(host, g_Messages[68], text);
+}
+
+void FindAndReplaceInNames(CommandHost& host, const CommandInputs& inputs)
+{
+    const FolderRecord scan = ScanSource(inputs);
+    const CString search = GetSearchConfig(host, inputs.searchText).searchText;
+    const bool matchCase = host.IsOptionChecked(OptionBox::Case);
+    int32_t renamed = 0;
+    int64_t replacements = 0;
+    for (const FileRecord& file : scan.files) {
+        const size_t dot = file.name.rfind(L'.');
+        if (dot == CString::npos) continue;
+        const CString stem = file.name.substr(0, dot);
+        const CString probe = matchCase ? stem : ToLowerAscii(stem);
+        const size_t at = probe.find(search);
+        if (at == CString::npos) continue;
+        // Every occurrence counts, also in a name whose renaming then fails; only the first is replaced.
+        replacements += CountOccurrences(probe, search);
+        const CString newName =
+            stem.substr(0, at) + inputs.replaceText + stem.substr(at + search.size()) + file.name.substr(dot);
+        if (RenameInFolder(host, inputs.sourcePath, file.name, newName)) ++renamed;
+    }
+    const CString searched = g_Messages[101] + search + L"]";
+    if (renamed == 0) {
+        host.AddInfoLine(g_Messages[48] + searched);
+        return;
+    }
+    host.AddInfoLine(g_Messages[49] + Int64ToString(renamed) + searched);
+    host.AddInfoLine(g_Messages[50] + Int64ToString(replacements) + searched);
+}

@@ -1,0 +1,81 @@
+#include "commands/unused_marks.h"
+
+#include <vector>
+
+#include "commands/command_reports.h"
+#include "commands/exports.h"
+#include "commands/renaming.h"
+#include "helpers/folder_scan.h"
+#include "helpers/paths.h"
+#include "helpers/strings.h"
+#include "helpers/text_files.h"
+#include "helpers/text_lines.h"
+#include "texts/text_tables.h"
+
+namespace {
+
+struct MarkChange {
+    CString oldName;
+    CString newName;
+};
+
+FolderRecord Scanned(const CString& folder)
+{
+    FolderRecord scan;
+    scan.path = folder;
+    ScanFolder(scan);
+    return scan;
+}
+
+// The files to be renamed are exported, then renamed unless the user answers No; the totals follow
+// in either case.
+void ExportAskAndRename(CommandHost& host, const CString& folder, const CString& heading, const CString& pending,
+                        const std::vector<MarkChange>& changes)
+{
+    CString text = heading;
+    for (const MarkChange& change : changes) text += folder + change.oldName + L"\n";
+    WriteExport(host, g_Messages[52], text);
+    RenamingCounts counts;
+    if (AskToProceed(pending + Int64ToString(static_cast<int64_t>(changes.size())) + L". " + g_Messages[54])) {
+        for (const MarkChange& change : changes) RenameCounted(host, folder, change.oldName, change.newName, counts);
+    } else {
+        host.AddInfoLine(g_Messages[55]);
+    }
+    LogRenamingTotals(host, counts);
+}
+
+}  // namespace
+
+void MarkUnusedSongs(CommandHost& host, const CommandInputs& inputs)
+{
+    const FolderRecord songs = Scanned(inputs.sourcePath);
+    const FolderRecord playlists = Scanned(inputs.targetPath);
+    UniqueLines referenced;
+    for (const FileRecord& file : playlists.files) {
+        if (ToLowerAscii(GetExtension(file.name)) != L".m3u") continue;
+        const CString path = file.folder + file.name;
+        // The songs of a playlist that cannot be read would all count as unused and be renamed.
+        if (const int32_t read = ReadUniqueLines(referenced, path); read < 0) {
+            ReportFailure(host, -static_cast<int64_t>(read), path);
+            return;
+        }
+    }
+    std::vector<MarkChange> changes;
+    int32_t skipped = 0;
+    for (const FileRecord& file : songs.files) {
+        if (referenced.Contains(file.folder + file.name)) continue;
+        if (StartsWithAt(file.name)) ++skipped;
+        else changes.push_back({file.name, L"@" + file.name});
+    }
+    ExportAskAndRename(host, inputs.sourcePath, g_Messages[51], g_Messages[53], changes);
+    if (skipped > 0) host.AddInfoLine(g_Messages[102] + Int64ToString(skipped));
+}
+
+void DeleteUnusedMarks(CommandHost& host, const CommandInputs& inputs)
+{
+    const FolderRecord songs = Scanned(inputs.sourcePath);
+    std::vector<MarkChange> changes;
+    for (const FileRecord& file : songs.files)
+        if (StartsWithAt(file.name)) changes.push_back({file.name, file.name.substr(1)});
+    ExportAskAndRename(host, inputs.sourcePath, g_Messages[56], g_Messages[57], changes);
+}
