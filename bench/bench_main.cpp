@@ -2,10 +2,12 @@
 // the bare file work it cannot avoid, and command 9 through the real window beside the console.
 // Usage: tallowmere_bench [--songs N] [--shortcuts N] [--small N] [--large N] [--skip-shortcuts]
 //                         [--playlists N] [--playlist-lines N]
-//                         [--browser] [--window] [--playlist-folders] [--keep] [--verbose]
+//                         [--case-songs N] [--browser] [--window] [--playlist-folders] [--renaming]
+//                         [--keep] [--verbose]
 // --browser times only the browser's listing of the song folder; --window only command 9 in the
 // window, on a playlist of --large songs that are all missing; --playlist-folders only the commands
-// over a folder of --playlists playlists of --playlist-lines lines each.
+// over a folder of --playlists playlists of --playlist-lines lines each; --renaming only commands 10
+// (on a folder of --case-songs songs), 20 and 22 (against such a folder of playlists).
 #include <windows.h>
 
 #include <cstdio>
@@ -20,6 +22,7 @@
 #include "console_output.h"
 #include "floors.h"
 #include "playlist_folder_bench.h"
+#include "renaming_bench.h"
 #include "framework/com.h"
 #include "framework/message_boxes.h"
 #include "helpers/strings.h"
@@ -41,6 +44,8 @@ struct BenchOptions {
     bool browserOnly = false;
     bool windowOnly = false;
     bool playlistFoldersOnly = false;
+    bool renamingOnly = false;
+    int32_t caseSongs = 10000;  // the folder that command 10 renames
     bool keep = false;
     bool verbose = false;
 };
@@ -67,6 +72,7 @@ bool ParseArguments(int argc, wchar_t** argv, BenchOptions& options)
         {L"--large", &options.sizes.largeEntries},
         {L"--playlists", &options.folderSizes.playlists},
         {L"--playlist-lines", &options.folderSizes.lines},
+        {L"--case-songs", &options.caseSongs},
     };
     const struct {
         const wchar_t* name;
@@ -76,6 +82,7 @@ bool ParseArguments(int argc, wchar_t** argv, BenchOptions& options)
         {L"--browser", &options.browserOnly},
         {L"--window", &options.windowOnly},
         {L"--playlist-folders", &options.playlistFoldersOnly},
+        {L"--renaming", &options.renamingOnly},
         {L"--keep", &options.keep},
         {L"--verbose", &options.verbose},
     };
@@ -94,7 +101,8 @@ bool ParseArguments(int argc, wchar_t** argv, BenchOptions& options)
         }
         if (!known) return false;
     }
-    if (options.skipShortcuts || options.browserOnly || options.playlistFoldersOnly) options.sizes.shortcuts = 0;
+    if (options.skipShortcuts || options.browserOnly || options.playlistFoldersOnly || options.renamingOnly)
+        options.sizes.shortcuts = 0;
     return true;
 }
 
@@ -119,15 +127,6 @@ CString PlaylistText(const CString& playlist)
     return text;
 }
 
-void PrintRow(const BenchCase& bench, const Timing& timing)
-{
-    wchar_t row[200];
-    std::swprintf(row, std::size(row), L"cmd %d  entries %d files %d  time %.0f ms  floor %.0f ms  ratio %.2f",
-                  bench.command, bench.entries, bench.files, timing.commandMs, timing.floorMs,
-                  timing.commandMs / timing.floorMs);
-    PrintLine(stdout, row);
-}
-
 void RunCase(ConsoleHost& host, const BenchCase& bench, bool verbose)
 {
     const Timing timing = TimeInTurns(
@@ -137,7 +136,7 @@ void RunCase(ConsoleHost& host, const BenchCase& bench, bool verbose)
             ExecuteCommand(host, false);
         },
         bench.floor);
-    PrintRow(bench, timing);
+    PrintTiming(bench.command, bench.entries, bench.files, timing);
     if (!verbose) return;
     for (const CString& line : host.Lines()) PrintLine(stdout, L"    " + line);
 }
@@ -186,7 +185,7 @@ int wmain(int argc, wchar_t** argv)
     if (!ParseArguments(argc, argv, options)) {
         PrintLine(stderr, L"usage: tallowmere_bench [--songs N] [--shortcuts N] [--small N] [--large N] "
                           L"[--skip-shortcuts] [--playlists N] [--playlist-lines N] [--browser] [--window] "
-                          L"[--playlist-folders] [--keep] [--verbose]");
+                          L"[--playlist-folders] [--case-songs N] [--renaming] [--keep] [--verbose]");
         return 2;
     }
     CopyLanguageTables(L"English");
@@ -205,12 +204,15 @@ int wmain(int argc, wchar_t** argv)
 
     Collection collection;
     bool done = CreateCollection(options.sizes, collection);
-    const bool everything = !options.browserOnly && !options.playlistFoldersOnly;
+    const bool everything = !options.browserOnly && !options.playlistFoldersOnly && !options.renamingOnly;
     g_ExportsDir = collection.exportFolder;
     if (done && everything) RunBenchmarks(collection, options);
-    if (done && !options.browserOnly) done = RunPlaylistFolderBench(collection, options.folderSizes, options.verbose);
+    if (done && (everything || options.playlistFoldersOnly))
+        done = RunPlaylistFolderBench(collection, options.folderSizes, options.verbose);
+    if (done && (everything || options.renamingOnly))
+        done = RunRenamingBenchmarks(collection, options.caseSongs, options.folderSizes, options.verbose, options.keep);
     // Without a display only the browser's own run counts as failed.
-    if (done && !options.playlistFoldersOnly) done = RunBrowserBench(collection, kRuns) || !options.browserOnly;
+    if (done && (everything || options.browserOnly)) done = RunBrowserBench(collection, kRuns) || !options.browserOnly;
     if (options.keep) PrintLine(stderr, L"kept " + collection.root);
     else if (!collection.root.empty()) RemoveCollection(collection);
     // Likewise the window's measurement, which needs a display too.

@@ -71,34 +71,6 @@ bool CreateFolder(const CString& path)
     return CreateDirectoryW(path.c_str(), nullptr) || Fail(path, GetLastError());
 }
 
-// An empty file and nothing else: creating files is the slow part under Wine.
-bool CreateEmptyFile(const CString& path)
-{
-    const unique_handle file =
-        OwnHandle(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-    return file || Fail(path, GetLastError());
-}
-
-// The folder as the files are created in it. Wine looks for every new name in the whole folder under
-// any letter case, which makes filling a large folder quadratic; a path in its \\?\unix\ form is
-// taken exactly as written. Elsewhere the folder stays as it is.
-CString CreationFolder(const CString& folder)
-{
-    using UnixFileName = char*(__cdecl*)(const wchar_t*);
-    const auto toUnix = reinterpret_cast<UnixFileName>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
-    if (!toUnix) return folder;
-    char* unixName = toUnix(folder.c_str());
-    if (!unixName) return folder;
-    const int length = MultiByteToWideChar(CP_UTF8, 0, unixName, -1, nullptr, 0);
-    CString path(static_cast<size_t>(std::max(length, 1)) - 1, L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, unixName, -1, path.data(), length);
-    HeapFree(GetProcessHeap(), 0, unixName);
-    std::replace(path.begin(), path.end(), L'/', L'\\');
-    if (!EndsWithBackslash(path)) path += L'\\';
-    return L"\\\\?\\unix" + path;
-}
-
 bool CreateSongFolders(const SongNaming& naming, const Collection& collection)
 {
     const CString songFolder = CreationFolder(collection.songFolder);
@@ -158,14 +130,6 @@ CString VerifyEntry(const SongNaming& naming, const Collection& collection, uint
     return kind < 70 || kind >= 98 ? path : WithWrongCase(path, random);
 }
 
-bool WritePlaylist(const CString& path, const std::vector<CString>& entries)
-{
-    CString text;
-    for (const CString& entry : entries) text += entry + L"\n";
-    if (const int32_t error = WriteTextFile(path, text); error != 0) return Fail(path, static_cast<DWORD>(error));
-    return true;
-}
-
 bool CreatePlaylists(const SongNaming& naming, const Collection& collection, const CollectionSizes& sizes)
 {
     const auto correction = [&](int32_t count, uint64_t seed) {
@@ -192,6 +156,44 @@ bool CreatePlaylists(const SongNaming& naming, const Collection& collection, con
     return WritePlaylist(collection.verifyPlaylist, entries);
 }
 
+}  // namespace
+
+// An empty file and nothing else: creating files is the slow part under Wine.
+bool CreateEmptyFile(const CString& path)
+{
+    const unique_handle file =
+        OwnHandle(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    return file || Fail(path, GetLastError());
+}
+
+// The folder as the files are created in it. Wine looks for every new name in the whole folder under
+// any letter case, which makes filling a large folder quadratic; a path in its \\?\unix\ form is
+// taken exactly as written. Elsewhere the folder stays as it is.
+CString CreationFolder(const CString& folder)
+{
+    using UnixFileName = char*(__cdecl*)(const wchar_t*);
+    const auto toUnix = reinterpret_cast<UnixFileName>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+    if (!toUnix) return folder;
+    char* unixName = toUnix(folder.c_str());
+    if (!unixName) return folder;
+    const int length = MultiByteToWideChar(CP_UTF8, 0, unixName, -1, nullptr, 0);
+    CString path(static_cast<size_t>(std::max(length, 1)) - 1, L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, unixName, -1, path.data(), length);
+    HeapFree(GetProcessHeap(), 0, unixName);
+    std::replace(path.begin(), path.end(), L'/', L'\\');
+    if (!EndsWithBackslash(path)) path += L'\\';
+    return L"\\\\?\\unix" + path;
+}
+
+bool WritePlaylist(const CString& path, const std::vector<CString>& entries)
+{
+    CString text;
+    for (const CString& entry : entries) text += entry + L"\n";
+    if (const int32_t error = WriteTextFile(path, text); error != 0) return Fail(path, static_cast<DWORD>(error));
+    return true;
+}
+
 // Deletes the files of one folder and then the folder; the folders of the collection hold no sub-folders.
 void RemoveFolder(const CString& folder, int32_t& removed)
 {
@@ -208,8 +210,6 @@ void RemoveFolder(const CString& folder, int32_t& removed)
     }
     RemoveDirectoryW(folder.c_str());
 }
-
-}  // namespace
 
 bool CreateCollection(const CollectionSizes& sizes, Collection& collection)
 {

@@ -2,6 +2,7 @@
 // The generated collection: song folders of empty .mp3 files, a folder of shortcuts to songs, and
 // playlists whose entries are misspelt the ways the correction commands repair.
 #include <cstdint>
+#include <vector>
 
 #include "framework/strings.h"
 
@@ -35,3 +36,12 @@ struct Collection {
 bool CreateCollection(const CollectionSizes& sizes, Collection& collection);
 // Removes the collection's folder and everything in it (one level of sub-folders).
 void RemoveCollection(const Collection& collection);
+
+// Helpers for folders of one's own in the collection's root, each with the reason on stderr when it fails.
+// The form of a folder in which new files are created fastest.
+CString CreationFolder(const CString& folder);
+bool CreateEmptyFile(const CString& path);
+// The entries one per line, as a playlist.
+bool WritePlaylist(const CString& path, const std::vector<CString>& entries);
+// Deletes the files of a folder without sub-folders, then the folder; counts the files in removed.
+void RemoveFolder(const CString& folder, int32_t& removed);

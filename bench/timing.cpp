@@ -3,7 +3,10 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cwchar>
 #include <limits>
+
+#include "console_output.h"
 
 namespace {
 
@@ -30,4 +33,12 @@ Timing TimeInTurns(int runs, const std::function<void()>& command, const std::fu
         if (tidy) tidy();
     }
     return best;
+}
+
+void PrintTiming(int command, int32_t entries, int32_t files, const Timing& timing)
+{
+    wchar_t row[200];
+    std::swprintf(row, std::size(row), L"cmd %d  entries %d files %d  time %.0f ms  floor %.0f ms  ratio %.2f", command,
+                  entries, files, timing.commandMs, timing.floorMs, timing.commandMs / timing.floorMs);
+    PrintLine(stdout, row);
 }
