@@ -16,7 +16,8 @@ using Lines = std::vector<CString>;
 
 Lines Listed(const CString& dir)  // in scan order
 {
-    FolderRecord scan{dir};
+    FolderRecord scan;
+    scan.path = dir;
     ScanFolder(scan);
     Lines names;
     for (const FileRecord& file : scan.files) names.push_back(file.name);
