@@ -10,19 +10,6 @@
 #include "helpers/timestamps.h"
 #include "texts/text_tables.h"
 
-namespace {
-
-// One name that stays inside the playlist folder: no path, no device, nothing the file system refuses.
-bool IsPlainFolderName(const CString& name)
-{
-    if (name.empty() || name == L"." || name == L"..") return false;
-    for (const wchar_t c : name)
-        if (c < L' ' || CString(L"\\/:*?\"<>|").find(c) != CString::npos) return false;
-    return true;
-}
-
-}  // namespace
-
 int32_t ForEachPlaylist(CommandHost& host, const CString& folder, const std::vector<CString>& names,
                         bool reportEmpty, const PlaylistWork& work)
 {
@@ -54,7 +41,7 @@ bool MakeOutputFolder(CommandHost& host, const CString& playlistFolder, const CS
 {
     const CString name = subFolder.empty() ? MakeTimestamp(L"datetime") : TrimWhiteSpace(subFolder);
     outputFolder = playlistFolder + name + L"\\";
-    const int32_t error = IsPlainFolderName(name) ? MakeFolder(outputFolder) : ERROR_INVALID_NAME;
+    const int32_t error = IsPlainName(name) ? MakeFolder(outputFolder) : ERROR_INVALID_NAME;
     if (error != 0) ReportFailure(host, error);
     return error == 0;
 }

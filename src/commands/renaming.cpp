@@ -12,20 +12,11 @@
 #include "helpers/file_operations.h"
 #include "helpers/folder_scan.h"
 #include "helpers/numbered_names.h"
+#include "helpers/paths.h"
 #include "helpers/strings.h"
 #include "texts/text_tables.h"
 
 namespace {
-
-// A name that stays a file of its folder: a separator, a device colon or a wildcard would move the
-// file elsewhere or fail in ways the user cannot tell apart; "." and ".." name folders.
-bool IsPlainFileName(const CString& name)
-{
-    if (name.empty() || name == L"." || name == L"..") return false;
-    for (const wchar_t c : name)
-        if (c < L' ' || CString(L"\\/:*?\"<>|").find(c) != CString::npos) return false;
-    return true;
-}
 
 CString RenamingText(const CString& folder, const CString& oldName, const CString& newName)
 {
@@ -48,7 +39,7 @@ bool RenameInFolder(CommandHost& host, const CString& folder, const CString& old
     if (newName == oldName) return true;
     CString leftUnder;
     const int32_t code =
-        IsPlainFileName(newName) ? RenameFileChecked(folder + oldName, folder + newName, &leftUnder) : ERROR_INVALID_NAME;
+        IsPlainName(newName) ? RenameFileChecked(folder + oldName, folder + newName, &leftUnder) : ERROR_INVALID_NAME;
     if (code == 0) return true;
     host.AddInfoLine(g_Messages[97] + RenamingText(folder, oldName, newName));
     // The way back failed too: the user has to find the file under the temporary name.

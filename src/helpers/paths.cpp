@@ -23,3 +23,11 @@ CString GetFolderPart(std::wstring_view path)
     const size_t slash = path.rfind(L'\\');
     return slash == std::wstring_view::npos ? CString() : CString(path.substr(0, slash + 1));
 }
+
+bool IsPlainName(std::wstring_view name)
+{
+    if (name.empty() || name == L"." || name == L"..") return false;
+    for (const wchar_t c : name)
+        if (c < L' ' || std::wstring_view(L"\\/:*?\"<>|").find(c) != std::wstring_view::npos) return false;
+    return true;
+}
