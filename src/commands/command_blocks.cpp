@@ -8,6 +8,8 @@
 #include "commands/playlist_folders.h"
 #include "commands/playlist_searches.h"
 #include "commands/playlists_from_sources.h"
+#include "commands/song_copies.h"
+#include "commands/song_moves.h"
 #include "state/globals.h"
 #include "texts/command_lines.h"
 
@@ -44,6 +46,13 @@ constexpr auto kBlocks = MakeBlockTable({
     {7, &CorrectPlaylistBlanks},
     {8, &CorrectPlaylistDuplicates},
     {9, &VerifyPlaylist},
+    {24, &EmptySongFolder},
+    {25, &CopyPlaylistSongs},
+    {26, &MoveNumberedDuplicates},
+    {27, &MoveUnusedSongs},
+    {28, &RestoreFromDuplicates},
+    {29, &RestoreFromUnused},
+    {30, &MoveSearchMatches},
     {31, &CorrectFolderDuplicates},
     {32, &PointFolderIntoSongFolder},
     {33, &MovePlaylistsIntoSubFolders},
