@@ -1,11 +1,13 @@
-// Times the playlist commands and the built-in file browser on a generated collection, each beside
-// the bare file work it cannot avoid, and command 9 through the real window beside the console.
+// Times the playlist commands, the commands that move and copy songs and the built-in file browser on
+// a generated collection, each beside the bare file work it cannot avoid, and command 9 through the
+// real window beside the console.
 // Usage: tallowmere_bench [--songs N] [--shortcuts N] [--small N] [--large N] [--skip-shortcuts]
 //                         [--playlists N] [--playlist-lines N]
-//                         [--browser] [--window] [--playlist-folders] [--keep] [--verbose]
+//                         [--browser] [--window] [--playlist-folders] [--moves] [--keep] [--verbose]
 // --browser times only the browser's listing of the song folder; --window only command 9 in the
 // window, on a playlist of --large songs that are all missing; --playlist-folders only the commands
-// over a folder of --playlists playlists of --playlist-lines lines each.
+// over a folder of --playlists playlists of --playlist-lines lines each; --moves only commands 24, 26
+// and 28.
 #include <windows.h>
 
 #include <cstdio>
@@ -24,6 +26,7 @@
 #include "framework/message_boxes.h"
 #include "helpers/strings.h"
 #include "helpers/text_files.h"
+#include "song_moves_bench.h"
 #include "state/globals.h"
 #include "texts/command_lines.h"
 #include "texts/text_tables.h"
@@ -41,6 +44,7 @@ struct BenchOptions {
     bool browserOnly = false;
     bool windowOnly = false;
     bool playlistFoldersOnly = false;
+    bool movesOnly = false;
     bool keep = false;
     bool verbose = false;
 };
@@ -76,6 +80,7 @@ bool ParseArguments(int argc, wchar_t** argv, BenchOptions& options)
         {L"--browser", &options.browserOnly},
         {L"--window", &options.windowOnly},
         {L"--playlist-folders", &options.playlistFoldersOnly},
+        {L"--moves", &options.movesOnly},
         {L"--keep", &options.keep},
         {L"--verbose", &options.verbose},
     };
@@ -94,7 +99,8 @@ bool ParseArguments(int argc, wchar_t** argv, BenchOptions& options)
         }
         if (!known) return false;
     }
-    if (options.skipShortcuts || options.browserOnly || options.playlistFoldersOnly) options.sizes.shortcuts = 0;
+    if (options.skipShortcuts || options.browserOnly || options.playlistFoldersOnly || options.movesOnly)
+        options.sizes.shortcuts = 0;
     return true;
 }
 
@@ -186,7 +192,7 @@ int wmain(int argc, wchar_t** argv)
     if (!ParseArguments(argc, argv, options)) {
         PrintLine(stderr, L"usage: tallowmere_bench [--songs N] [--shortcuts N] [--small N] [--large N] "
                           L"[--skip-shortcuts] [--playlists N] [--playlist-lines N] [--browser] [--window] "
-                          L"[--playlist-folders] [--keep] [--verbose]");
+                          L"[--playlist-folders] [--moves] [--keep] [--verbose]");
         return 2;
     }
     CopyLanguageTables(L"English");
@@ -205,12 +211,14 @@ int wmain(int argc, wchar_t** argv)
 
     Collection collection;
     bool done = CreateCollection(options.sizes, collection);
-    const bool everything = !options.browserOnly && !options.playlistFoldersOnly;
+    const bool everything = !options.browserOnly && !options.playlistFoldersOnly && !options.movesOnly;
     g_ExportsDir = collection.exportFolder;
     if (done && everything) RunBenchmarks(collection, options);
-    if (done && !options.browserOnly) done = RunPlaylistFolderBench(collection, options.folderSizes, options.verbose);
+    if (done && (everything || options.playlistFoldersOnly))
+        done = RunPlaylistFolderBench(collection, options.folderSizes, options.verbose);
+    if (done && (everything || options.movesOnly)) done = RunSongMoveBenchmarks(collection, kRuns, options.verbose);
     // Without a display only the browser's own run counts as failed.
-    if (done && !options.playlistFoldersOnly) done = RunBrowserBench(collection, kRuns) || !options.browserOnly;
+    if (done && (everything || options.browserOnly)) done = RunBrowserBench(collection, kRuns) || !options.browserOnly;
     if (options.keep) PrintLine(stderr, L"kept " + collection.root);
     else if (!collection.root.empty()) RemoveCollection(collection);
     // Likewise the window's measurement, which needs a display too.

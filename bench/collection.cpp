@@ -66,12 +66,13 @@ bool Fail(const CString& what, DWORD error)
     return false;
 }
 
+}  // namespace
+
 bool CreateFolder(const CString& path)
 {
     return CreateDirectoryW(path.c_str(), nullptr) || Fail(path, GetLastError());
 }
 
-// An empty file and nothing else: creating files is the slow part under Wine.
 bool CreateEmptyFile(const CString& path)
 {
     const unique_handle file =
@@ -79,9 +80,6 @@ bool CreateEmptyFile(const CString& path)
     return file || Fail(path, GetLastError());
 }
 
-// The folder as the files are created in it. Wine looks for every new name in the whole folder under
-// any letter case, which makes filling a large folder quadratic; a path in its \\?\unix\ form is
-// taken exactly as written. Elsewhere the folder stays as it is.
 CString CreationFolder(const CString& folder)
 {
     using UnixFileName = char*(__cdecl*)(const wchar_t*);
@@ -98,6 +96,8 @@ CString CreationFolder(const CString& folder)
     if (!EndsWithBackslash(path)) path += L'\\';
     return L"\\\\?\\unix" + path;
 }
+
+namespace {
 
 bool CreateSongFolders(const SongNaming& naming, const Collection& collection)
 {
@@ -192,7 +192,8 @@ bool CreatePlaylists(const SongNaming& naming, const Collection& collection, con
     return WritePlaylist(collection.verifyPlaylist, entries);
 }
 
-// Deletes the files of one folder and then the folder; the folders of the collection hold no sub-folders.
+}  // namespace
+
 void RemoveFolder(const CString& folder, int32_t& removed)
 {
     std::vector<CString> names;
@@ -208,8 +209,6 @@ void RemoveFolder(const CString& folder, int32_t& removed)
     }
     RemoveDirectoryW(folder.c_str());
 }
-
-}  // namespace
 
 bool CreateCollection(const CollectionSizes& sizes, Collection& collection)
 {

@@ -35,3 +35,14 @@ struct Collection {
 bool CreateCollection(const CollectionSizes& sizes, Collection& collection);
 // Removes the collection's folder and everything in it (one level of sub-folders).
 void RemoveCollection(const Collection& collection);
+
+// Each false, with the reason on stderr, when it fails.
+bool CreateFolder(const CString& path);
+// An empty file and nothing else: creating files is the slow part under Wine.
+bool CreateEmptyFile(const CString& path);
+// The folder as files are created in it. Wine looks for every new name in the whole folder under
+// any letter case, which makes filling a large folder quadratic; a path in its \\?\unix\ form is
+// taken exactly as written. Elsewhere the folder stays as it is.
+CString CreationFolder(const CString& folder);
+// Deletes the files of one folder and then the folder; the folders of the collection hold no sub-folders.
+void RemoveFolder(const CString& folder, int32_t& removed);
