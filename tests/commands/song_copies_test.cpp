@@ -19,8 +19,9 @@ TEST_F(SongCopies, PlaylistSongsOfOneNameAreAllCopiedAndTheMissingExported)
     // copied while the playlist cannot be read.
     const CString list = folder.Write(L"List.m3u", Bytes(Joined({L"#EXTM3U", a + L"x.mp3", b + L"x.mp3", a + L"y.mp3",
         ToLowerAscii(a) + L"Y.MP3", a + L"\u00E4b.mp3", b + L"\u00C4b.mp3", a + L"gone.mp3"})));
-    if (const unique_handle hold = OwnHandle(CreateFileW(list.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)))
+    if (const unique_handle hold = OwnHandle(CreateFileW(list.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr))) {
         EXPECT_EQ(Run(25, list, 1), std::vector<CString>{g_Messages[93] + L"32 (" + list + L")"});
+    }
     const CString exported = folder.Path() + stamp + L" Not found Songs.txt";
     EXPECT_EQ(Run(25, list, 4), (std::vector<CString>{g_Messages[60], L" 1." + g_Messages[103] + L"#EXTM3U",
                                                       L" 2." + g_Messages[103] + a + L"gone.mp3", g_Messages[94] + exported}));
