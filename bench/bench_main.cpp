@@ -1,13 +1,15 @@
-// Times the playlist commands and the built-in file browser on a generated collection, each beside
-// the bare file work it cannot avoid, and command 9 through the real window beside the console.
+// Times the playlist commands, the commands that move and copy songs and the built-in file browser on
+// a generated collection, each beside the bare file work it cannot avoid, and command 9 through the
+// real window beside the console.
 // Usage: tallowmere_bench [--songs N] [--shortcuts N] [--small N] [--large N] [--skip-shortcuts]
 //                         [--playlists N] [--playlist-lines N]
 //                         [--case-songs N] [--browser] [--window] [--playlist-folders] [--renaming]
-//                         [--keep] [--verbose]
+//                         [--moves] [--keep] [--verbose]
 // --browser times only the browser's listing of the song folder; --window only command 9 in the
 // window, on a playlist of --large songs that are all missing; --playlist-folders only the commands
 // over a folder of --playlists playlists of --playlist-lines lines each; --renaming only commands 10
-// (on a folder of --case-songs songs), 20 and 22 (against such a folder of playlists).
+// (on a folder of --case-songs songs), 20 and 22 (against such a folder of playlists); --moves only
+// commands 24, 26 and 28.
 #include <windows.h>
 
 #include <cstdio>
@@ -27,6 +29,7 @@
 #include "framework/message_boxes.h"
 #include "helpers/strings.h"
 #include "helpers/text_files.h"
+#include "song_moves_bench.h"
 #include "state/globals.h"
 #include "texts/command_lines.h"
 #include "texts/text_tables.h"
@@ -46,6 +49,7 @@ struct BenchOptions {
     bool playlistFoldersOnly = false;
     bool renamingOnly = false;
     int32_t caseSongs = 10000;  // the folder that command 10 renames
+    bool movesOnly = false;
     bool keep = false;
     bool verbose = false;
 };
@@ -83,6 +87,7 @@ bool ParseArguments(int argc, wchar_t** argv, BenchOptions& options)
         {L"--window", &options.windowOnly},
         {L"--playlist-folders", &options.playlistFoldersOnly},
         {L"--renaming", &options.renamingOnly},
+        {L"--moves", &options.movesOnly},
         {L"--keep", &options.keep},
         {L"--verbose", &options.verbose},
     };
@@ -101,7 +106,8 @@ bool ParseArguments(int argc, wchar_t** argv, BenchOptions& options)
         }
         if (!known) return false;
     }
-    if (options.skipShortcuts || options.browserOnly || options.playlistFoldersOnly || options.renamingOnly)
+    if (options.skipShortcuts || options.browserOnly || options.playlistFoldersOnly || options.renamingOnly ||
+        options.movesOnly)
         options.sizes.shortcuts = 0;
     return true;
 }
@@ -185,7 +191,7 @@ int wmain(int argc, wchar_t** argv)
     if (!ParseArguments(argc, argv, options)) {
         PrintLine(stderr, L"usage: tallowmere_bench [--songs N] [--shortcuts N] [--small N] [--large N] "
                           L"[--skip-shortcuts] [--playlists N] [--playlist-lines N] [--browser] [--window] "
-                          L"[--playlist-folders] [--case-songs N] [--renaming] [--keep] [--verbose]");
+                          L"[--playlist-folders] [--case-songs N] [--renaming] [--moves] [--keep] [--verbose]");
         return 2;
     }
     CopyLanguageTables(L"English");
@@ -204,13 +210,15 @@ int wmain(int argc, wchar_t** argv)
 
     Collection collection;
     bool done = CreateCollection(options.sizes, collection);
-    const bool everything = !options.browserOnly && !options.playlistFoldersOnly && !options.renamingOnly;
+    const bool everything =
+        !options.browserOnly && !options.playlistFoldersOnly && !options.renamingOnly && !options.movesOnly;
     g_ExportsDir = collection.exportFolder;
     if (done && everything) RunBenchmarks(collection, options);
     if (done && (everything || options.playlistFoldersOnly))
         done = RunPlaylistFolderBench(collection, options.folderSizes, options.verbose);
     if (done && (everything || options.renamingOnly))
         done = RunRenamingBenchmarks(collection, options.caseSongs, options.folderSizes, options.verbose, options.keep);
+    if (done && (everything || options.movesOnly)) done = RunSongMoveBenchmarks(collection, kRuns, options.verbose);
     // Without a display only the browser's own run counts as failed.
     if (done && (everything || options.browserOnly)) done = RunBrowserBench(collection, kRuns) || !options.browserOnly;
     if (options.keep) PrintLine(stderr, L"kept " + collection.root);

@@ -66,10 +66,14 @@ bool Fail(const CString& what, DWORD error)
     return false;
 }
 
+}  // namespace
+
 bool CreateFolder(const CString& path)
 {
     return CreateDirectoryW(path.c_str(), nullptr) || Fail(path, GetLastError());
 }
+
+namespace {
 
 bool CreateSongFolders(const SongNaming& naming, const Collection& collection)
 {

@@ -38,10 +38,14 @@ bool CreateCollection(const CollectionSizes& sizes, Collection& collection);
 void RemoveCollection(const Collection& collection);
 
 // Helpers for folders of one's own in the collection's root, each with the reason on stderr when it fails.
-// The form of a folder in which new files are created fastest.
-CString CreationFolder(const CString& folder);
+bool CreateFolder(const CString& path);
+// An empty file and nothing else: creating files is the slow part under Wine.
 bool CreateEmptyFile(const CString& path);
+// The folder as files are created in it. Wine looks for every new name in the whole folder under
+// any letter case, which makes filling a large folder quadratic; a path in its \\?\unix\ form is
+// taken exactly as written. Elsewhere the folder stays as it is.
+CString CreationFolder(const CString& folder);
 // The entries one per line, as a playlist.
 bool WritePlaylist(const CString& path, const std::vector<CString>& entries);
-// Deletes the files of a folder without sub-folders, then the folder; counts the files in removed.
+// Deletes the files of one folder and then the folder; the folders of the collection hold no sub-folders.
 void RemoveFolder(const CString& folder, int32_t& removed);

@@ -10,6 +10,8 @@
 #include "commands/playlists_from_sources.h"
 #include "commands/renaming.h"
 #include "commands/unused_marks.h"
+#include "commands/song_copies.h"
+#include "commands/song_moves.h"
 #include "state/globals.h"
 #include "texts/command_lines.h"
 
@@ -60,6 +62,13 @@ constexpr auto kBlocks = MakeBlockTable({
     {21, &FindAndReplaceInNames},
     {22, &MarkUnusedSongs},
     {23, &DeleteUnusedMarks},
+    {24, &EmptySongFolder},
+    {25, &CopyPlaylistSongs},
+    {26, &MoveNumberedDuplicates},
+    {27, &MoveUnusedSongs},
+    {28, &RestoreFromDuplicates},
+    {29, &RestoreFromUnused},
+    {30, &MoveSearchMatches},
     {31, &CorrectFolderDuplicates},
     {32, &PointFolderIntoSongFolder},
     {33, &MovePlaylistsIntoSubFolders},

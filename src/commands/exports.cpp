@@ -21,8 +21,13 @@ void WriteExport(CommandHost& host, const CString& title, TextEncoder text)
 
 NewFile WriteExportFile(const CString& title, TextEncoder text)
 {
-    return WriteNewStampedFile([&](const CString& stamp) { return g_ExportsDir + stamp + title + L".txt"; },
-                               MakeTimestamp(L"datetime"), text.Finish());
+    return WriteExportFile(title, std::move(text), MakeTimestamp(L"datetime"));
+}
+
+NewFile WriteExportFile(const CString& title, TextEncoder text, const CString& stamp)
+{
+    return WriteNewStampedFile([&](const CString& counted) { return g_ExportsDir + counted + title + L".txt"; },
+                               stamp, text.Finish());
 }
 
 void ReportExport(CommandHost& host, const NewFile& file)

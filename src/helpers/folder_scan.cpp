@@ -63,6 +63,14 @@ void ScanFolder(FolderRecord& record)
     while (FindNextFileW(search.get(), &entry));
 }
 
+FolderRecord ScanFolderAt(const CString& folder)
+{
+    FolderRecord record;
+    record.path = folder;
+    ScanFolder(record);
+    return record;
+}
+
 uint64_t FileTimeToSortKey(FILETIME time)
 {
     SYSTEMTIME utc{};

@@ -48,5 +48,7 @@ struct FolderRecord {
 
 // Adds the entries of record.path (one level, "." and ".." skipped) to what the record holds.
 void ScanFolder(FolderRecord& record);
+// A new record of the folder (ending in "\"), scanned.
+FolderRecord ScanFolderAt(const CString& folder);
 // A coarse, monotone key: every year 365 days, every month 30 days.
 uint64_t FileTimeToSortKey(FILETIME time);

@@ -1,0 +1,147 @@
+#include "commands/song_copies.h"
+
+#include <cstdint>
+#include <functional>
+#include <unordered_map>
+#include <unordered_set>
+#include <utility>
+#include <vector>
+
+#include "commands/command_reports.h"
+#include "commands/exports.h"
+#include "commands/free_names.h"
+#include "helpers/file_operations.h"
+#include "helpers/folder_scan.h"
+#include "helpers/numbered_names.h"
+#include "helpers/paths.h"
+#include "helpers/strings.h"
+#include "helpers/text_encoding.h"
+#include "helpers/text_files.h"
+#include "helpers/text_lines.h"
+#include "texts/text_tables.h"
+
+namespace {
+
+// The names of the originals folder that count as originals, folded for look-up.
+std::unordered_set<CString> OriginalNames(const FolderRecord& originals,
+                                          const std::function<bool(const CString& name)>& isOriginal)
+{
+    std::unordered_set<CString> names;
+    names.reserve(originals.files.size());
+    for (const FileRecord& file : originals.files)
+        if (isOriginal(file.name)) names.insert(ToLowerAscii(file.name));
+    return names;
+}
+
+struct Restorations {
+    int64_t created = 0;
+    int64_t failed = 0;
+};
+
+// The copy stays beside its source; a file already at the original's path is never replaced.
+void Restore(CommandHost& host, const CString& copyPath, const CString& originalPath, Restorations& done)
+{
+    const CString paths = copyPath + L" => " + originalPath;
+    if (CopyFileChecked(copyPath, originalPath, true) == 0) {
+        host.AddInfoLine(g_Messages[106] + paths);
+        ++done.created;
+    } else {
+        host.AddInfoLine(g_Messages[107] + paths);
+        ++done.failed;
+    }
+}
+
+// "Everything OK" only when nothing was to be restored; a failure is never summed up as that.
+void ReportRestorations(CommandHost& host, const Restorations& done, const CString& everythingOk)
+{
+    host.AddInfoLine(done.created > 0 || done.failed > 0 ? g_Messages[70] + Int64ToString(done.created)
+                                                          : everythingOk);
+    if (done.failed > 0) host.AddInfoLine(g_Messages[108] + Int64ToString(done.failed));
+}
+
+}  // namespace
+
+void CopyPlaylistSongs(CommandHost& host, const CommandInputs& inputs)
+{
+    TextLines lines;
+    if (const int32_t count = ReadNonEmptyLines(lines, inputs.sourcePath); count < 0) {
+        ReportFailure(host, -static_cast<int64_t>(count), inputs.sourcePath);
+        return;
+    }
+    // Songs of one file name from different folders all arrive, numbered; a song listed again is
+    // already there.
+    FreeNames names;
+    std::unordered_set<CString> copied;
+    std::vector<std::wstring_view> failed;
+    for (const std::wstring_view line : lines) {
+        CString folded = ToLowerAscii(line);
+        if (copied.contains(folded)) continue;
+        const CString source(line);
+        const Placement placed =
+            PlaceUnderFreeName(names, inputs.targetPath, names.Find(GetFileNamePart(line)),
+                               [&](const CString& path) { return CopyFileChecked(source, path, true); });
+        if (placed.result == 0) copied.insert(std::move(folded));
+        else failed.push_back(line);
+    }
+    if (failed.empty()) {
+        host.AddInfoLine(g_Messages[31]);
+        return;
+    }
+    TextEncoder text;
+    text.Append(g_Messages[59]);
+    host.AddInfoLine(g_Messages[60]);
+    for (size_t k = 0; k < failed.size(); ++k) {
+        text.AppendLine(failed[k]);
+        host.AddInfoLine(L" " + Int64ToString(static_cast<int64_t>(k) + 1) + L"." + g_Messages[103] + CString(failed[k]));
+    }
+    WriteExport(host, g_Messages[61], std::move(text));
+}
+
+void RestoreFromDuplicates(CommandHost& host, const CommandInputs& inputs)
+{
+    const FolderRecord originals = ScanFolderAt(inputs.sourcePath);
+    const FolderRecord doublets = ScanFolderAt(inputs.targetPath);
+    const auto plain = OriginalNames(originals, [](const CString& name) { return IsNumberedName(name) < 1; });
+
+    // One doublet per missing original: the highest number, of equal numbers the first listed.
+    struct Choice {
+        const CString* name;
+        int64_t number;
+    };
+    std::vector<Choice> chosen;
+    std::unordered_map<CString, size_t> choiceOf;  // folded original name -> index into chosen
+    for (const FileRecord& file : doublets.files) {
+        const int32_t marker = IsNumberedName(file.name);
+        if (marker < 1) continue;
+        const NumberedName numbered{file.name, marker};
+        CString original = ToLowerAscii(CutNameKeepExtension(numbered));
+        if (plain.contains(original)) continue;
+        const int64_t number = GetNameNumber(numbered);
+        const auto [choice, added] = choiceOf.try_emplace(std::move(original), chosen.size());
+        if (added) chosen.push_back({&file.name, number});
+        else if (number > chosen[choice->second].number) chosen[choice->second] = {&file.name, number};
+    }
+    Restorations done;
+    for (const Choice& choice : chosen)
+        Restore(host, inputs.targetPath + *choice.name, inputs.sourcePath + StripNameNumber(*choice.name), done);
+    ReportRestorations(host, done, g_Messages[66]);
+}
+
+void RestoreFromUnused(CommandHost& host, const CommandInputs& inputs)
+{
+    const FolderRecord originals = ScanFolderAt(inputs.sourcePath);
+    const FolderRecord unused = ScanFolderAt(inputs.targetPath);
+    const auto isPlain = [](const CString& name) { return !StartsWithAt(name) && IsNumberedName(name) < 1; };
+    const auto plain = OriginalNames(originals, isPlain);
+
+    std::unordered_set<CString> listed;
+    std::vector<const CString*> missing;
+    for (const FileRecord& file : unused.files) {
+        if (!StartsWithAt(file.name) || IsNumberedName(file.name) >= 1) continue;
+        if (plain.contains(ToLowerAscii(std::wstring_view(file.name).substr(1)))) continue;
+        if (listed.insert(ToLowerAscii(file.name)).second) missing.push_back(&file.name);
+    }
+    Restorations done;
+    for (const CString* name : missing) Restore(host, inputs.targetPath + *name, inputs.sourcePath + name->substr(1), done);
+    ReportRestorations(host, done, g_Messages[71]);
+}

@@ -1,0 +1,235 @@
+#include "commands/song_moves.h"
+
+#include <functional>
+#include <unordered_set>
+#include <utility>
+#include <vector>
+
+#include "commands/command_records.h"
+#include "commands/command_reports.h"
+#include "commands/exports.h"
+#include "commands/free_names.h"
+#include "commands/new_files.h"
+#include "commands/search_config.h"
+#include "helpers/file_operations.h"
+#include "helpers/folder_scan.h"
+#include "helpers/numbered_names.h"
+#include "helpers/paths.h"
+#include "helpers/strings.h"
+#include "helpers/text_encoding.h"
+#include "helpers/timestamps.h"
+#include "state/globals.h"
+#include "texts/text_tables.h"
+
+namespace {
+
+// Every planned move has its own target name: the target's names and those planned before are taken.
+struct MovePlan {
+    FreeNames names;
+    std::vector<FileMove> moves;
+};
+
+MovePlan PlanMoves(const CommandInputs& inputs, const std::function<bool(const CString& name)>& isMoved)
+{
+    const FolderRecord source = ScanFolderAt(inputs.sourcePath);
+    MovePlan plan{FreeNames(ScanFolderAt(inputs.targetPath).files), {}};
+    for (const FileRecord& file : source.files) {
+        if (!isMoved(file.name)) continue;
+        const CString name = plan.names.Find(file.name);
+        plan.names.Take(name);
+        plan.moves.push_back({inputs.sourcePath + file.name, inputs.targetPath + name});
+    }
+    return plan;
+}
+
+Placement MoveUnderFreeName(FreeNames& names, const CString& folder, const CString& source, const CString& name)
+{
+    return PlaceUnderFreeName(names, folder, name, [&](const CString& path) { return MoveFileChecked(source, path); });
+}
+
+Placement MovePlanned(MovePlan& plan, const CString& targetFolder, const FileMove& move)
+{
+    return MoveUnderFreeName(plan.names, targetFolder, move.sourcePath, move.targetPath.substr(targetFolder.size()));
+}
+
+// The question names the remembered song folder when either path is it, since emptying that folder
+// or filling it is rarely meant.
+bool ConfirmMoves(CommandHost& host, size_t count)
+{
+    CString question = g_Messages[123] + Int64ToString(static_cast<int64_t>(count));
+    if (host.EditText(InputEdit::Source) == g_Mp3Pool) question += L"\n\n" + g_Messages[124];
+    if (host.EditText(InputEdit::Target) == g_Mp3Pool) question += L"\n\n" + g_Messages[125];
+    question += L"\n\n" + g_Messages[126];
+    if (AskToProceed(question)) return true;
+    host.AddInfoLine(g_Messages[55]);
+    return false;
+}
+
+// The numbered list of the files not moved, in the information list and as an export.
+void ReportNotMoved(CommandHost& host, const std::vector<CString>& paths, const CString& afterNumber)
+{
+    TextEncoder text;
+    text.Append(g_Messages[63]);
+    host.AddInfoLine(g_Messages[63]);
+    for (size_t k = 0; k < paths.size(); ++k) {
+        text.AppendLine(paths[k]);
+        host.AddInfoLine(L" " + Int64ToString(static_cast<int64_t>(k) + 1) + afterNumber + paths[k]);
+    }
+    WriteExport(host, g_Messages[62], std::move(text));
+}
+
+void ReportMovedCount(CommandHost& host, int64_t moved)
+{
+    host.AddInfoLine(moved > 0 ? g_Messages[64] + Int64ToString(moved) : g_Messages[65]);
+}
+
+void WriteMovedPlaylist(CommandHost& host, const CString& folder, TextEncoder text, int64_t moved)
+{
+    const NewFile playlist = WriteNewStampedFile(
+        [&](const CString& stamp) { return folder + g_Messages[25] + stamp + L".m3u"; }, MakeTimestamp(L"datetime"),
+        text.Finish());
+    if (playlist.error != 0) {
+        ReportFailure(host, playlist.error, playlist.path);
+        return;
+    }
+    host.AddInfoLine(g_Messages[22] + playlist.path + L". " + g_Messages[34] + Int64ToString(moved) + L".");
+}
+
+// The export of the failed moves, and beside it in the emptied folder a file of their target paths
+// under the same stamp.
+void WriteNotMovedFiles(CommandHost& host, const CString& folder, TextEncoder exportText, TextEncoder targetsText)
+{
+    const CString stamp = MakeTimestamp(L"datetime");
+    const NewFile exported = WriteExportFile(g_Messages[62], std::move(exportText), stamp);
+    ReportExport(host, exported);
+    const NewFile targets = WriteNewStampedFile(
+        [&](const CString& counted) { return folder + counted + g_Messages[62] + L".txt"; }, stamp,
+        targetsText.Finish(), exported.counter);
+    if (targets.error != 0) ReportFailure(host, targets.error, targets.path);
+}
+
+}  // namespace
+
+void EmptySongFolder(CommandHost& host, const CommandInputs& inputs)
+{
+    std::unordered_set<CString> excluded;
+    for (const CString& extension : g_ExcludeExtensions) excluded.insert(ToLowerAscii(extension));
+    MovePlan plan = PlanMoves(inputs, [&](const CString& name) {
+        return !excluded.contains(ToLowerAscii(GetExtension(name)));
+    });
+    if (plan.moves.empty()) {
+        host.AddInfoLine(g_Messages[127]);
+        return;
+    }
+    if (!ConfirmMoves(host, plan.moves.size())) return;
+
+    TextEncoder movedText, playlistText, notMovedText, targetsText;
+    movedText.Append(g_Messages[37]);
+    notMovedText.Append(g_Messages[63]);
+    int64_t moved = 0, failed = 0;
+    for (const FileMove& move : plan.moves) {
+        const Placement placed = MovePlanned(plan, inputs.targetPath, move);
+        if (placed.result == 0) {
+            playlistText.AppendLine(placed.path);
+            movedText.AppendLine(move.sourcePath + L" => " + placed.path);
+            ++moved;
+            continue;
+        }
+        ReportWindowsError(host, placed.result);
+        notMovedText.AppendLine(move.sourcePath + g_Messages[129] + Int64ToString(ReportedErrorCode(placed.result)));
+        targetsText.AppendLine(placed.path);
+        host.AddInfoLine(g_Messages[128] + Int64ToString(++failed) + L". " + move.sourcePath);
+    }
+    if (moved > 0) {
+        WriteMovedPlaylist(host, inputs.sourcePath, std::move(playlistText), moved);
+        WriteExport(host, g_Messages[36], std::move(movedText));
+    } else {
+        host.AddInfoLine(g_Messages[35]);
+    }
+    if (failed > 0) WriteNotMovedFiles(host, inputs.sourcePath, std::move(notMovedText), std::move(targetsText));
+}
+
+void MoveNumberedDuplicates(CommandHost& host, const CommandInputs& inputs)
+{
+    MovePlan plan = PlanMoves(inputs, [](const CString& name) {
+        return GetExtension(name) != L".m3u" && IsNumberedName(name) >= 1;
+    });
+    if (plan.moves.empty()) {
+        host.AddInfoLine(g_Messages[127]);
+        return;
+    }
+    if (!ConfirmMoves(host, plan.moves.size())) return;
+
+    int64_t moved = 0;
+    std::vector<CString> failures;
+    for (const FileMove& move : plan.moves) {
+        const Placement placed = MovePlanned(plan, inputs.targetPath, move);
+        if (placed.result == 0) {
+            host.AddInfoLine(g_Messages[104] + move.sourcePath);
+            ++moved;
+            continue;
+        }
+        ReportWindowsError(host, placed.result);
+        failures.push_back(placed.path);
+    }
+    ReportMovedCount(host, moved);
+    if (!failures.empty()) ReportNotMoved(host, failures, L". ");
+}
+
+void MoveUnusedSongs(CommandHost& host, const CommandInputs& inputs)
+{
+    const FolderRecord source = ScanFolderAt(inputs.sourcePath);
+    FreeNames names(ScanFolderAt(inputs.targetPath).files);
+    int64_t moved = 0;
+    std::vector<CString> failures;
+    for (const FileRecord& file : source.files) {
+        if (ToLowerAscii(GetExtension(file.name)) == L".m3u" || !StartsWithAt(file.name)) continue;
+        const CString sourcePath = inputs.sourcePath + file.name;
+        const Placement placed = MoveUnderFreeName(names, inputs.targetPath, sourcePath, names.Find(file.name));
+        if (placed.result != 0) {
+            ReportWindowsError(host, placed.result);
+            failures.push_back(placed.path);
+            continue;
+        }
+        if (placed.path == inputs.targetPath + file.name) host.AddInfoLine(g_Messages[104] + sourcePath);
+        else host.AddInfoLine(g_Messages[105] + sourcePath + L" => " + placed.path);
+        ++moved;
+    }
+    ReportMovedCount(host, moved);
+    if (!failures.empty()) ReportNotMoved(host, failures, L". ");
+}
+
+void MoveSearchMatches(CommandHost& host, const CommandInputs& inputs)
+{
+    const FolderRecord source = ScanFolderAt(inputs.sourcePath);
+    const SearchConfig search = GetSearchConfig(host, inputs.searchText);
+    const bool matchCase = host.IsOptionChecked(OptionBox::Case);
+    std::vector<FileMove> moves;
+    for (const FileRecord& file : source.files) {
+        const size_t dot = file.name.rfind(L'.');
+        if (dot == CString::npos) continue;
+        const std::wstring_view stem = std::wstring_view(file.name).substr(0, dot);
+        if ((matchCase ? CString(stem) : ToLowerAscii(stem)).find(search.searchText) == CString::npos) continue;
+        moves.push_back({inputs.sourcePath + file.name, inputs.targetPath + file.name});
+    }
+    if (moves.empty()) {
+        ReportStoppingFault(host, g_Messages[79]);
+        return;
+    }
+    if (!AskToProceed(g_Messages[75] + Int64ToString(static_cast<int64_t>(moves.size())) + g_Messages[76])) return;
+
+    int64_t moved = 0;
+    std::vector<CString> failures;
+    for (const FileMove& move : moves) {
+        const CString paths = move.sourcePath + L" => " + move.targetPath;
+        if (const int32_t result = MoveFileChecked(move.sourcePath, move.targetPath); result != 0) {
+            host.AddInfoLine(g_Messages[73] + Int64ToString(ReportedErrorCode(result)) + L". " + paths);
+            failures.push_back(move.sourcePath);
+            continue;
+        }
+        host.AddInfoLine(g_Messages[72] + paths);
+        ++moved;
+    }
+    if (failures.empty()) host.AddInfoLine(g_Messages[74] + Int64ToString(moved));
+    else ReportNotMoved(host, failures, L"." + g_Messages[109]);
+}

@@ -1,0 +1,67 @@
+#include <windows.h>
+
+#include "framework/handles.h"
+#include "helpers/strings.h"
+#include "song_folder_test.h"
+
+namespace {
+
+using SongCopies = SongFolderTest;
+
+TEST_F(SongCopies, PlaylistSongsOfOneNameAreAllCopiedAndTheMissingExported)
+{
+    const CString a = folder.Write(L"A\\x.mp3", "XA").substr(0, folder.Path().size() + 2);
+    const CString b = folder.Write(L"B\\x.mp3", "XB").substr(0, folder.Path().size() + 2);
+    folder.Write(L"A\\y.mp3", "Y");
+    folder.Write(L"A\\\u00E4b.mp3", "UA");
+    folder.Write(L"B\\\u00C4b.mp3", "UB");
+    // A song listed twice is copied once; äb and Äb are one name to the file system only. Nothing is
+    // copied while the playlist cannot be read.
+    const CString list = folder.Write(L"List.m3u", Bytes(Joined({L"#EXTM3U", a + L"x.mp3", b + L"x.mp3", a + L"y.mp3",
+        ToLowerAscii(a) + L"Y.MP3", a + L"\u00E4b.mp3", b + L"\u00C4b.mp3", a + L"gone.mp3"})));
+    if (const unique_handle hold = OwnHandle(CreateFileW(list.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr))) {
+        EXPECT_EQ(Run(25, list, 1), std::vector<CString>{g_Messages[93] + L"32 (" + list + L")"});
+    }
+    const CString exported = folder.Path() + stamp + L" Not found Songs.txt";
+    EXPECT_EQ(Run(25, list, 4), (std::vector<CString>{g_Messages[60], L" 1." + g_Messages[103] + L"#EXTM3U",
+                                                      L" 2." + g_Messages[103] + a + L"gone.mp3", g_Messages[94] + exported}));
+    EXPECT_EQ(Held(target), (Files{{L"x.mp3", "XA"}, {L"x#1.mp3", "XB"}, {L"y.mp3", "Y"}, {L"\u00E4b.mp3", "UA"},
+                                   {L"\u00C4b#1.mp3", "UB"}}));
+    EXPECT_EQ(TempFolder::ReadBytes(exported), Bytes(g_Messages[59] + L"#EXTM3U\n" + a + L"gone.mp3\n"));
+}
+
+TEST_F(SongCopies, MissingOriginalsAreRestoredAndNothingIsReplaced)
+{
+    const CString created = g_Messages[106] + target, failed = g_Messages[107] + target;
+    const struct { int command; Files originals, copies, restored; std::vector<CString> lines; } cases[] = {
+        // The highest number wins; each missing original gets its own doublet, also at equal numbers.
+        {28, {{L"kept.MP3", "K"}},
+         {{L"Song#1.mp3", "1"}, {L"Song#3.mp3", "3"}, {L"Song#2.mp3", "2"}, {L"Kept#2.mp3", "-"}, {L"Zero#0.mp3", "Z"},
+          {L"A#5.mp3", "A"}, {L"B#5.mp3", "B"}, {L"X.mp3", "-"}, {L"X#live.mp3", "-"}, {L"#1.mp3", "-"}},
+         {{L"kept.MP3", "K"}, {L"Song.mp3", "3"}, {L"Zero.mp3", "Z"}, {L"A.mp3", "A"}, {L"B.mp3", "B"}},
+         {created + L"A#5.mp3 => " + source + L"A.mp3", created + L"B#5.mp3 => " + source + L"B.mp3",
+          created + L"Song#3.mp3 => " + source + L"Song.mp3", created + L"Zero#0.mp3 => " + source + L"Zero.mp3",
+          g_Messages[70] + L"4"}},
+        {29, {{L"@Other.mp3", "O"}, {L"Alpha.MP3", "L"}},
+         {{L"@Song.mp3", "S"}, {L"@Song#2.mp3", "-"}, {L"@alpha.mp3", "-"}, {L"@Beta.mp3", "B"}},
+         {{L"@Other.mp3", "O"}, {L"Alpha.MP3", "L"}, {L"Song.mp3", "S"}, {L"Beta.mp3", "B"}},
+         {created + L"@Beta.mp3 => " + source + L"Beta.mp3", created + L"@Song.mp3 => " + source + L"Song.mp3",
+          g_Messages[70] + L"2"}},
+        {28, {{L"Song.mp3", "S"}}, {{L"song#2.MP3", "-"}}, {{L"Song.mp3", "S"}}, {g_Messages[66]}},
+        {29, {{L"Song.mp3", "S"}}, {{L"@SONG.mp3", "-"}}, {{L"Song.mp3", "S"}}, {g_Messages[71]}},
+        // Missing by ASCII letters, there by the file system's rules: a failed creation, not "Everything OK".
+        {28, {{L"\u00C4b.mp3", "O"}}, {{L"\u00E4b#1.mp3", "-"}}, {{L"\u00C4b.mp3", "O"}},
+         {failed + L"\u00E4b#1.mp3 => " + source + L"\u00E4b.mp3", g_Messages[70] + L"0", g_Messages[108] + L"1"}},
+        {29, {{L"\u00C4b.mp3", "O"}}, {{L"@\u00E4b.mp3", "-"}}, {{L"\u00C4b.mp3", "O"}},
+         {failed + L"@\u00E4b.mp3 => " + source + L"\u00E4b.mp3", g_Messages[70] + L"0", g_Messages[108] + L"1"}},
+    };
+    for (const auto& c : cases) {
+        Fill(c.originals, c.copies);
+        const size_t closing = c.lines.back().starts_with(g_Messages[108]) ? 2 : 1;
+        EXPECT_EQ(Run(c.command, source, closing), c.lines) << c.command;
+        EXPECT_EQ(Held(source), c.restored) << c.command;
+        EXPECT_EQ(Held(target), c.copies) << c.command;
+    }
+}
+
+}  // namespace
