@@ -1,7 +1,9 @@
 #include <new>
 
+#include "commands/command_blocks.h"
 #include "commands/executor.h"
 #include "engine_test.h"
+#include "texts/command_lines.h"
 
 namespace {
 
@@ -50,4 +52,11 @@ TEST_F(Executor, AnExceptionEndsTheCommandWithItsReportAndTheNextRunRuns)
     host.selectedLine = 1;
     ExecuteCommand(host, false);
     EXPECT_EQ(host.lines, (std::vector<CString>{g_Messages[0], g_Messages[24]}));
+}
+
+TEST(CommandBlocks, EveryCommandHasABlockAndNothingElseHasOne)
+{
+    for (int command = 1; command <= kCommandCount; ++command) EXPECT_NE(FindCommandBlock(command), nullptr) << command;
+    EXPECT_EQ(FindCommandBlock(0), nullptr);
+    EXPECT_EQ(FindCommandBlock(kCommandCount + 1), nullptr);
 }
