@@ -4,12 +4,13 @@
 // Usage: tallowmere_bench [--songs N] [--shortcuts N] [--small N] [--large N] [--skip-shortcuts]
 //                         [--playlists N] [--playlist-lines N]
 //                         [--case-songs N] [--browser] [--window] [--playlist-folders] [--renaming]
-//                         [--moves] [--keep] [--verbose]
+//                         [--moves] [--memory] [--memory-lines N] [--keep] [--verbose]
 // --browser times only the browser's listing of the song folder; --window only command 9 in the
 // window, on a playlist of --large songs that are all missing; --playlist-folders only the commands
 // over a folder of --playlists playlists of --playlist-lines lines each; --renaming only commands 10
 // (on a folder of --case-songs songs), 20 and 22 (against such a folder of playlists); --moves only
-// commands 24, 26 and 28.
+// commands 24, 26 and 28; --memory only the peak memory of commands 4, 7, 8 and 9 on a playlist of
+// --memory-lines lines.
 #include <windows.h>
 
 #include <cstdio>
@@ -23,6 +24,7 @@
 #include "console_host.h"
 #include "console_output.h"
 #include "floors.h"
+#include "memory_bench.h"
 #include "playlist_folder_bench.h"
 #include "renaming_bench.h"
 #include "framework/com.h"
@@ -50,6 +52,8 @@ struct BenchOptions {
     bool renamingOnly = false;
     int32_t caseSongs = 10000;  // the folder that command 10 renames
     bool movesOnly = false;
+    bool memoryOnly = false;
+    int32_t memoryLines = 1000000;  // the playlist of the memory measurement
     bool keep = false;
     bool verbose = false;
 };
@@ -77,6 +81,7 @@ bool ParseArguments(int argc, wchar_t** argv, BenchOptions& options)
         {L"--playlists", &options.folderSizes.playlists},
         {L"--playlist-lines", &options.folderSizes.lines},
         {L"--case-songs", &options.caseSongs},
+        {L"--memory-lines", &options.memoryLines},
     };
     const struct {
         const wchar_t* name;
@@ -88,6 +93,7 @@ bool ParseArguments(int argc, wchar_t** argv, BenchOptions& options)
         {L"--playlist-folders", &options.playlistFoldersOnly},
         {L"--renaming", &options.renamingOnly},
         {L"--moves", &options.movesOnly},
+        {L"--memory", &options.memoryOnly},
         {L"--keep", &options.keep},
         {L"--verbose", &options.verbose},
     };
@@ -187,14 +193,16 @@ void RunBenchmarks(const Collection& collection, const BenchOptions& options)
 
 int wmain(int argc, wchar_t** argv)
 {
+    CopyLanguageTables(L"English");
+    if (argc == 5 && CString(argv[1]) == kMemoryChildFlag) return RunMemoryChild(_wtoi(argv[2]), argv[3], argv[4]);
     BenchOptions options;
     if (!ParseArguments(argc, argv, options)) {
         PrintLine(stderr, L"usage: tallowmere_bench [--songs N] [--shortcuts N] [--small N] [--large N] "
                           L"[--skip-shortcuts] [--playlists N] [--playlist-lines N] [--browser] [--window] "
-                          L"[--playlist-folders] [--case-songs N] [--renaming] [--moves] [--keep] [--verbose]");
+                          L"[--playlist-folders] [--case-songs N] [--renaming] [--moves] [--memory] "
+                          L"[--memory-lines N] [--keep] [--verbose]");
         return 2;
     }
-    CopyLanguageTables(L"English");
     const ComApartment com;
     if (FAILED(com.Result())) {
         PrintLine(stderr, L"COM cannot be initialised");
@@ -207,6 +215,7 @@ int wmain(int argc, wchar_t** argv)
     });
     g_OpenExport = 0;
     if (options.windowOnly) return RunWindowBench(options.sizes.largeEntries, kRuns) ? 0 : 1;
+    if (options.memoryOnly) return RunMemoryBench(options.memoryLines) ? 0 : 1;
 
     Collection collection;
     bool done = CreateCollection(options.sizes, collection);
@@ -224,6 +233,7 @@ int wmain(int argc, wchar_t** argv)
     if (options.keep) PrintLine(stderr, L"kept " + collection.root);
     else if (!collection.root.empty()) RemoveCollection(collection);
     // Likewise the window's measurement, which needs a display too.
+    if (done && everything) done = RunMemoryBench(options.memoryLines);
     if (done && everything) RunWindowBench(options.sizes.largeEntries, kRuns);
     return done ? 0 : 1;
 }

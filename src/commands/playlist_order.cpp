@@ -96,6 +96,9 @@ void WriteNewPlaylist(CommandHost& host, PlaylistOrder order, const CString& fol
         return;
     }
     TextEncoder text;
+    size_t bytes = 0;
+    for (const std::wstring_view entry : entries) bytes += entry.size() + 2;
+    text.Reserve(bytes);
     for (const std::wstring_view entry : entries) text.AppendLine(entry);
     // The stamp is taken once the entries are in order.
     const NewFile file = WriteNewStampedFile(

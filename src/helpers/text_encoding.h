@@ -18,6 +18,8 @@ public:
         Append(line);
         Append(L"\n");
     }
+    // Room for that many bytes of the one-byte form, so that a long text grows into its buffer once.
+    void Reserve(size_t bytes) { bytes_.reserve(bytes); }
     // The bytes; empty when the text holds an unpaired surrogate, which no file form can carry.
     std::optional<CStringA> Finish();
 

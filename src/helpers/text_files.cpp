@@ -60,11 +60,13 @@ namespace {
 
 // Hands each line of the file to onLine; 0 or a Windows error code. A failure after some lines were
 // handed over is the caller's to undo.
-DWORD ForEachLine(const CString& path, const std::function<void(std::wstring_view)>& onLine)
+DWORD ForEachLine(const CString& path, const std::function<void(const CStringA& bytes)>& onBytes,
+                  const std::function<void(std::wstring_view)>& onLine)
 {
     try {
         CStringA bytes;
         if (const DWORD error = ReadWholeFile(path, bytes)) return error;
+        onBytes(bytes);
         if (!DecodeLines(bytes, onLine)) return ERROR_NO_UNICODE_TRANSLATION;
     } catch (const std::bad_alloc&) {
         return ERROR_NOT_ENOUGH_MEMORY;
@@ -143,19 +145,22 @@ int32_t WriteEncodedFile(const CString& path, const std::optional<CStringA>& byt
 int32_t ReadNonEmptyLines(TextLines& lines, const CString& path)
 {
     const size_t before = lines.size();
-    const DWORD error = ForEachLine(path, [&](std::wstring_view line) {
-        line = Trimmed(line);
-        if (!line.empty()) lines.Append(line);
-    });
-    if (error == 0) return static_cast<int32_t>(lines.size() - before);
-    lines.Truncate(before);
-    return -static_cast<int32_t>(error);
+    // A file has no more units than bytes.
+    const DWORD error = ForEachLine(
+        path, [&](const CStringA& bytes) { lines.ReserveUnits(bytes.size()); },
+        [&](std::wstring_view line) {
+            line = Trimmed(line);
+            if (!line.empty()) lines.Append(line);
+        });
+    if (error != 0) lines.Truncate(before);
+    lines.ReleaseSpareUnits();
+    return error == 0 ? static_cast<int32_t>(lines.size() - before) : -static_cast<int32_t>(error);
 }
 
 int32_t ReadUniqueLines(UniqueLines& lines, const CString& path)
 {
     const size_t before = lines.Lines().size();
-    const DWORD error = ForEachLine(path, [&](std::wstring_view line) { lines.Add(Trimmed(line)); });
+    const DWORD error = ForEachLine(path, [](const CStringA&) {}, [&](std::wstring_view line) { lines.Add(Trimmed(line)); });
     if (error == 0) return static_cast<int32_t>(lines.Lines().size() - before);
     lines.Truncate(before);
     return -static_cast<int32_t>(error);

@@ -49,10 +49,14 @@ void TextLines::Truncate(size_t count)
     ends_.resize(count);
 }
 
-void TextLines::Reserve(size_t lines, size_t units)
+void TextLines::ReserveUnits(size_t more)
 {
-    ends_.reserve(lines);
-    units_.reserve(units);
+    units_.reserve(units_.size() + more);
+}
+
+void TextLines::ReleaseSpareUnits()
+{
+    if (units_.capacity() > units_.size() + units_.size() / 8) units_.shrink_to_fit();
 }
 
 bool UniqueLines::Add(std::wstring_view line)

@@ -54,7 +54,10 @@ public:
     void Append(std::wstring_view line);
     // Keeps the first `count` lines.
     void Truncate(size_t count);
-    void Reserve(size_t lines, size_t units);
+    // Room for that many more units, so that a long text grows into its buffer once instead of doubling it.
+    void ReserveUnits(size_t more);
+    // Gives back the room that the lines did not take.
+    void ReleaseSpareUnits();
 
 private:
     CString units_;
