@@ -1,6 +1,5 @@
-#include "commands/command_reports.h"
 #include "commands/exports.h"
-#include "playlist_test.h"
+#include "engine_test.h"
 #include "support/clipboard_lock.h"
 
 TEST_F(EngineTest, OnlyTheAnswerNoStops)
@@ -21,7 +20,7 @@ TEST_F(EngineTest, AStoppingFaultStaysInTheListAfterTheFifthBox)
 {
     g_MessageBoxCount = 5;
     ReportStoppingFault(host, L"No M3U file.");
-    EXPECT_EQ(host.lines, std::vector<CString>{L"No M3U file."});
+    EXPECT_EQ(host.lines, Lines{L"No M3U file."});
     EXPECT_TRUE(boxes.empty());
     EXPECT_EQ(g_MessageBoxCount, 6);
 }
@@ -30,7 +29,7 @@ TEST_F(EngineTest, WindowsErrorIsLoggedWithTheCodeGivenAndItsLink)
 {
     const ClipboardLock lock;  // the link goes to the clipboard
     const CString firstRange = L"https://learn.microsoft.com/en-us/windows/win32/debug/system-error-codes--0-499-";
-    const struct { int32_t code; std::vector<CString> lines; } cases[] = {
+    const struct { int32_t code; Lines lines; } cases[] = {
         {0, {}},
         {5, {g_Messages[33] + L"5", firstRange}},
         {-1, {g_Messages[33] + L"3", firstRange}},
@@ -44,7 +43,7 @@ TEST_F(EngineTest, WindowsErrorIsLoggedWithTheCodeGivenAndItsLink)
     }
 }
 
-using Exports = PlaylistTest;
+using Exports = EngineTest;
 
 TEST_F(Exports, WritesTheStampedFileAndNeverReplacesOneOfTheSameSecond)
 {
@@ -55,7 +54,7 @@ TEST_F(Exports, WritesTheStampedFileAndNeverReplacesOneOfTheSameSecond)
     EXPECT_EQ(TempFolder::ReadBytes(first), "Heading\r\nC:\\a.mp3\r\n");
     EXPECT_EQ(TempFolder::ReadBytes(second), "Heading\r\nC:\\b.mp3\r\n");
     // Nothing is opened while Open Export is off, so no "Failed: " line either.
-    EXPECT_EQ(host.lines, (std::vector<CString>{g_Messages[94] + first, g_Messages[94] + second}));
+    EXPECT_EQ(host.lines, (Lines{g_Messages[94] + first, g_Messages[94] + second}));
     EXPECT_TRUE(boxes.empty());
 }
 
@@ -65,6 +64,6 @@ TEST_F(Exports, AFailedWriteIsReportedAloneAndNothingIsOpened)
     g_OpenExport = 1;  // an attempt to open the missing file would log a "Failed: " line
     const CString path = g_ExportsDir + stamp + L"Listbox Content.txt";
     WriteExport(host, g_Messages[153], L"text\n");
-    EXPECT_EQ(host.lines, std::vector<CString>{g_Messages[93] + L"2 (" + path + L")"});
+    EXPECT_EQ(host.lines, Lines{g_Messages[93] + L"2 (" + path + L")"});
     EXPECT_FALSE(TempFolder::Exists(path));
 }

@@ -31,14 +31,14 @@ TEST_F(Executor, ARunStartedBehindAnOpenQuestionIsIgnored)
     };
     ExecuteCommand(host, false);
     // One press, one run of command 35 over a folder without playlists.
-    EXPECT_EQ(host.lines, (std::vector<CString>{g_Messages[0], g_Messages[139] + L"0", g_Messages[136] + L"0",
+    EXPECT_EQ(host.lines, (Lines{g_Messages[0], g_Messages[139] + L"0", g_Messages[136] + L"0",
                                                 g_Messages[144] + L"0", g_Messages[146] + L"0", g_Messages[143]}));
-    EXPECT_EQ(BoxTexts(), std::vector<CString>{g_Messages[147]});
+    EXPECT_EQ(BoxTexts(), Lines{g_Messages[147]});
 
     // Once the run has ended, the next one runs.
     onBox = nullptr;
     ExecuteCommand(host, true);
-    EXPECT_EQ(BoxTexts(), (std::vector<CString>{g_Messages[147], g_Messages[147], g_Messages[28]}));
+    EXPECT_EQ(BoxTexts(), (Lines{g_Messages[147], g_Messages[147], g_Messages[28]}));
 }
 
 TEST_F(Executor, AnExceptionEndsTheCommandWithItsReportAndTheNextRunRuns)
@@ -46,12 +46,12 @@ TEST_F(Executor, AnExceptionEndsTheCommandWithItsReportAndTheNextRunRuns)
     ThrowingHost failing;
     failing.selectedLine = 1;
     ExecuteCommand(failing, false);
-    EXPECT_EQ(failing.lines, (std::vector<CString>{g_Messages[0], g_Messages[93] + L"8"}));
+    EXPECT_EQ(failing.lines, (Lines{g_Messages[0], g_Messages[93] + L"8"}));
     EXPECT_FALSE(IsCommandRunning());
     host.Edit(InputEdit::Source) = folder.Path();
     host.selectedLine = 1;
     ExecuteCommand(host, false);
-    EXPECT_EQ(host.lines, (std::vector<CString>{g_Messages[0], g_Messages[24]}));
+    EXPECT_EQ(host.lines, (Lines{g_Messages[0], g_Messages[24]}));
 }
 
 TEST(CommandBlocks, EveryCommandHasABlockAndNothingElseHasOne)

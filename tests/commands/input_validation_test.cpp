@@ -66,14 +66,14 @@ TEST_F(Validation, EveryFaultWithItsLinesInOrderAndOneGatheringBox)
         g_MessageBoxCount = 0;
         const CommandInputs inputs = Validate(c.line, c.source, c.target, c.search, c.replace);
         EXPECT_EQ(inputs.errorFlags, c.flags);
-        std::vector<CString> expected;
+        Lines expected;
         CString gathered = kHeading;
         for (int row : c.messages) {
             expected.push_back(g_Messages[row]);
             gathered += g_Messages[row] + L"\n";
         }
         EXPECT_EQ(host.lines, expected);
-        std::vector<CString> shown;
+        Lines shown;
         if (c.line == 47 && !*c.replace) shown.push_back(g_Messages[147]);
         if (c.flags) shown.push_back(gathered);
         EXPECT_EQ(BoxTexts(), shown);
@@ -97,7 +97,7 @@ TEST_F(Validation, ChecksWithoutFaultCompleteAndRememberTheLinesPaths)
         const wchar_t* source = c.line == 34 ? L"My.M3U" : c.line == 13 ? L"Music\\" : L"Music";
         const CommandInputs inputs = Validate(c.line, source, L"Empty", L"x", L"y", c.testOnly);
         EXPECT_EQ(inputs.errorFlags, c.testOnly ? kTestPassed : 0);
-        EXPECT_EQ(BoxTexts(), c.testOnly ? std::vector<CString>{g_Messages[28]} : std::vector<CString>{});
+        EXPECT_EQ(BoxTexts(), c.testOnly ? Lines{g_Messages[28]} : Lines{});
         EXPECT_EQ(g_MessageBoxCount, c.testOnly ? 1 : 0);
         EXPECT_EQ(host.Edit(InputEdit::Source), At(c.line == 34 ? L"My.M3U" : L"Music\\"));
         const auto expected = [this](char pool) {
@@ -111,5 +111,5 @@ TEST_F(Validation, ChecksWithoutFaultCompleteAndRememberTheLinesPaths)
     EXPECT_EQ(g_Mp3Pool + g_DuplicatePool + g_UnusedPool, L"oldoldold");
     // A test run asks about an empty replace text as well, and passes it on empty.
     EXPECT_EQ(Validate(47, L"Music", L"", L"x", L"", true).replaceText, L"");
-    EXPECT_EQ(BoxTexts(), (std::vector<CString>{g_Messages[147], g_Messages[28]}));
+    EXPECT_EQ(BoxTexts(), (Lines{g_Messages[147], g_Messages[28]}));
 }

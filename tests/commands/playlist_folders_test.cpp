@@ -1,84 +1,73 @@
-#include <windows.h>
-
-#include <vector>
-
 #include "commands/new_files.h"
+#include "engine_test.h"
 #include "helpers/paths.h"
 #include "helpers/strings.h"
-#include "playlist_folder_test.h"
 #include "support/clipboard_lock.h"
 
 namespace {
 
-using PlaylistFolders = PlaylistFolderTest;
+using PlaylistFolders = EngineTest;
 
 TEST_F(PlaylistFolders, Command31PointsNumberedEntriesToOriginalsAndCountsInOrder)
 {
     g_ExcludeExtensions = {L".jpg"};
-    for (const wchar_t* name : {L"Song.MP3", L"Pic.jpg", L"Dup#1.mp3"}) folder.Write(L"Songs\\" + CString(name), "ID3");
+    Fill(songs, Named({L"Song.MP3", L"Pic.jpg", L"Dup#1.mp3"}));
     // Only the stamp of the name goes; the entry's own folder (in another case) finds the original.
-    const std::vector<CString> misses = {L"E:\\Music\\Song#2.mp3", songs + L"Pic#3.jpg", songs + L"Dup#1#2.mp3"};
-    Playlist(L"Rock 2024-05-01_10.00.00.m3u", {L"", L"#EXTM3U", ToLowerAscii(songs) + L"Song#12.mp3", misses[0],
-                                                misses[1], misses[2], songs + L"Plain#x.mp3"});
+    const Lines misses = {L"E:\\Music\\Song#2.mp3", songs + L"Pic#3.jpg", songs + L"Dup#1#2.mp3"};
+    const CString rock = Playlist(L"Rock 2024-05-01_10.00.00.m3u", {L"", L"#EXTM3U", ToLowerAscii(songs) + L"Song#12.mp3",
+                                  misses[0], misses[1], misses[2], songs + L"Plain#x.mp3"});
     Playlist(L"Rock.m3u", {songs + L"Song#1.mp3"});
     Playlist(L"Empty.m3u", {L"  ", L""});
     const CString bad = Unreadable(L"Bad.m3u");
-    const CString output = lists + stamp + L"\\", rock = lists + L"Rock 2024-05-01_10.00.00.m3u";
-    std::vector<CString> expected;
-    std::vector<std::pair<CString, CString>> written;  // path, text
-    for (const CString& name : Order()) {
+    Lines expected;
+    Files written;  // path -> bytes
+    for (const CString& name : ListPlaylistNames(lists)) {
         if (name == L"Empty.m3u") expected.push_back(lists + name + g_Messages[130]);
         if (name == L"Bad.m3u") expected.push_back(bad);
         if (!name.starts_with(L"Rock")) continue;
         // Both are named Rock: the second in the same second takes the counter.
-        const CString path = output + L"Rock " + CountedStamp(stamp, int32_t(written.size())) + L".m3u";
+        const CString path = lists + stamp + L"\\Rock " + CountedStamp(stamp, int32_t(written.size())) + L".m3u";
         const bool big = name != L"Rock.m3u";
         expected.push_back(g_Messages[131] + path + L". " + g_Messages[132] + (big ? L"6." : L"1."));
-        written.emplace_back(path, big ? Joined({L"#EXTM3U", songs + L"Song.MP3", misses[0], misses[1], misses[2],
-                                                 songs + L"Plain#x.mp3"})
-                                       : songs + L"Song.MP3\n");
+        written[path] = Bytes(big ? Joined({L"#EXTM3U", songs + L"Song.MP3", misses[0], misses[1], misses[2],
+                                            songs + L"Plain#x.mp3"}) : songs + L"Song.MP3\n");
     }
-    const CString exportPath = folder.Path() + stamp + L" Missing Originals.txt";
+    const CString exportPath = Export(L" Missing Originals");
     expected.insert(expected.end(), {g_Messages[94] + exportPath, g_Messages[136] + L"7", g_Messages[137] + L"2",
                                      g_Messages[138] + L"2", g_Messages[135] + L"3"});
-    EXPECT_EQ(RunCommand(31, songs), expected);
-    for (const auto& [path, text] : written) EXPECT_EQ(TempFolder::ReadBytes(path), Bytes(text));
-    EXPECT_EQ(TempFolder::ReadBytes(exportPath),
-              Bytes(g_Messages[133] + rock + L": " + misses[0] + L"\n" + rock + L": " + misses[1] + L"\n" + rock +
-                    L": " + misses[2] + L"\n"));
+    EXPECT_EQ(Run(31, lists, songs), expected);
+    for (const auto& [path, bytes] : written) EXPECT_EQ(TempFolder::ReadBytes(path), bytes);
+    EXPECT_EQ(TempFolder::ReadBytes(exportPath), Bytes(g_Messages[133] + rock + L": " + misses[0] + L"\n" + rock + L": " +
+                                                       misses[1] + L"\n" + rock + L": " + misses[2] + L"\n"));
     g_ExcludeExtensions.clear();
 }
 
 TEST_F(PlaylistFolders, ABadSubFolderStopsCommands31And32BeforeAnyPlaylistIsRead)
 {
+    Fill(songs, {});
     Playlist(L"A.m3u", {L"D:\\x.mp3"});
     folder.Write(L"Lists\\Taken");
     const struct { const wchar_t* name; int32_t error; } cases[] = {{L"\\Sub", 123}, {L"a/b", 123}, {L"..", 123},
         {L"   ", 123}, {L"x:y", 123}, {L"a\"b", 123}, {L"a\tb", 123}, {L"Taken", ERROR_ALREADY_EXISTS}};
     for (int command : {31, 32})
-        for (const auto& c : cases)
-            EXPECT_EQ(RunCommand(command, songs, c.name), std::vector<CString>{FailureText(c.error)}) << c.name;
+        for (const auto& c : cases) EXPECT_EQ(Run(command, lists, songs, c.name), Lines{FailureText(c.error)}) << c.name;
     // Blanks around a good name are not part of it.
-    RunCommand(32, songs, L" Best ");
+    Run(32, lists, songs, L" Best ");
     EXPECT_EQ(TempFolder::ReadBytes(lists + L"Best\\A " + stamp + L".m3u"), Bytes(songs + L"x.mp3\n"));
 }
 
 TEST_F(PlaylistFolders, Command32PointsEntriesIntoTheSongFolderKeepsCommentsAndCountsTheSecond)
 {
-    const std::vector<CString> entries = {L"#EXTINF:1,Title", L"D:\\Old\\x.mp3", L"rel.mp3"};
+    Fill(songs, {});
+    const Lines entries = {L"#EXTINF:1,Title", L"D:\\Old\\x.mp3", L"rel.mp3"};
     for (const wchar_t* name : {L"A.m3u", L"B 2024-05-01_10.00.00.m3u", L"C.m3u"}) Playlist(name, entries);
-    Playlist(L"Empty.m3u", {L""});
-    const CString bad = Unreadable(L"Bad.m3u");
-    std::vector<CString> expected = {g_Messages[122] + L"5"}, written;
-    for (const CString& name : Order()) {
-        if (name == L"Bad.m3u") expected.push_back(bad);
-        if (name == L"Empty.m3u" || name == L"Bad.m3u") continue;
-        written.push_back(lists + L"Sub\\" + name.substr(0, 1) + L" " + CountedStamp(stamp, int32_t(written.size())) +
-                          L".m3u");
+    Lines expected = {g_Messages[122] + L"3"}, written;
+    for (const CString& name : ListPlaylistNames(lists)) {
+        written.push_back(lists + L"Sub\\" + name.substr(0, 1) + L" " + CountedStamp(stamp, int32_t(written.size())) + L".m3u");
         expected.push_back(g_Messages[81] + written.back());
     }
     expected.push_back(g_Messages[110] + L"3");
-    EXPECT_EQ(RunCommand(32, songs, L"Sub"), expected);
+    EXPECT_EQ(Run(32, lists, songs, L"Sub"), expected);
     for (const CString& path : written)
         EXPECT_EQ(TempFolder::ReadBytes(path), Bytes(Joined({entries[0], songs + L"x.mp3", songs + L"rel.mp3"})));
 }
@@ -89,15 +78,15 @@ TEST_F(PlaylistFolders, Command33MovesEachPlaylistIntoItsFolderAndNeverOverAnoth
     Playlist(L"My List.m3u", {L"a"});
     const CString kept = Playlist(L"Kept.m3u", {L"new"});
     folder.Write(L"Lists\\Kept\\Kept.m3u", "old");
-    std::vector<CString> expected = {g_Messages[122] + L"2"};
-    for (const CString& name : Order()) {
+    Lines expected = {g_Messages[122] + L"2"};
+    for (const CString& name : ListPlaylistNames(lists)) {
         const CString sub = lists + StripExtension(name) + L"\\", move = lists + name + L" => " + sub + name;
         expected.push_back(g_Messages[115] + sub);
         if (name == L"Kept.m3u") expected.insert(expected.end(), {g_Messages[112] + move, g_Messages[33] + L"183"});
         else expected.push_back(g_Messages[111] + move);
     }
     expected.insert(expected.end(), {g_Messages[113] + L"2", g_Messages[83] + L"1", g_Messages[114] + L"1"});
-    EXPECT_EQ(RunCommand(33), expected);
+    EXPECT_EQ(Run(33, lists), expected);
     EXPECT_EQ(TempFolder::ReadBytes(lists + L"My List\\My List.m3u"), "a\r\n");
     EXPECT_EQ(TempFolder::ReadBytes(kept), "new\r\n");
     EXPECT_EQ(TempFolder::ReadBytes(lists + L"Kept\\Kept.m3u"), "old");

@@ -1,12 +1,11 @@
 #include <set>
 
-#include "framework/handles.h"
+#include "engine_test.h"
 #include "helpers/shortcuts.h"
-#include "playlist_test.h"
 
 namespace {
 
-using PlaylistsFromSources = PlaylistTest;
+using PlaylistsFromSources = EngineTest;
 
 TEST_F(PlaylistsFromSources, ShortcutsEndingInLowerCaseLnkGiveTheEntriesInTheCommandsOrder)
 {
@@ -17,13 +16,13 @@ TEST_F(PlaylistsFromSources, ShortcutsEndingInLowerCaseLnkGiveTheEntriesInTheCom
     folder.Write(L"Links\\song.mp3", "ID3");
     folder.Write(L"Links\\broken.lnk", "not a shortcut");  // an empty entry, counted
     // "M" (0x4D) sorts before "m" (0x6D), whatever follows.
-    const std::vector<CString> sorted = {L"", L"D:\\Music\\b.mp3", L"D:\\music\\a.mp3"};
-    const std::vector<CString> reversed(sorted.rbegin(), sorted.rend());
-    const struct { int line; const CString& prefix; const std::vector<CString>* order; } cases[] = {
+    const Lines sorted = {L"", L"D:\\Music\\b.mp3", L"D:\\music\\a.mp3"};
+    const Lines reversed(sorted.rbegin(), sorted.rend());
+    const struct { int line; const CString& prefix; const Lines* order; } cases[] = {
         {1, g_Messages[25], &sorted}, {2, g_Messages[26], &reversed}, {3, g_Messages[27], nullptr}};
     for (const auto& c : cases) {
         const CString name = c.prefix + stamp + L".m3u";
-        EXPECT_EQ(Run(c.line, links), std::vector<CString>{Report(links, name, 3)}) << c.line;
+        EXPECT_EQ(Run(c.line, links), Lines{Report(links, name, 3)}) << c.line;
         const std::string bytes = TempFolder::ReadBytes(links + name);
         if (c.order) EXPECT_EQ(bytes, Bytes(Joined(*c.order))) << c.line;
         else EXPECT_EQ(SortedLines(bytes), SortedLines(Bytes(Joined(sorted))));
@@ -36,14 +35,14 @@ TEST_F(PlaylistsFromSources, APlaylistIsCopiedAsReadInTheCommandsOrderBesideItse
                                                             " D:\\music\\a.mp3 \r\n#EXTINF:12,Artist - Title\r\n");
     const CString lists = folder.Path() + L"Lists\\";
     // "#" (0x23) sorts before every letter; the duplicate stays.
-    const std::vector<CString> sorted = {L"#EXTINF:12,Artist - Title", L"#EXTM3U", L"D:\\Music\\b.mp3",
+    const Lines sorted = {L"#EXTINF:12,Artist - Title", L"#EXTM3U", L"D:\\Music\\b.mp3",
                                          L"D:\\music\\a.mp3", L"D:\\music\\a.mp3"};
-    const std::vector<CString> reversed(sorted.rbegin(), sorted.rend());
-    const struct { int line; const CString& prefix; const std::vector<CString>& order; } cases[] = {
+    const Lines reversed(sorted.rbegin(), sorted.rend());
+    const struct { int line; const CString& prefix; const Lines& order; } cases[] = {
         {4, g_Messages[25], sorted}, {5, g_Messages[26], reversed}};
     for (const auto& c : cases) {
         const CString name = c.prefix + stamp + L".m3u";
-        EXPECT_EQ(Run(c.line, source), std::vector<CString>{Report(lists, name, 5)}) << c.line;
+        EXPECT_EQ(Run(c.line, source), Lines{Report(lists, name, 5)}) << c.line;
         EXPECT_EQ(TempFolder::ReadBytes(lists + name), Bytes(Joined(c.order))) << c.line;
     }
 }
@@ -52,7 +51,7 @@ TEST_F(PlaylistsFromSources, APlaylistIsCopiedAsReadInTheCommandsOrderBesideItse
 // replaced.
 TEST_F(PlaylistsFromSources, AShuffleIsARandomPermutationUnderANameOfItsOwn)
 {
-    std::vector<CString> entries;
+    Lines entries;
     for (wchar_t c = L'a'; c < L'i'; ++c) entries.push_back(CString(L"C:\\Songs\\") + c + L".mp3");
     const CString source = folder.Write(L"Eight.m3u", Bytes(Joined(entries)));
     ASSERT_TRUE(CreateDirectoryW((folder.Path() + g_Messages[27] + stamp + L".m3u").c_str(), nullptr));
@@ -60,7 +59,7 @@ TEST_F(PlaylistsFromSources, AShuffleIsARandomPermutationUnderANameOfItsOwn)
     std::set<std::string> orders;
     for (int run = 2; run < 8; ++run) {
         const CString name = g_Messages[27] + stamp + L"_00" + std::to_wstring(run) + L".m3u";
-        EXPECT_EQ(Run(6, source), std::vector<CString>{Report(folder.Path(), name, 8)});
+        EXPECT_EQ(Run(6, source), Lines{Report(folder.Path(), name, 8)});
         const std::string bytes = TempFolder::ReadBytes(folder.Path() + name);
         EXPECT_EQ(SortedLines(bytes), SortedLines(Bytes(Joined(entries))));
         orders.insert(bytes);
@@ -74,10 +73,9 @@ TEST_F(PlaylistsFromSources, ABlankOrUnreadablePlaylistGivesNoPlaylist)
 {
     const CString blank = folder.Write(L"Blank.m3u", "  \r\n\t\r\n\r\n");
     const CString locked = folder.Write(L"Locked.m3u", "D:\\a.mp3\r\n");
-    EXPECT_EQ(Run(4, blank), std::vector<CString>{g_Messages[38]});
-    const unique_handle hold = OwnHandle(CreateFileW(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-    ASSERT_TRUE(hold);
-    for (int line : {4, 5, 6}) EXPECT_EQ(Run(line, locked), std::vector<CString>{g_Messages[93] + L"32"}) << line;
+    EXPECT_EQ(Run(4, blank), Lines{g_Messages[38]});
+    const unique_handle hold = TempFolder::Lock(locked);
+    for (int line : {4, 5, 6}) EXPECT_EQ(Run(line, locked), Lines{g_Messages[93] + L"32"}) << line;
     EXPECT_EQ(folder.List(), (std::set<CString>{L"Blank.m3u", L"Locked.m3u"}));
 }
 
@@ -86,9 +84,9 @@ TEST_F(PlaylistsFromSources, DamagedShortcutsGiveEmptyEntriesAndTheNextCommandRu
     const CString links = folder.Path() + L"Links\\", name = g_Messages[25] + stamp + L".m3u";
     for (const CString file : {L"damaged-1504.lnk", L"damaged-2226.lnk", L"damaged-4032.lnk", L"damaged-5906.lnk"})
         folder.Write(L"Links\\" + file, TempFolder::ReadBytes(TALLOWMERE_TEST_DATA L"damaged-shortcuts/" + file));
-    EXPECT_EQ(Run(1, links), std::vector<CString>{Report(links, name, 4)});
+    EXPECT_EQ(Run(1, links), Lines{Report(links, name, 4)});
     EXPECT_EQ(TempFolder::ReadBytes(links + name), "\r\n\r\n\r\n\r\n");
-    EXPECT_EQ(Run(4, links + name), std::vector<CString>{g_Messages[38]});
+    EXPECT_EQ(Run(4, links + name), Lines{g_Messages[38]});
 }
 
 }  // namespace

@@ -1,126 +1,79 @@
-#include <windows.h>
-
 #include <set>
-#include <vector>
 
-#include "commands/command_reports.h"
-#include "framework/handles.h"
-#include "helpers/folder_scan.h"
+#include "engine_test.h"
 #include "helpers/strings.h"
-#include "playlist_test.h"
-#include "texts/command_lines.h"
 
 namespace {
 
-using Lines = std::vector<CString>;
+using Renaming = EngineTest;
+using Names = std::set<CString>;
 
-Lines Listed(const CString& dir)  // in scan order
+CString Line(int row, const CString& dir, const CString& from, const CString& to)
 {
-    FolderRecord scan;
-    scan.path = dir;
-    ScanFolder(scan);
-    Lines names;
-    for (const FileRecord& file : scan.files) names.push_back(file.name);
-    return names;
+    return g_Messages[row] + dir + from + L" => " + dir + to;
 }
 
-std::set<CString> NamesIn(const CString& dir)
-{
-    const Lines names = Listed(dir);
-    return {names.begin(), names.end()};
-}
-
-class Renaming : public PlaylistTest {
-protected:
-    // A new folder of files whose bytes are their names.
-    CString Songs(const Lines& names)
-    {
-        const CString sub = L"S" + std::to_wstring(++folders_) + L"\\";
-        CreateDirectoryW((folder.Path() + sub).c_str(), nullptr);
-        for (const CString& name : names) folder.Write(sub + name, Bytes(name));
-        return folder.Path() + sub;
-    }
-    Lines Command(int command, const CString& source, const CString& search = L"", const CString& replace = L"")
-    {
-        host.Edit(InputEdit::Search) = search;
-        host.Edit(InputEdit::Replace) = replace;
-        return Run(CommandLine(command), source);
-    }
-    static CString Line(int row, const CString& dir, const CString& from, const CString& to)
-    {
-        return g_Messages[row] + dir + from + L" => " + dir + to;
-    }
-    static CString Count(int row, size_t n) { return g_Messages[row] + std::to_wstring(n); }
-    const CString unusedExport = folder.Path() + stamp + L"Unused Songs.txt";
-    int folders_ = 0;
-};
+CString Count(int row, size_t n) { return g_Messages[row] + std::to_wstring(n); }
 
 TEST_F(Renaming, CaseRulesChangeTheNameOnDiskAndCountAClashAsFailed)
 {
-    const struct { int command; const wchar_t* separator; Lines before; CString from, to; bool fails; } cases[] = {
-        {10, L"", {L"my song.mp3", L"A.MP3"}, L"my song.mp3", L"MY SONG.MP3", false},
-        {11, L"", {L"\u00c4PFEL.MP3"}, L"\u00c4PFEL.MP3", L"\u00c4pfel.mp3", false},
-        {14, L" - ", {L"Artist - Title.mp3"}, L"Artist - Title.mp3", L"ARTIST - Title.mp3", false},
-        {19, L"", {L"a  b.mp3", L"a b.mp3"}, L"a  b.mp3", L"a b.mp3", true},
+    // `other` is already in form (not logged) or the name that the renaming clashes with.
+    const struct { int command; const wchar_t* separator; CString from, to, other; bool fails; } cases[] = {
+        {10, L"", L"my song.mp3", L"MY SONG.MP3", L"A.MP3", false},
+        {11, L"", L"\u00c4PFEL.MP3", L"\u00c4pfel.mp3", L"", false},
+        {14, L" - ", L"Artist - Title.mp3", L"ARTIST - Title.mp3", L"", false},
+        {19, L"", L"a  b.mp3", L"a b.mp3", L"a b.mp3", true},
     };
     for (const auto& c : cases) {
-        const CString dir = Songs(c.before);
-        Lines expected = {Line(c.fails ? 97 : 96, dir, c.from, c.to), Count(98, !c.fails)};
+        Files files = {{c.from, "1"}};
+        if (!c.other.empty()) files[c.other] = "2";
+        Fill(source, files);
+        Lines expected = {Line(c.fails ? 97 : 96, source, c.from, c.to), Count(98, !c.fails)};
         if (c.fails) expected.push_back(Count(99, 1));
-        EXPECT_EQ(Command(c.command, dir, c.separator), expected) << c.command;
-        std::set<CString> after;
-        for (const CString& name : c.before) {
-            const CString now = *after.insert(name == c.from && !c.fails ? c.to : name).first;
-            EXPECT_EQ(TempFolder::ReadBytes(dir + now), Bytes(name));
-        }
-        EXPECT_EQ(NamesIn(dir), after) << c.command;  // in the exact case, as listed
+        EXPECT_EQ(Run(c.command, source, L"", c.separator), expected) << c.command;
+        if (!c.fails) files.erase(c.from), files[c.to] = "1";
+        EXPECT_EQ(Held(source), files) << c.command;  // in the exact case, as listed
     }
 }
 
 TEST_F(Renaming, ANameWithoutTheSeparatorOnceStopsTheCommandAlsoInTheList)
 {
-    const CString dir = Songs({L"artist-title.mp3", L"live-part 1-intro.mp3", L"x-y.mp3", L"p-q.mp3"});
+    Fill(source, Named({L"artist-title.mp3", L"live-part 1-intro.mp3", L"x-y.mp3"}));
     const CString fault = Count(46, 2);
     Lines expected;
-    std::set<CString> after;
+    Names after;
     bool stopped = false;
-    for (const CString& name : Listed(dir)) {
-        stopped = stopped || name == L"live-part 1-intro.mp3";
-        const CString renamed = CString(1, towupper(name[0])) + name.substr(1);
-        if (!stopped) expected.push_back(Line(96, dir, name, renamed));
-        after.insert(stopped ? name : renamed);
+    for (const FileRecord& file : ScanFolderAt(source).files) {
+        stopped = stopped || file.name.starts_with(L"live");
+        const CString renamed = stopped ? file.name : CString(1, towupper(file.name[0])) + file.name.substr(1);
+        if (!stopped) expected.push_back(Line(96, source, file.name, renamed));
+        after.insert(renamed);
     }
     expected.push_back(fault);  // and no totals
-    EXPECT_EQ(Command(13, dir, L"-"), expected);
+    EXPECT_EQ(Run(13, source, L"", L"-"), expected);
     EXPECT_EQ(BoxTexts(), Lines{fault});
-    EXPECT_EQ(NamesIn(dir), after);
+    EXPECT_EQ(folder.List(L"Source\\"), after);
 }
 
 TEST_F(Renaming, DuplicatesWithoutAnOriginalOfAnyCaseAreListedOncePerSpelling)
 {
-    const CString exportPath = folder.Path() + stamp + L" Missing Originals.txt";
-    EXPECT_EQ(Command(20, Songs({L"song#1.mp3", L"Song.MP3", L"#1.mp3", L"x#1a.mp3"})), Lines{g_Messages[66]});
-    EXPECT_FALSE(TempFolder::Exists(exportPath));
-    const Lines lines = Command(20, Songs({L"a#1.mp3", L"A#2.mp3", L"a#3.mp3", L"b#.mp3"}));
+    Fill(source, Named({L"song#1.mp3", L"Song.MP3", L"#1.mp3", L"x#1a.mp3", L"a#1.mp3", L"A#2.mp3", L"a#3.mp3", L"b#.mp3"}));
+    const Lines lines = Run(20, source);
     ASSERT_EQ(lines.size(), 5u);
-    EXPECT_EQ(std::set<CString>(lines.begin(), lines.begin() + 3),
-              (std::set<CString>{g_Messages[100] + L"A.mp3", g_Messages[100] + L"a.mp3", g_Messages[100] + L"b.mp3"}));
-    EXPECT_EQ(lines[3], Count(69, 3));
-    EXPECT_EQ(lines[4], g_Messages[94] + exportPath);
+    const CString missing = g_Messages[100];
+    EXPECT_EQ(Names(lines.begin(), lines.begin() + 3), (Names{missing + L"A.mp3", missing + L"a.mp3", missing + L"b.mp3"}));
+    EXPECT_EQ(Lines(lines.begin() + 3, lines.end()), (Lines{Count(69, 3), g_Messages[94] + Export(L" Missing Originals")}));
     CString exported = g_Messages[67];
-    for (size_t i = 0; i < 3; ++i) exported += lines[i].substr(g_Messages[100].size()) + L"\n";
-    EXPECT_EQ(TempFolder::ReadBytes(exportPath), Bytes(exported));
+    for (size_t i = 0; i < 3; ++i) exported += lines[i].substr(missing.size()) + L"\n";
+    EXPECT_EQ(TempFolder::ReadBytes(Export(L" Missing Originals")), Bytes(exported));
 }
 
 TEST_F(Renaming, FindAndReplaceChangesTheFirstOccurrenceInTheStemAndCountsThemAll)
 {
+    // logged: the search text as the lines show it; failed: the old and new name of a failed renaming.
     const struct {
-        bool matchCase, wholeWords;
-        const wchar_t *search, *replace;
-        Lines before, after;
-        size_t renamed, total;
-        const wchar_t* logged;  // the search string as the lines show it
-        Lines failed;           // the renaming that fails: old and new name
+        bool matchCase, wholeWords; const wchar_t *search, *replace; Lines before; Names after;
+        size_t renamed, total; const wchar_t* logged; Lines failed;
     } cases[] = {
         {false, false, L"ABC", L"x", {L"TheAbcSong.mp3", L"abc.m"}, {L"ThexSong.mp3", L"x.m"}, 2, 2, L"abc", {}},
         {true, false, L"la", L"LA", {L"la la la.mp3", L"la"}, {L"LA la la.mp3", L"la"}, 1, 3, L"la", {}},
@@ -132,55 +85,51 @@ TEST_F(Renaming, FindAndReplaceChangesTheFirstOccurrenceInTheStemAndCountsThemAl
     for (const auto& c : cases) {
         host.caseChecked = c.matchCase;
         host.wholeWordChecked = c.wholeWords;
-        const CString dir = Songs(c.before);
+        Fill(source, Named(c.before));
         const CString searched = g_Messages[101] + c.logged + L"]";
         Lines expected;
-        if (!c.failed.empty()) expected.push_back(Line(97, dir, c.failed[0], c.failed[1]));
+        if (!c.failed.empty()) expected.push_back(Line(97, source, c.failed[0], c.failed[1]));
         if (c.renamed == 0) expected.push_back(g_Messages[48] + searched);
         else expected.insert(expected.end(), {Count(49, c.renamed) + searched, Count(50, c.total) + searched});
-        EXPECT_EQ(Command(21, dir, c.search, c.replace), expected) << c.search;
-        EXPECT_EQ(NamesIn(dir), std::set<CString>(c.after.begin(), c.after.end())) << c.search;
+        EXPECT_EQ(Run(21, source, L"", c.search, c.replace), expected) << c.search;
+        EXPECT_EQ(folder.List(L"Source\\"), c.after) << c.search;
     }
     EXPECT_FALSE(TempFolder::Exists(folder.Path() + L"up.mp3"));
 }
 
 TEST_F(Renaming, UnusedMarksAreSetAndDeletedUnlessTheAnswerIsNo)
 {
-    const CString songs = Songs({L"a.mp3", L"@c.mp3", L"pic.jpg"}), lists = Songs({L"One.M3U", L"notes.txt"});
-    const CString marked = Songs({L"@@s.mp3"}), clash = Songs({L"@s.mp3", L"s.mp3"});
-    folder.Write(lists.substr(folder.Path().size()) + L"One.M3U", Bytes(ToUpperAscii(songs) + L"A.MP3\n\n"));
-    folder.Write(lists.substr(folder.Path().size()) + L"notes.txt", Bytes(songs + L"pic.jpg\n"));
-    host.Edit(InputEdit::Target) = lists;
-    const CString exported = g_Messages[94] + unusedExport, no = g_Messages[55];
-    // Each run has one file to rename, so the lines do not depend on the scan order.
-    const struct { int command, answer; CString dir, pending; Lines lines, after; } cases[] = {
-        {22, IDNO, songs, L"pic.jpg", {no, Count(98, 0), Count(102, 1)}, {L"@c.mp3", L"a.mp3", L"pic.jpg"}},
-        {22, IDYES, songs, L"pic.jpg", {Line(96, songs, L"pic.jpg", L"@pic.jpg"), Count(98, 1), Count(102, 1)},
+    const CString playlist = Playlist(L"One.M3U", {ToUpperAscii(source) + L"A.MP3", L""});
+    Playlist(L"notes.txt", {source + L"pic.jpg"});  // no playlist
+    const Files songs = Named({L"a.mp3", L"@c.mp3", L"pic.jpg"});
+    const CString exportPath = Export(L"Unused Songs");
+    const struct { int command, answer; Files before; const wchar_t* pending; Lines lines; Names after; } cases[] = {
+        {22, IDNO, songs, L"pic.jpg", {g_Messages[55], Count(98, 0), Count(102, 1)}, {L"@c.mp3", L"a.mp3", L"pic.jpg"}},
+        {22, IDYES, songs, L"pic.jpg", {Line(96, source, L"pic.jpg", L"@pic.jpg"), Count(98, 1), Count(102, 1)},
          {L"@c.mp3", L"@pic.jpg", L"a.mp3"}},
-        {23, IDNO, marked, L"@@s.mp3", {no, Count(98, 0)}, {L"@@s.mp3"}},
-        {23, IDYES, marked, L"@@s.mp3", {Line(96, marked, L"@@s.mp3", L"@s.mp3"), Count(98, 1)}, {L"@s.mp3"}},
-        {23, IDYES, clash, L"@s.mp3", {Line(97, clash, L"@s.mp3", L"s.mp3"), Count(98, 0), Count(99, 1)}, {L"@s.mp3", L"s.mp3"}},
+        {23, IDYES, Named({L"@@s.mp3"}), L"@@s.mp3", {Line(96, source, L"@@s.mp3", L"@s.mp3"), Count(98, 1)}, {L"@s.mp3"}},
+        {23, IDYES, Named({L"@s.mp3", L"s.mp3"}), L"@s.mp3",
+         {Line(97, source, L"@s.mp3", L"s.mp3"), Count(98, 0), Count(99, 1)}, {L"@s.mp3", L"s.mp3"}},
     };
     for (const auto& c : cases) {
         answer = c.answer;
-        Lines expected = {exported};
+        Fill(source, c.before);
+        Lines expected = {g_Messages[94] + exportPath};
         expected.insert(expected.end(), c.lines.begin(), c.lines.end());
-        EXPECT_EQ(Command(c.command, c.dir), expected) << c.command;
-        EXPECT_EQ(NamesIn(c.dir), std::set<CString>(c.after.begin(), c.after.end())) << c.command;
+        EXPECT_EQ(Run(c.command, source, lists), expected) << c.command;
+        EXPECT_EQ(folder.List(L"Source\\"), c.after) << c.command;
         EXPECT_EQ(BoxTexts(), Lines{Count(c.command == 22 ? 53 : 57, 1) + L". " + g_Messages[54]});
-        EXPECT_EQ(boxes.at(0).type, static_cast<UINT>(MB_YESNO | MB_ICONWARNING));
-        EXPECT_EQ(TempFolder::ReadBytes(unusedExport), Bytes(g_Messages[c.command == 22 ? 51 : 56] + c.dir + c.pending + L"\n"));
-        DeleteFileW(unusedExport.c_str());
+        EXPECT_EQ(TempFolder::ReadBytes(exportPath), Bytes(g_Messages[c.command == 22 ? 51 : 56] + source + c.pending + L"\n"));
+        DeleteFileW(exportPath.c_str());
     }
-    EXPECT_EQ(TempFolder::ReadBytes(clash + L"s.mp3"), "s.mp3");
 
     // Songs of a playlist that cannot be read would count as unused: nothing is exported, asked or renamed.
-    const unique_handle hold =
-        OwnHandle(CreateFileW((lists + L"One.M3U").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-    EXPECT_EQ(Command(22, songs), Lines{FailureText(32, lists + L"One.M3U")});
+    Fill(source, songs);
+    const unique_handle hold = TempFolder::Lock(playlist);
+    EXPECT_EQ(Run(22, source, lists), Lines{FailureText(32, playlist)});
     EXPECT_TRUE(boxes.empty());
-    EXPECT_FALSE(TempFolder::Exists(unusedExport));
-    EXPECT_EQ(NamesIn(songs), (std::set<CString>{L"@c.mp3", L"@pic.jpg", L"a.mp3"}));
+    EXPECT_FALSE(TempFolder::Exists(exportPath));
+    EXPECT_EQ(Held(source), songs);
 }
 
 }  // namespace

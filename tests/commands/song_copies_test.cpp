@@ -1,12 +1,9 @@
-#include <windows.h>
-
-#include "framework/handles.h"
+#include "engine_test.h"
 #include "helpers/strings.h"
-#include "song_folder_test.h"
 
 namespace {
 
-using SongCopies = SongFolderTest;
+using SongCopies = EngineTest;
 
 TEST_F(SongCopies, PlaylistSongsOfOneNameAreAllCopiedAndTheMissingExported)
 {
@@ -19,11 +16,10 @@ TEST_F(SongCopies, PlaylistSongsOfOneNameAreAllCopiedAndTheMissingExported)
     // copied while the playlist cannot be read.
     const CString list = folder.Write(L"List.m3u", Bytes(Joined({L"#EXTM3U", a + L"x.mp3", b + L"x.mp3", a + L"y.mp3",
         ToLowerAscii(a) + L"Y.MP3", a + L"\u00E4b.mp3", b + L"\u00C4b.mp3", a + L"gone.mp3"})));
-    if (const unique_handle hold = OwnHandle(CreateFileW(list.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr))) {
-        EXPECT_EQ(Run(25, list, 1), std::vector<CString>{g_Messages[93] + L"32 (" + list + L")"});
-    }
-    const CString exported = folder.Path() + stamp + L" Not found Songs.txt";
-    EXPECT_EQ(Run(25, list, 4), (std::vector<CString>{g_Messages[60], L" 1." + g_Messages[103] + L"#EXTM3U",
+    Fill(target, {});
+    if (const unique_handle hold = TempFolder::Lock(list)) EXPECT_EQ(Run(25, list, target), Lines{FailureText(32, list)});
+    const CString exported = Export(L" Not found Songs");
+    EXPECT_EQ(SortedBut(Run(25, list, target), 4), (Lines{g_Messages[60], L" 1." + g_Messages[103] + L"#EXTM3U",
                                                       L" 2." + g_Messages[103] + a + L"gone.mp3", g_Messages[94] + exported}));
     EXPECT_EQ(Held(target), (Files{{L"x.mp3", "XA"}, {L"x#1.mp3", "XB"}, {L"y.mp3", "Y"}, {L"\u00E4b.mp3", "UA"},
                                    {L"\u00C4b#1.mp3", "UB"}}));
@@ -33,7 +29,7 @@ TEST_F(SongCopies, PlaylistSongsOfOneNameAreAllCopiedAndTheMissingExported)
 TEST_F(SongCopies, MissingOriginalsAreRestoredAndNothingIsReplaced)
 {
     const CString created = g_Messages[106] + target, failed = g_Messages[107] + target;
-    const struct { int command; Files originals, copies, restored; std::vector<CString> lines; } cases[] = {
+    const struct { int command; Files originals, copies, restored; Lines lines; } cases[] = {
         // The highest number wins; each missing original gets its own doublet, also at equal numbers.
         {28, {{L"kept.MP3", "K"}},
          {{L"Song#1.mp3", "1"}, {L"Song#3.mp3", "3"}, {L"Song#2.mp3", "2"}, {L"Kept#2.mp3", "-"}, {L"Zero#0.mp3", "Z"},
@@ -56,9 +52,10 @@ TEST_F(SongCopies, MissingOriginalsAreRestoredAndNothingIsReplaced)
          {failed + L"@\u00E4b.mp3 => " + source + L"\u00E4b.mp3", g_Messages[70] + L"0", g_Messages[108] + L"1"}},
     };
     for (const auto& c : cases) {
-        Fill(c.originals, c.copies);
+        Fill(source, c.originals);
+        Fill(target, c.copies);
         const size_t closing = c.lines.back().starts_with(g_Messages[108]) ? 2 : 1;
-        EXPECT_EQ(Run(c.command, source, closing), c.lines) << c.command;
+        EXPECT_EQ(SortedBut(Run(c.command, source, target), closing), c.lines) << c.command;
         EXPECT_EQ(Held(source), c.restored) << c.command;
         EXPECT_EQ(Held(target), c.copies) << c.command;
     }

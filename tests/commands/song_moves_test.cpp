@@ -1,15 +1,10 @@
-#include <windows.h>
-
+#include "engine_test.h"
 #include "framework/main_window.h"
-#include "song_folder_test.h"
 #include "support/clipboard_lock.h"
 
 namespace {
 
-class SongMoves : public SongFolderTest {
-protected:
-    const CString notMoved = folder.Path() + stamp + L" Not moved Songs.txt";
-};
+using SongMoves = EngineTest;
 
 TEST_F(SongMoves, EmptyingAFolderLosesNoFileAndNeverPlansTwoMovesOntoOneName)
 {
@@ -18,14 +13,14 @@ TEST_F(SongMoves, EmptyingAFolderLosesNoFileAndNeverPlansTwoMovesOntoOneName)
     g_ExcludeExtensions = {L".jpg"};
     // x.mp3 and x#1.mp3 both want x#1.mp3; Äb.mp3 clashes with äb.mp3 under the file system's rules
     // alone; a name without "." has no numbered name and stays.
-    Fill({{L"a.mp3", "A"}, {L"b.JPG", "B"}, {L"x.mp3", "X"}, {L"x#1.mp3", "X"}, {L"noext", "N"}, {L"\u00C4b.mp3", "U"},
-          {L"Sub\\c.mp3", "C"}},
-         {{L"X.MP3", "T"}, {L"noext", "T"}, {L"\u00E4b.mp3", "T"}});
-    const CString playlist = source + g_Messages[25] + stamp + L".m3u", moved = folder.Path() + stamp + L" Moved Files.txt";
-    EXPECT_EQ(Run(24, source, 6), (std::vector<CString>{
+    Fill(source, {{L"a.mp3", "A"}, {L"b.JPG", "B"}, {L"x.mp3", "X"}, {L"x#1.mp3", "X"}, {L"noext", "N"},
+                  {L"\u00C4b.mp3", "U"}, {L"Sub\\c.mp3", "C"}});
+    Fill(target, {{L"X.MP3", "T"}, {L"noext", "T"}, {L"\u00E4b.mp3", "T"}});
+    const CString playlist = source + g_Messages[25] + stamp + L".m3u", notMoved = Export(L" Not moved Songs");
+    EXPECT_EQ(SortedBut(Run(24, source, target), 6), (Lines{
         g_Messages[33] + L"183", L"https://learn.microsoft.com/en-us/windows/win32/debug/system-error-codes--0-499-",
         g_Messages[128] + L"1. " + source + L"noext", g_Messages[22] + playlist + L". " + g_Messages[34] + L"4.",
-        g_Messages[94] + moved, g_Messages[94] + notMoved}));
+        g_Messages[94] + Export(L" Moved Files"), g_Messages[94] + notMoved}));
     EXPECT_EQ(Held(target), (Files{{L"X.MP3", "T"}, {L"noext", "T"}, {L"\u00E4b.mp3", "T"}, {L"a.mp3", "A"},
                                    {L"\u00C4b#1.mp3", "U"}, {L"x#1.mp3", "X"}, {L"x#2.mp3", "X"}}));
     EXPECT_EQ(SortedLines(TempFolder::ReadBytes(playlist)), SortedLines(Bytes(Joined({target + L"a.mp3",
@@ -36,14 +31,16 @@ TEST_F(SongMoves, EmptyingAFolderLosesNoFileAndNeverPlansTwoMovesOntoOneName)
     EXPECT_TRUE(TempFolder::Exists(source + L"Sub\\c.mp3"));
     DestroyWindow(g_MainWindow);
     g_MainWindow = nullptr;
+    g_ExcludeExtensions.clear();
 }
 
 TEST_F(SongMoves, TheQuestionNamesTheRememberedSongFolderAndNoMovesNothing)
 {
-    Fill({{L"s#2.mp3", "S"}}, {});
+    Fill(source, {{L"s#2.mp3", "S"}});
+    Fill(target, {});
     answer = IDNO;
     const CString moves = g_Messages[123] + L"1\n\n", execute = g_Messages[126];
-    const struct { int command; CString pool; CString question; std::vector<CString> lines; } cases[] = {
+    const struct { int command; CString pool; CString question; Lines lines; } cases[] = {
         {24, L"", moves + execute, {g_Messages[55]}},
         {24, target, moves + g_Messages[125] + L"\n\n" + execute, {g_Messages[55]}},
         {26, target, moves + g_Messages[124] + L"\n\n" + execute, {g_Messages[55]}},  // its check remembers the source
@@ -51,15 +48,15 @@ TEST_F(SongMoves, TheQuestionNamesTheRememberedSongFolderAndNoMovesNothing)
     };
     for (const auto& c : cases) {
         g_Mp3Pool = c.pool;
-        EXPECT_EQ(Run(c.command, source, 0, L"s"), c.lines) << c.command;
-        EXPECT_EQ(BoxTexts(), std::vector<CString>{c.question}) << c.command;
+        EXPECT_EQ(Run(c.command, source, target, L"s"), c.lines) << c.command;
+        EXPECT_EQ(BoxTexts(), Lines{c.question}) << c.command;
     }
     EXPECT_EQ(Held(source), (Files{{L"s#2.mp3", "S"}}));
 }
 
 TEST_F(SongMoves, DuplicatesAndUnusedSongsTakeTheNextFreeName)
 {
-    const struct { int command; Files source, target, sourceAfter, targetAfter; std::vector<CString> lines; } cases[] = {
+    const struct { int command; Files source, target, sourceAfter, targetAfter; Lines lines; } cases[] = {
         {26, {{L"s#2.mp3", "S"}, {L"t#2.M3U", "M"}, {L"s#2.m3u", "m"}, {L"s.mp3", "-"}, {L"#1.mp3", "-"}}, {{L"S#2.MP3", "T"}},
          {{L"s#2.m3u", "m"}, {L"s.mp3", "-"}, {L"#1.mp3", "-"}}, {{L"S#2.MP3", "T"}, {L"s#3.mp3", "S"}, {L"t#2.M3U", "M"}},
          {g_Messages[104] + source + L"s#2.mp3", g_Messages[104] + source + L"t#2.M3U", g_Messages[64] + L"2"}},
@@ -70,27 +67,30 @@ TEST_F(SongMoves, DuplicatesAndUnusedSongsTakeTheNextFreeName)
           g_Messages[105] + source + L"@\u00E4b.mp3 => " + target + L"@\u00E4b#1.mp3", g_Messages[64] + L"3"}},
     };
     for (const auto& c : cases) {
-        Fill(c.source, c.target);
-        EXPECT_EQ(Run(c.command, source, 1), c.lines) << c.command;
+        Fill(source, c.source);
+        Fill(target, c.target);
+        EXPECT_EQ(SortedBut(Run(c.command, source, target), 1), c.lines) << c.command;
         EXPECT_EQ(Held(source), c.sourceAfter) << c.command;
         EXPECT_EQ(Held(target), c.targetAfter) << c.command;
-        EXPECT_EQ(Run(c.command, source, 1), std::vector<CString>{g_Messages[c.command == 26 ? 127 : 65]}) << c.command;
+        EXPECT_EQ(Run(c.command, source, target), Lines{g_Messages[c.command == 26 ? 127 : 65]}) << c.command;
     }
 }
 
 TEST_F(SongMoves, SearchMatchesMoveUnderTheirOwnNameOrAreListedAsNotMoved)
 {
     host.caseChecked = false;
-    Fill({{L"My Live Song.mp3", "L"}, {L"live.mp3", "l"}, {L"Other.mp3", "O"}, {L"liveonly", "N"}}, {{L"LIVE.mp3", "T"}});
-    EXPECT_EQ(Run(30, source, 3, L"Live"), (std::vector<CString>{
+    Fill(source, {{L"My Live Song.mp3", "L"}, {L"live.mp3", "l"}, {L"Other.mp3", "O"}, {L"liveonly", "N"}});
+    Fill(target, {{L"LIVE.mp3", "T"}});
+    const CString notMoved = Export(L" Not moved Songs");
+    EXPECT_EQ(SortedBut(Run(30, source, target, L"Live"), 3), (Lines{
         g_Messages[73] + L"183. " + source + L"live.mp3 => " + target + L"live.mp3",
         g_Messages[72] + source + L"My Live Song.mp3 => " + target + L"My Live Song.mp3",
         g_Messages[63], L" 1." + g_Messages[109] + source + L"live.mp3", g_Messages[94] + notMoved}));
     EXPECT_EQ(TempFolder::ReadBytes(notMoved), Bytes(g_Messages[63] + source + L"live.mp3\n"));
     EXPECT_EQ(Held(target), (Files{{L"LIVE.mp3", "T"}, {L"My Live Song.mp3", "L"}}));
     EXPECT_EQ(Held(source), (Files{{L"live.mp3", "l"}, {L"Other.mp3", "O"}, {L"liveonly", "N"}}));
-    EXPECT_EQ(Run(30, source, 1, L"zzz"), std::vector<CString>{g_Messages[79]});  // in the list as well as the box
-    EXPECT_EQ(BoxTexts(), std::vector<CString>{g_Messages[79]});
+    EXPECT_EQ(Run(30, source, target, L"zzz"), Lines{g_Messages[79]});  // in the list as well as the box
+    EXPECT_EQ(BoxTexts(), Lines{g_Messages[79]});
 }
 
 }  // namespace

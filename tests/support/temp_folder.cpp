@@ -8,7 +8,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "framework/handles.h"
 
 namespace {
 
@@ -80,10 +79,10 @@ CString TempFolder::Write(const CString& name, const std::string& bytes) const
     return path;
 }
 
-std::set<CString> TempFolder::List() const
+std::set<CString> TempFolder::List(const CString& sub) const
 {
     std::set<CString> names;
-    ForEachEntry(LongForm(path_), [&names](const CString& name, DWORD) { names.insert(name); });
+    ForEachEntry(LongForm(path_ + sub), [&names](const CString& name, DWORD) { names.insert(name); });
     return names;
 }
 
@@ -98,4 +97,11 @@ std::string TempFolder::ReadBytes(const CString& path)
 bool TempFolder::Exists(const CString& path)
 {
     return GetFileAttributesW(LongForm(path).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+unique_handle TempFolder::Lock(const CString& path)
+{
+    unique_handle held = OwnHandle(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!held) ADD_FAILURE() << "cannot lock " << path;
+    return held;
 }

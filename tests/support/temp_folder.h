@@ -3,6 +3,7 @@
 #include <set>
 #include <string>
 
+#include "framework/handles.h"
 #include "framework/strings.h"
 
 class TempFolder {
@@ -17,11 +18,13 @@ public:
 
     // Writes the file at name inside the folder, sub-folders included, and gives its full path.
     CString Write(const CString& name, const std::string& bytes = "") const;
-    // The names in the folder itself, files and sub-folders, in their exact case.
-    std::set<CString> List() const;
+    // The names in the folder itself or in its sub-folder (ending in "\"), in their exact case.
+    std::set<CString> List(const CString& sub = L"") const;
 
     static std::string ReadBytes(const CString& path);  // "(unreadable)" when the file cannot be read
     static bool Exists(const CString& path);
+    // Opened without sharing, as a player may hold a file: no one else reads, moves or replaces it.
+    static unique_handle Lock(const CString& path);
 
 private:
     CString path_;
