@@ -162,11 +162,7 @@ TEST(TextFiles, AFailedWriteLeavesTheExistingFileAsItWas)
     EXPECT_EQ(WriteTextFile(path, L"a\xD800" L"b\n"), EILSEQ);
     EXPECT_EQ(WriteTextFile(path, L"\u4E2D\xDC00\n"), EILSEQ);
     EXPECT_EQ(WriteTextFile(folder.Path() + L"missing\\a.m3u", L"C:\\new.mp3\n"), ENOENT);
-    {
-        const unique_handle other = OwnHandle(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-        ASSERT_TRUE(other);
-        EXPECT_NE(WriteTextFile(path, L"C:\\new.mp3\n"), 0);
-    }
+    if (const unique_handle other = TempFolder::Lock(path)) EXPECT_NE(WriteTextFile(path, L"C:\\new.mp3\n"), 0);
     EXPECT_EQ(folder.ReadBytes(path), before);
     EXPECT_EQ(folder.List(), std::set<CString>{L"list.m3u"});
 }
