@@ -1,4 +1,3 @@
-#include "commands/new_files.h"
 #include "engine_test.h"
 #include "helpers/strings.h"
 
@@ -26,27 +25,17 @@ TEST_F(PlaylistSearches, Command34GroupsFindingsUnderTheirPlaylistWithRowsThatSk
     EXPECT_EQ(TempFolder::ReadBytes(path), Bytes(text));
 }
 
-TEST_F(PlaylistSearches, Command35ReplacesTheFirstOccurrenceInNewCopiesThatNeverReplaceEachOther)
+TEST_F(PlaylistSearches, Command35ReplacesTheFirstOccurrenceInANewCopyAndKeepsTheRestOfTheLine)
 {
     host.caseChecked = false;
-    Playlist(L"Mix 2024-05-01_10.00.00.m3u", {L"a-b-a", L"", L"A-b-a", L"none"});
-    Playlist(L"Mix.m3u", {L"zzz"});
-    Lines expected;
-    CString text = g_Messages[141] + L"a]: \n";
-    Files written;  // path -> bytes
-    for (const CString& name : ListPlaylistNames(lists)) {
-        const CString path = lists + stamp + L"\\Mix " + CountedStamp(stamp, int32_t(written.size())) + L".m3u";
-        expected.push_back(g_Messages[81] + path);
-        const bool hits = name != L"Mix.m3u";
-        written[path] = hits ? "x-b-a\r\nx-b-a\r\nnone\r\n" : "zzz\r\n";
-        if (hits) text += lists + name + L": \n" + Finding(L"a-b-a => x-b-a", 1) + Finding(L"A-b-a => x-b-a", 2);
-    }
+    const CString playlist = Playlist(L"Mix 2024-05-01_10.00.00.m3u", {L"a-b-a", L"", L"A-b-a", L"none"});
+    const CString copy = lists + stamp + L"\\Mix " + stamp + L".m3u";
     const CString path = Export(L" Replacements [a (Capital or Small Letters = no, Whole Words = no)] (2 Matches)");
-    expected.insert(expected.end(), {g_Messages[139] + L"2", g_Messages[136] + L"4", g_Messages[144] + L"2",
-                                     g_Messages[146] + L"2", g_Messages[94] + path});
-    EXPECT_EQ(Run(35, lists, L"", L"a", L"x"), expected);
-    for (const auto& [copy, bytes] : written) EXPECT_EQ(TempFolder::ReadBytes(copy), bytes);
-    EXPECT_EQ(TempFolder::ReadBytes(path), Bytes(text));
+    EXPECT_EQ(Run(35, lists, L"", L"a", L"x"), (Lines{g_Messages[81] + copy, g_Messages[139] + L"1", g_Messages[136] + L"3",
+                                                      g_Messages[144] + L"2", g_Messages[146] + L"1", g_Messages[94] + path}));
+    EXPECT_EQ(TempFolder::ReadBytes(copy), "x-b-a\r\nx-b-a\r\nnone\r\n");
+    EXPECT_EQ(TempFolder::ReadBytes(path), Bytes(g_Messages[141] + L"a]: \n" + playlist + L": \n" +
+                                                 Finding(L"a-b-a => x-b-a", 1) + Finding(L"A-b-a => x-b-a", 2)));
 }
 
 TEST_F(PlaylistSearches, Command36ListsEveryLineThatNamesNoFileOfTheSongFolder)
