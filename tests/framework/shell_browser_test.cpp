@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "framework/com.h"
 #include "framework/shell_browser.h"
 #include "support/temp_folder.h"
 
@@ -20,32 +21,26 @@ class ShellBrowserTest : public testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+        ASSERT_TRUE(SUCCEEDED(com_.Result()));
         const INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES};
         InitCommonControlsEx(&controls);
-        WNDCLASSW windowClass = {};
-        windowClass.lpfnWndProc = TestWindowProc;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.lpszClassName = L"ShellBrowserTestWindow";
+        const HINSTANCE instance = GetModuleHandleW(nullptr);
+        const WNDCLASSW windowClass = {0, TestWindowProc, 0, 0, instance, nullptr, nullptr, nullptr, nullptr, L"BrowserTest"};
         RegisterClassW(&windowClass);
-        window_ = CreateWindowExW(0, windowClass.lpszClassName, L"Shell browser", WS_OVERLAPPEDWINDOW,
-                                  0, 0, 700, 300, nullptr, nullptr, windowClass.hInstance, nullptr);
-        list_ = CreateWindowExW(0, WC_LISTVIEWW, L"",
-                                WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_SHAREIMAGELISTS |
-                                    LVS_ALIGNLEFT,
-                                5, 5, 680, 250, window_, reinterpret_cast<HMENU>(kListId), windowClass.hInstance, nullptr);
+        window_ = CreateWindowExW(0, windowClass.lpszClassName, L"", WS_OVERLAPPEDWINDOW, 0, 0, 700, 300, nullptr, nullptr,
+                                  instance, nullptr);
+        list_ = CreateWindowExW(0, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SHAREIMAGELISTS,
+                                5, 5, 680, 250, window_, reinterpret_cast<HMENU>(kListId), instance, nullptr);
         ASSERT_TRUE(list_);
         g_browser = &browser_;
         browser_.Attach(window_, kListId);
         for (const wchar_t* name : {L"Disc 10", L"disc 2"}) CreateDirectoryW((folder_ + L"\\" + name).c_str(), nullptr);
         for (const wchar_t* name : {L"Z.mp3", L"a.txt", L"m\u03A9 song.mp3"}) temp_.Write(name, "abc");
     }
-
     void TearDown() override
     {
         DestroyWindow(window_);
         g_browser = nullptr;
-        CoUninitialize();
     }
 
     int Count() const { return static_cast<int>(SendMessageW(list_, LVM_GETITEMCOUNT, 0, 0)); }
@@ -68,6 +63,7 @@ protected:
         return handled;
     }
 
+    ComApartment com_;
     HWND window_ = nullptr;
     HWND list_ = nullptr;
     ShellBrowser browser_;

@@ -90,7 +90,6 @@ TEST_F(SettingsFile, AnUnreadableFileGivesOneLineWithItsWindowsCodeAndIsReplaced
     const struct { const wchar_t* name; std::string bytes; const wchar_t* code; } cases[] = {
         {L"Settings.txt", "", L"2"},
         {L"missing\\Settings.txt", "", L"3"},
-        {L"BigEndian.txt", "\xFE\xFF\0L\0a\0n\0g"s, L"13"},
         {L"Surrogate.txt", "\xFF\xFE" + Utf16("Language = English\r\nMP3 Pool = C:\\") + "\0\xD8"s + Utf16("\r\n"), L"1113"},
     };
     for (const auto& c : cases) {
@@ -119,10 +118,6 @@ TEST_F(SettingsFile, ReadsEachKeyByItsOwnRules)
         {"Start Position = 1,2\r\nStart Position = 3,4\r\nExclude Extensions = .a\r\nExclude Extensions = .b, .c\r\n",
          {L"Start Position = 1,2", L"Start Position = 3,4", L"Exclude Extensions = .a", L"Exclude Extensions = .b, .c"},
          {.x = 3, .y = 4, .excludeText = L".b, .c", .excludes = {L".a", L".b", L".c"}}},
-        {"\xEF\xBB\xBFLanguage = German\r\nMP3 Pool = D:\\\xC3\xA9\xD0\x96\r\n",
-         {german, L"Language = German", L"MP3 Pool = D:\\\u00E9\u0416"},
-         {.language = L"German", .mp3 = L"D:\\\u00E9\u0416"}},
-        {"\xFF\xFE" + Utf16("Language = German\r\n"), {german, L"Language = German"}, {.language = L"German"}},
     };
     for (const auto& c : cases) {
         SetGlobals({});
