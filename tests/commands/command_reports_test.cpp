@@ -45,19 +45,7 @@ TEST_F(EngineTest, WindowsErrorIsLoggedWithTheCodeGivenAndItsLink)
 
 using Exports = EngineTest;
 
-TEST_F(Exports, WritesTheStampedFileAndNeverReplacesOneOfTheSameSecond)
-{
-    const CString first = folder.Path() + stamp + L" Moved Files.txt";
-    const CString second = folder.Path() + stamp + L"_001 Moved Files.txt";
-    WriteExport(host, g_Messages[36], L"Heading\nC:\\a.mp3\n");
-    WriteExport(host, g_Messages[36], L"Heading\nC:\\b.mp3\n");
-    EXPECT_EQ(TempFolder::ReadBytes(first), "Heading\r\nC:\\a.mp3\r\n");
-    EXPECT_EQ(TempFolder::ReadBytes(second), "Heading\r\nC:\\b.mp3\r\n");
-    // Nothing is opened while Open Export is off, so no "Failed: " line either.
-    EXPECT_EQ(host.lines, (Lines{g_Messages[94] + first, g_Messages[94] + second}));
-    EXPECT_TRUE(boxes.empty());
-}
-
+// A new export never replaces one of the same second: see the export of the information list.
 TEST_F(Exports, AFailedWriteIsReportedAloneAndNothingIsOpened)
 {
     g_ExportsDir = folder.Path() + L"Missing\\";

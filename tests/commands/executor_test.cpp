@@ -1,9 +1,7 @@
 #include <new>
 
 #include "commands/command_blocks.h"
-#include "commands/executor.h"
 #include "engine_test.h"
-#include "texts/command_lines.h"
 
 namespace {
 
@@ -19,9 +17,8 @@ using Executor = EngineTest;
 
 TEST_F(Executor, ARunStartedBehindAnOpenQuestionIsIgnored)
 {
-    host.Edit(InputEdit::Source) = folder.Path();
-    host.selectedLine = 47;
-    host.Edit(InputEdit::Search) = L"x";
+    host.edits = {folder.Path(), L"", L"x", L""};
+    host.selectedLine = CommandLine(35);
     bool inside = false;
     onBox = [&] {
         if (inside) return;
@@ -31,8 +28,8 @@ TEST_F(Executor, ARunStartedBehindAnOpenQuestionIsIgnored)
     };
     ExecuteCommand(host, false);
     // One press, one run of command 35 over a folder without playlists.
-    EXPECT_EQ(host.lines, (Lines{g_Messages[0], g_Messages[139] + L"0", g_Messages[136] + L"0",
-                                                g_Messages[144] + L"0", g_Messages[146] + L"0", g_Messages[143]}));
+    EXPECT_EQ(host.lines, (Lines{g_Messages[0], g_Messages[139] + L"0", g_Messages[136] + L"0", g_Messages[144] + L"0",
+                                 g_Messages[146] + L"0", g_Messages[143]}));
     EXPECT_EQ(BoxTexts(), Lines{g_Messages[147]});
 
     // Once the run has ended, the next one runs.
@@ -48,10 +45,7 @@ TEST_F(Executor, AnExceptionEndsTheCommandWithItsReportAndTheNextRunRuns)
     ExecuteCommand(failing, false);
     EXPECT_EQ(failing.lines, (Lines{g_Messages[0], g_Messages[93] + L"8"}));
     EXPECT_FALSE(IsCommandRunning());
-    host.Edit(InputEdit::Source) = folder.Path();
-    host.selectedLine = 1;
-    ExecuteCommand(host, false);
-    EXPECT_EQ(host.lines, (Lines{g_Messages[0], g_Messages[24]}));
+    EXPECT_EQ(Run(1, folder.Path()), Lines{g_Messages[24]});
 }
 
 TEST(CommandBlocks, EveryCommandHasABlockAndNothingElseHasOne)

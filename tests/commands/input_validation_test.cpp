@@ -13,8 +13,7 @@ protected:
         folder.Write(L"Music\\song.mp3", "x");
         folder.Write(L"Subs\\Inner\\song.mp3", "x");
         CreateDirectoryW((folder.Path() + L"Empty").c_str(), nullptr);
-        const CString hidden = folder.Write(L"Hidden\\h.txt", "x");
-        SetFileAttributesW(hidden.c_str(), FILE_ATTRIBUTE_HIDDEN);
+        SetFileAttributesW(folder.Write(L"Hidden\\h.txt", "x").c_str(), FILE_ATTRIBUTE_HIDDEN);
         folder.Write(L"My.M3U", "a\r\n");
         folder.Write(L"x.m3u\\inside.mp3", "x");
     }
@@ -24,10 +23,7 @@ protected:
     CommandInputs Validate(int line, const wchar_t* source, const wchar_t* target, const wchar_t* search,
                            const wchar_t* replace, bool testOnly = false)
     {
-        host.Edit(InputEdit::Source) = At(source);
-        host.Edit(InputEdit::Target) = At(target);
-        host.Edit(InputEdit::Search) = search;
-        host.Edit(InputEdit::Replace) = replace;
+        host.edits = {At(source), At(target), search, replace};
         host.lines.clear();
         boxes.clear();
         return ValidateCommandInputs(host, line, testOnly);
