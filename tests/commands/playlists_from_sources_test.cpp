@@ -31,24 +31,6 @@ TEST_F(PlaylistsFromSources, ShortcutsEndingInLowerCaseLnkGiveTheEntriesInTheCom
     }
 }
 
-TEST_F(PlaylistsFromSources, APlaylistIsCopiedAsReadInTheCommandsOrderBesideItself)
-{
-    const CString source = folder.Write(L"Lists\\Rock.m3u", "D:\\music\\a.mp3\r\n  \r\n#EXTM3U\r\n\r\nD:\\Music\\b.mp3\r\n"
-                                                            " D:\\music\\a.mp3 \r\n#EXTINF:12,Artist - Title\r\n");
-    const CString lists = folder.Path() + L"Lists\\";
-    // "#" (0x23) sorts before every letter; the duplicate stays.
-    const Lines sorted = {L"#EXTINF:12,Artist - Title", L"#EXTM3U", L"D:\\Music\\b.mp3",
-                                         L"D:\\music\\a.mp3", L"D:\\music\\a.mp3"};
-    const Lines reversed(sorted.rbegin(), sorted.rend());
-    const struct { int line; const CString& prefix; const Lines& order; } cases[] = {
-        {4, g_Messages[25], sorted}, {5, g_Messages[26], reversed}};
-    for (const auto& c : cases) {
-        const CString name = c.prefix + stamp + L".m3u";
-        EXPECT_EQ(Run(c.line, source), Lines{Report(lists, name, 5)}) << c.line;
-        EXPECT_EQ(TempFolder::ReadBytes(lists + name), Bytes(Joined(c.order))) << c.line;
-    }
-}
-
 // Every run of the same second gets a name of its own: neither a file nor a folder of that second is
 // replaced.
 TEST_F(PlaylistsFromSources, AShuffleIsARandomPermutationUnderANameOfItsOwn)

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "helpers/paths.h"
 #include "helpers/strings.h"
 
 // Folding touches ASCII letters only; edge cases that would read outside an empty text.
@@ -42,21 +41,4 @@ TEST(Strings, SplitKeepsTheRemainderRule)
     CString two[2];
     EXPECT_EQ(SplitToArray(two, 2, false, L"#", L"a#b#c#d"), 2);
     EXPECT_EQ(two[1], L"b");
-}
-
-TEST(Paths, PiecesOfAPath)
-{
-    const struct { const wchar_t* path; const wchar_t* ext; const wchar_t* stem; const wchar_t* name; const wchar_t* folder; } cases[] = {
-        {L"song.MP3", L".MP3", L"song", L"", L""},
-        {L"song", L"", L"", L"", L""},
-        {L"D:\\My.Music\\song", L".Music\\song", L"D:\\My", L"song", L"D:\\My.Music\\"},
-        {L"D:\\Music\\a.mp3", L".mp3", L"D:\\Music\\a", L"a.mp3", L"D:\\Music\\"},
-        {L"", L"", L"", L"", L""},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(GetExtension(c.path), c.ext) << c.path;
-        EXPECT_EQ(StripExtension(c.path), c.stem) << c.path;
-        EXPECT_EQ(GetFileNamePart(c.path), c.name) << c.path;
-        EXPECT_EQ(GetFolderPart(c.path), c.folder) << c.path;
-    }
 }

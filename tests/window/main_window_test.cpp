@@ -44,9 +44,12 @@ POINT Centre(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom)
 
 }  // namespace
 
-TEST(MainWindow, StartsInEnglishSwitchesLanguageKeepingTheSelectedLineAndStopEntriesHoldsBackLines)
+TEST(MainWindow, StartsInEnglishEachLineSetsCaptionsBoxesAndPathsTheLanguageSwitchKeepsTheLineAndStopEntriesHoldsLines)
 {
-    DialogRunner window;
+    TempFolder work(L"window");
+    work.Write(L"_Settings\\Settings.txt",
+               "MP3 Pool = D:\\Songs\\\r\nDuplicate Pool = D:\\Doubles\\\r\nUnused Pool = D:\\Unused\\\r\n");
+    DialogRunner window(work.Path());
     // An icon, returned directly, not through the dialog's message result.
     ICONINFO icon = {};
     EXPECT_TRUE(GetIconInfo(reinterpret_cast<HICON>(window.Send(WM_QUERYDRAGICON)), &icon));
@@ -79,6 +82,27 @@ TEST(MainWindow, StartsInEnglishSwitchesLanguageKeepingTheSelectedLineAndStopEnt
         EXPECT_EQ(combo.Count(), 58);
         for (int row : {0, 1, 10, 57}) EXPECT_EQ(combo.ItemText(row), l.commands[row]) << row;
         EXPECT_EQ(window.Text(IDC_STATIC_SOURCE), l.sourceCaption);
+    }
+
+    const struct {
+        int line; const wchar_t *source, *search; bool caseBox, wholeBox; const wchar_t *sourceEdit, *targetEdit;
+    } cases[] = {
+        {0, L"", L"", true, false, L"typed", L"typed"},
+        {16, L"Selected Source Directory:", L"Separator:", true, false, L"D:\\Songs\\", L"typed"},
+        {36, L"Selected Source Directory:", L"", true, false, L"D:\\Songs\\", L"D:\\Unused\\"},
+        {46, L"Selected M3U File Directory:", L"Find:", false, true, L"typed", L"typed"},
+    };
+    for (const auto& c : cases) {
+        window.SetText(IDC_SOURCE_EDIT, L"typed");
+        window.SetText(IDC_TARGET_EDIT, L"typed");
+        window.SendTo(IDC_WHOLE_WORD_CHECK, BM_SETCHECK, c.wholeBox);
+        window.SelectCommandLine(c.line);
+        EXPECT_EQ(window.Text(IDC_STATIC_SOURCE), c.source) << c.line;
+        EXPECT_EQ(window.Text(IDC_STATIC_SEARCH), c.search) << c.line;
+        EXPECT_EQ(window.IsChecked(IDC_CASE_CHECK), c.caseBox) << c.line;
+        EXPECT_EQ(window.IsChecked(IDC_WHOLE_WORD_CHECK), c.wholeBox) << c.line;
+        EXPECT_EQ(window.Text(IDC_SOURCE_EDIT), c.sourceEdit) << c.line;
+        EXPECT_EQ(window.Text(IDC_TARGET_EDIT), c.targetEdit) << c.line;
     }
 
     window.Click(IDC_CLEAR_INFO);  // Stop Entries holds back every line but its own two
@@ -123,34 +147,6 @@ TEST(MainWindow, EnterPressesOnlyAFocusedPushButtonEscAndTheCloseBoxCloseAndARes
         restart.SelectCommandLine(13);
         EXPECT_EQ(restart.Text(IDC_SOURCE_EDIT), songs + L"\\");
         restart.Click(IDC_LANGUAGE);  // back to English for the next round
-    }
-}
-
-TEST(MainWindow, SelectingLinesSetsCaptionsCheckBoxesAndRememberedPaths)
-{
-    TempFolder work(L"select");
-    work.Write(L"_Settings\\Settings.txt",
-               "MP3 Pool = D:\\Songs\\\r\nDuplicate Pool = D:\\Doubles\\\r\nUnused Pool = D:\\Unused\\\r\n");
-    DialogRunner window(work.Path());
-    const struct {
-        int line; const wchar_t *source, *search; bool caseBox, wholeBox; const wchar_t *sourceEdit, *targetEdit;
-    } cases[] = {
-        {0, L"", L"", true, false, L"typed", L"typed"},
-        {16, L"Selected Source Directory:", L"Separator:", true, false, L"D:\\Songs\\", L"typed"},
-        {36, L"Selected Source Directory:", L"", true, false, L"D:\\Songs\\", L"D:\\Unused\\"},
-        {46, L"Selected M3U File Directory:", L"Find:", false, true, L"typed", L"typed"},
-    };
-    for (const auto& c : cases) {
-        window.SetText(IDC_SOURCE_EDIT, L"typed");
-        window.SetText(IDC_TARGET_EDIT, L"typed");
-        window.SendTo(IDC_WHOLE_WORD_CHECK, BM_SETCHECK, c.wholeBox);
-        window.SelectCommandLine(c.line);
-        EXPECT_EQ(window.Text(IDC_STATIC_SOURCE), c.source) << c.line;
-        EXPECT_EQ(window.Text(IDC_STATIC_SEARCH), c.search) << c.line;
-        EXPECT_EQ(window.IsChecked(IDC_CASE_CHECK), c.caseBox) << c.line;
-        EXPECT_EQ(window.IsChecked(IDC_WHOLE_WORD_CHECK), c.wholeBox) << c.line;
-        EXPECT_EQ(window.Text(IDC_SOURCE_EDIT), c.sourceEdit) << c.line;
-        EXPECT_EQ(window.Text(IDC_TARGET_EDIT), c.targetEdit) << c.line;
     }
 }
 
