@@ -28,12 +28,11 @@ TEST_F(EngineTest, AStoppingFaultStaysInTheListAfterTheFifthBox)
 TEST_F(EngineTest, WindowsErrorIsLoggedWithTheCodeGivenAndItsLink)
 {
     const ClipboardLock lock;  // the link goes to the clipboard
-    const CString firstRange = L"https://learn.microsoft.com/en-us/windows/win32/debug/system-error-codes--0-499-";
     const struct { int32_t code; Lines lines; } cases[] = {
         {0, {}},
-        {5, {g_Messages[33] + L"5", firstRange}},
-        {-1, {g_Messages[33] + L"3", firstRange}},
-        {-2, {g_Messages[33] + L"3", firstRange}},
+        {5, {g_Messages[33] + L"5", kErrorLink0To499}},
+        {-1, {g_Messages[33] + L"3", kErrorLink0To499}},
+        {-2, {g_Messages[33] + L"3", kErrorLink0To499}},
     };
     for (const auto& c : cases) {
         host.lines.clear();

@@ -53,7 +53,9 @@ TEST_F(PlaylistSearches, Command37SearchesNameStemsOnlyInTheirCaseAndLogsTheExpo
 {
     for (const wchar_t* name : {L"Hard Rock.mp3", L"Rock", L"song.Rock", L"ROCKY.txt", L"Rocky Road.txt"})
         folder.Write(L"Lists\\" + CString(name));
+    // Hidden and system files are listed like any other.
     SetFileAttributesW((lists + L"Rocky Road.txt").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    SetFileAttributesW((lists + L"Hard Rock.mp3").c_str(), FILE_ATTRIBUTE_SYSTEM);
     const CString description = L"[Rock (Capital or Small Letters = yes, Whole Words = no)]";
     CString text = g_Messages[88] + description + L": \n";
     for (const FileRecord& file : ScanFolderAt(lists).files)

@@ -18,9 +18,9 @@ TEST_F(SongMoves, EmptyingAFolderLosesNoFileAndNeverPlansTwoMovesOntoOneName)
     Fill(target, {{L"X.MP3", "T"}, {L"noext", "T"}, {L"\u00E4b.mp3", "T"}});
     const CString playlist = source + g_Messages[25] + stamp + L".m3u", notMoved = Export(L" Not moved Songs");
     EXPECT_EQ(SortedBut(Run(24, source, target), 6), (Lines{
-        g_Messages[33] + L"183", L"https://learn.microsoft.com/en-us/windows/win32/debug/system-error-codes--0-499-",
-        g_Messages[128] + L"1. " + source + L"noext", g_Messages[22] + playlist + L". " + g_Messages[34] + L"4.",
-        g_Messages[94] + Export(L" Moved Files"), g_Messages[94] + notMoved}));
+        g_Messages[33] + L"183", kErrorLink0To499, g_Messages[128] + L"1. " + source + L"noext",
+        g_Messages[22] + playlist + L". " + g_Messages[34] + L"4.", g_Messages[94] + Export(L" Moved Files"),
+        g_Messages[94] + notMoved}));
     EXPECT_EQ(Held(target), (Files{{L"X.MP3", "T"}, {L"noext", "T"}, {L"\u00E4b.mp3", "T"}, {L"a.mp3", "A"},
                                    {L"\u00C4b#1.mp3", "U"}, {L"x#1.mp3", "X"}, {L"x#2.mp3", "X"}}));
     EXPECT_EQ(SortedLines(TempFolder::ReadBytes(playlist)), SortedLines(Bytes(Joined({target + L"a.mp3",

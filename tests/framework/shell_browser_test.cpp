@@ -107,7 +107,7 @@ TEST_F(ShellBrowserTest, StartsOnTheDesktopAndListsFoldersFirstWithTheirExactPat
     EXPECT_EQ(browser_.GetItemPath(3), folder_ + L"\\b.mp3");
 }
 
-TEST_F(ShellBrowserTest, DoubleClickAndEnterOpenFoldersOnly)
+TEST_F(ShellBrowserTest, DoubleClickAndEnterOpenFoldersOnlyAlsoBeyondMaxPath)
 {
     temp_.Write(L"disc 2\\inner\\deeper\\song.mp3");
     ASSERT_TRUE(browser_.DisplayFolder(folder_));
@@ -128,10 +128,8 @@ TEST_F(ShellBrowserTest, DoubleClickAndEnterOpenFoldersOnly)
     EXPECT_TRUE(browser_.DisplayParentFolder());
     EXPECT_EQ(browser_.CurrentFolderPath(), folder_);
     EXPECT_EQ(Count(), 5);
-}
 
-TEST_F(ShellBrowserTest, ItemPathsLongerThanMaxPath)
-{
+    // Deeper than MAX_PATH.
     CString deep = folder_;
     while (deep.size() < MAX_PATH - 70) deep += L"\\" + CString(40, L'x');
     const CString song = deep + L"\\" + CString(120, L's') + L".mp3";

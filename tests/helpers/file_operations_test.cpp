@@ -13,8 +13,6 @@
 
 namespace {
 
-const CString kLink0To499 = L"https://learn.microsoft.com/en-us/windows/win32/debug/system-error-codes--0-499-";
-
 using Operation = std::function<int32_t(const CString&, const CString&)>;
 const Operation kCopy = [](const CString& from, const CString& to) { return CopyFileChecked(from, to, false); };
 const Operation kRename = [](const CString& from, const CString& to) { return RenameFileChecked(from, to); };
@@ -47,7 +45,7 @@ TEST_F(FileOperations, OnlyACopyToldSoReplacesAnExistingFile)
         const int32_t result = c.run(a, b);
         EXPECT_TRUE(c.replaces ? result == 0 : AlreadyExists(result)) << c.name << " " << result;
         EXPECT_EQ(temp_.ReadBytes(a) + temp_.ReadBytes(b), c.replaces ? "AA" : "AB") << c.name;
-        EXPECT_EQ(GetClipboardText(), c.replaces ? L"untouched" : kLink0To499) << c.name;
+        EXPECT_EQ(GetClipboardText(), c.replaces ? L"untouched" : kErrorLink0To499) << c.name;
     }
     EXPECT_EQ(CopyFileChecked(folder_ + L"gone.mp3", b, false), ERROR_FILE_NOT_FOUND);
 }
@@ -71,7 +69,7 @@ TEST_F(FileOperations, FileHeldOpenByAnotherProgramIsASharingViolation)
         for (const Operation& run : {kCopy, kMoves[0].run, kMoves[1].run})
             EXPECT_EQ(run(source, target), ERROR_SHARING_VIOLATION);
         EXPECT_EQ(RenameFileChecked(source, folder_ + L"A.MP3"), ERROR_SHARING_VIOLATION);
-        EXPECT_EQ(GetClipboardText(), kLink0To499);
+        EXPECT_EQ(GetClipboardText(), kErrorLink0To499);
     }
     EXPECT_EQ(temp_.List(), std::set<CString>{L"a.mp3"});
     EXPECT_EQ(RenameFileChecked(source, target), 0);

@@ -11,7 +11,6 @@
 #include "support/temp_folder.h"
 #include "texts/text_tables.h"
 
-
 namespace {
 
 using Lines = std::vector<CString>;

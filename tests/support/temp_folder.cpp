@@ -8,7 +8,6 @@
 #include <fstream>
 #include <sstream>
 
-
 namespace {
 
 // The \\?\ form reaches paths longer than MAX_PATH; it only applies to a full path with a drive.
