@@ -25,8 +25,6 @@ TEST(NumberedNames, MarkerNumberAndOriginal)
         }
     }
     EXPECT_EQ(GetNameNumber({L"Song#12.mp3", 40}), 0);
-    EXPECT_EQ(StripNameNumber(L"Song#3.mp3"), L"Song.mp3");
-    EXPECT_EQ(StripNameNumber(L"Song.mp3"), L"");
 }
 
 TEST(NumberedNames, NextNumberedName)

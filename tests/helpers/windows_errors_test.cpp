@@ -6,17 +6,14 @@
 #include "helpers/windows_errors.h"
 #include "support/clipboard_lock.h"
 
-namespace {
-const CString kSite = L"https://learn.microsoft.com/en-us/windows/win32/debug/system-error-codes--";
-}
-
 // Both ends of a range and the first code past the table; the help puts the link on the clipboard.
 TEST(WindowsErrors, HelpPutsTheLinkOfTheLastErrorsRangeOnTheClipboard)
 {
     const ClipboardLock lock;
+    const CString site = L"https://learn.microsoft.com/en-us/windows/win32/debug/system-error-codes--";
     const struct { DWORD code; CString link; } cases[] = {
-        {0, kSite + L"0-499-"}, {499, kSite + L"0-499-"}, {500, kSite + L"500-999-"},
-        {15999, kSite + L"12000-15999-"}, {16000, L""}, {0x80070005u, L""},
+        {0, site + L"0-499-"}, {499, site + L"0-499-"}, {500, site + L"500-999-"},
+        {15999, site + L"12000-15999-"}, {16000, L""}, {0x80070005u, L""},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(WindowsErrorLink(c.code), c.link) << c.code;
