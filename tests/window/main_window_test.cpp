@@ -2,7 +2,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include <utility>
 #include <vector>
 
 #include "dialog_runner.h"
@@ -120,8 +119,7 @@ TEST(MainWindow, EnterPressesOnlyAFocusedPushButtonEscAndTheCloseBoxCloseAndARes
         DialogRunner restart(work.Path());
         EXPECT_EQ(restart.Text(IDC_LANGUAGE), g_ButtonCaptionsGerman[8]);
         RECT rect = {};
-        GetWindowRect(restart.Window(), &rect);
-        EXPECT_EQ(std::pair(rect.left, rect.top), (std::pair<LONG, LONG>(left, 50)));
+        EXPECT_TRUE(GetWindowRect(restart.Window(), &rect) && rect.left == left && rect.top == 50) << rect.left;
         restart.SelectCommandLine(13);
         EXPECT_EQ(restart.Text(IDC_SOURCE_EDIT), songs + L"\\");
         restart.Click(IDC_LANGUAGE);  // back to English for the next round
