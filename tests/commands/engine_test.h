@@ -150,12 +150,6 @@ protected:
     {
         return folder.Write(L"Lists\\" + name, Bytes(Joined(lines)));
     }
-    // Bytes that a UTF-8 mark announces but that are no UTF-8, and the line that reports them.
-    CString Unreadable(const CString& name) const
-    {
-        folder.Write(L"Lists\\" + name, "\xEF\xBB\xBF\xC3");
-        return FailureText(ERROR_NO_UNICODE_TRANSLATION, lists + name);
-    }
     CString Export(const CString& title) const { return folder.Path() + stamp + title + L".txt"; }
     static CString Report(const CString& playlistFolder, const CString& name, int count)
     {

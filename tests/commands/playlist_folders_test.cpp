@@ -18,7 +18,8 @@ TEST_F(PlaylistFolders, Command31PointsNumberedEntriesToOriginalsAndCountsInOrde
                                   misses[0], misses[1], misses[2], songs + L"Plain#x.mp3"});
     Playlist(L"Rock.m3u", {songs + L"Song#1.mp3"});
     Playlist(L"Empty.m3u", {L"  ", L""});
-    const CString bad = Unreadable(L"Bad.m3u");
+    // Bytes that a UTF-8 mark announces but that are no UTF-8.
+    const CString bad = FailureText(ERROR_NO_UNICODE_TRANSLATION, Playlist(L"Bad.m3u", {L"\xEF\xBB\xBF\xC3"}));
     Lines expected;
     Files written;  // path -> bytes
     for (const CString& name : ListPlaylistNames(lists)) {

@@ -37,8 +37,7 @@ TEST(MainWindow, StartsInEnglishEachLineSetsCaptionsBoxesAndPathsTheLanguageSwit
     for (const wchar_t* folder : {L"\\_Exports", L"\\_Help", L"\\_Settings"})
         EXPECT_TRUE(FolderExists(window.WorkFolder() + folder)) << folder;
 
-    // Every kind of text follows the language: captions of statics, buttons and check boxes, the command
-    // list and the labels of the selected line.
+    // Captions of every kind, the command list and the labels of the selected line follow the language.
     const struct { bool english; int line; CString sourceCaption, lastLine; } languages[] = {
         {true, 1, L"Selected Source Directory:", L""},
         {false, 16, L"Gewähltes Quellverzeichnis:", g_MessagesGerman[92] + L"Deutsch"},
