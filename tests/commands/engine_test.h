@@ -143,7 +143,8 @@ protected:
     static Files Held(const CString& path)
     {
         Files files;
-        for (const FileRecord& file : ScanFolderAt(path).files) files[file.name] = TempFolder::ReadBytes(path + file.name);
+        for (const FileRecord& file : ScanFolderAt(path).files)
+            files[file.name] = TempFolder::ReadBytes(path + file.name);
         return files;
     }
     CString Playlist(const CString& name, const Lines& lines) const

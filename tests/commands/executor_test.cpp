@@ -32,10 +32,6 @@ TEST_F(Executor, ARunStartedBehindAnOpenQuestionIsIgnored)
                                  g_Messages[146] + L"0", g_Messages[143]}));
     EXPECT_EQ(BoxTexts(), Lines{g_Messages[147]});
 
-    // Once the run has ended, the next one runs.
-    onBox = nullptr;
-    ExecuteCommand(host, true);
-    EXPECT_EQ(BoxTexts(), (Lines{g_Messages[147], g_Messages[147], g_Messages[28]}));
 }
 
 TEST_F(Executor, AnExceptionEndsTheCommandWithItsReportAndTheNextRunRuns)

@@ -40,7 +40,6 @@ TEST_F(Validation, EveryFaultWithItsLinesInOrderAndOneGatheringBox)
         {1, L"", L"", L"", L"", IDYES, kInvalidSource, {17, 18}},
         {4, L"My.M3U", L"", L"", L"", IDYES, 0, {}},
         {4, L"x.m3u", L"", L"", L"", IDYES, kInvalidM3uSource, {17, 58}},
-        {4, L"Nope.m3u", L"", L"", L"", IDYES, kInvalidM3uSource, {17, 58}},
         {28, L"Music", L"", L"", L"", IDYES, kInvalidTarget, {17, 19}},
         {34, L"My.M3U", L"Subs", L"", L"", IDYES, 0, {}},
         {34, L"My.M3U", L"Hidden", L"", L"", IDYES, kTargetNotEmpty, {17, 29}},

@@ -6,7 +6,6 @@
 
 namespace {
 
-// Songs in Songs\, playlists in Lists\, exports in the collection folder itself.
 class PlaylistCorrections : public EngineTest {
 protected:
     CString Report(int count) const { return EngineTest::Report(lists, ascending, count); }
@@ -67,9 +66,10 @@ TEST_F(PlaylistCorrections, DuplicatesPointToTheirOriginalsAndBareNamesHaveNoSon
 
 TEST_F(PlaylistCorrections, TheOrderFollowsThePlaylistNameInTheCurrentLanguage)
 {
-    const Lines sorted = {songs + L"B.mp3", songs + L"a.mp3", songs + L"c.mp3"}, reversed(sorted.rbegin(), sorted.rend());
+    const Lines sorted = {songs + L"B.mp3", songs + L"a.mp3", songs + L"c.mp3"};
+    const Lines reversed(sorted.rbegin(), sorted.rend());
     Fill(songs, Named({L"a.mp3", L"B.mp3", L"c.mp3"}));
-    const struct { const wchar_t* language; const wchar_t* source; const wchar_t* prefix; const Lines* order; } cases[] = {
+    const struct { const wchar_t *language, *source, *prefix; const Lines* order; } cases[] = {
         {L"English", L"_Playlist Shuffled 2025-01-01_00.00.00.m3u", L"_Playlist Shuffled ", nullptr},
         {L"English", L"_playlist shuffled x.m3u", L"_Playlist Alphabetical (A-Z) ", &sorted},
         {L"German", L"_Playlist Shuffled 2025-01-01_00.00.00.m3u", L"_Playliste Alphabetisch (A-Z) ", &sorted},
@@ -113,7 +113,8 @@ TEST_F(PlaylistCorrections, VerificationFindsSongsInAnyAsciiCaseAndReportsMisses
     const CString a = folder.Path() + L"A\\", b = folder.Path() + L"B\\";
     Fill(a, Named({L"1.mp3", L"3.mp3"}));
     Fill(b, Named({L"2.mp3"}));
-    EXPECT_EQ(Run(9, Playlist(L"All.m3u", {a + L"1.mp3", b + L"2.mp3", ToLowerAscii(a) + L"3.MP3"})), Lines{g_Messages[45]});
+    const CString all = Playlist(L"All.m3u", {a + L"1.mp3", b + L"2.mp3", ToLowerAscii(a) + L"3.MP3"});
+    EXPECT_EQ(Run(9, all), Lines{g_Messages[45]});
     EXPECT_FALSE(TempFolder::Exists(exportPath));
 
     const Lines misses = {L"#EXTM3U", a + L"gone.mp3", L"D:\\B\\x.mp3"};

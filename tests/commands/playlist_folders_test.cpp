@@ -14,8 +14,9 @@ TEST_F(PlaylistFolders, Command31PointsNumberedEntriesToOriginalsAndCountsInOrde
     Fill(songs, Named({L"Song.MP3", L"Pic.jpg", L"Dup#1.mp3"}));
     // Only the stamp of the name goes; the entry's own folder (in another case) finds the original.
     const Lines misses = {L"E:\\Music\\Song#2.mp3", songs + L"Pic#3.jpg", songs + L"Dup#1#2.mp3"};
-    const CString rock = Playlist(L"Rock 2024-05-01_10.00.00.m3u", {L"", L"#EXTM3U", ToLowerAscii(songs) + L"Song#12.mp3",
-                                  misses[0], misses[1], misses[2], songs + L"Plain#x.mp3"});
+    const Lines rockEntries = {L"", L"#EXTM3U", ToLowerAscii(songs) + L"Song#12.mp3", misses[0], misses[1], misses[2],
+                               songs + L"Plain#x.mp3"};
+    const CString rock = Playlist(L"Rock 2024-05-01_10.00.00.m3u", rockEntries);
     Playlist(L"Rock.m3u", {songs + L"Song#1.mp3"});
     Playlist(L"Empty.m3u", {L"  ", L""});
     // Bytes that a UTF-8 mark announces but that are no UTF-8.
@@ -38,8 +39,9 @@ TEST_F(PlaylistFolders, Command31PointsNumberedEntriesToOriginalsAndCountsInOrde
                                      g_Messages[138] + L"2", g_Messages[135] + L"3"});
     EXPECT_EQ(Run(31, lists, songs), expected);
     for (const auto& [path, bytes] : written) EXPECT_EQ(TempFolder::ReadBytes(path), bytes);
-    EXPECT_EQ(TempFolder::ReadBytes(exportPath), Bytes(g_Messages[133] + rock + L": " + misses[0] + L"\n" + rock + L": " +
-                                                       misses[1] + L"\n" + rock + L": " + misses[2] + L"\n"));
+    CString missing = g_Messages[133];
+    for (const CString& miss : misses) missing += rock + L": " + miss + L"\n";
+    EXPECT_EQ(TempFolder::ReadBytes(exportPath), Bytes(missing));
     g_ExcludeExtensions.clear();
 }
 
@@ -51,7 +53,8 @@ TEST_F(PlaylistFolders, ABadSubFolderStopsCommands31And32BeforeAnyPlaylistIsRead
     const struct { const wchar_t* name; int32_t error; } cases[] = {{L"\\Sub", 123}, {L"a/b", 123}, {L"..", 123},
         {L"   ", 123}, {L"x:y", 123}, {L"a\"b", 123}, {L"a\tb", 123}, {L"Taken", ERROR_ALREADY_EXISTS}};
     for (int command : {31, 32})
-        for (const auto& c : cases) EXPECT_EQ(Run(command, lists, songs, c.name), Lines{FailureText(c.error)}) << c.name;
+        for (const auto& c : cases)
+            EXPECT_EQ(Run(command, lists, songs, c.name), Lines{FailureText(c.error)}) << c.name;
     // Blanks around a good name are not part of it.
     Run(32, lists, songs, L" Best ");
     EXPECT_EQ(TempFolder::ReadBytes(lists + L"Best\\A " + stamp + L".m3u"), Bytes(songs + L"x.mp3\n"));
@@ -64,7 +67,8 @@ TEST_F(PlaylistFolders, Command32PointsEntriesIntoTheSongFolderKeepsCommentsAndC
     for (const wchar_t* name : {L"A.m3u", L"B 2024-05-01_10.00.00.m3u", L"C.m3u"}) Playlist(name, entries);
     Lines expected = {g_Messages[122] + L"3"}, written;
     for (const CString& name : ListPlaylistNames(lists)) {
-        written.push_back(lists + L"Sub\\" + name.substr(0, 1) + L" " + CountedStamp(stamp, int32_t(written.size())) + L".m3u");
+        const CString counted = CountedStamp(stamp, int32_t(written.size()));
+        written.push_back(lists + L"Sub\\" + name.substr(0, 1) + L" " + counted + L".m3u");
         expected.push_back(g_Messages[81] + written.back());
     }
     expected.push_back(g_Messages[110] + L"3");

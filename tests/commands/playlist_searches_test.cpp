@@ -31,8 +31,9 @@ TEST_F(PlaylistSearches, Command35ReplacesTheFirstOccurrenceInANewCopyAndKeepsTh
     const CString playlist = Playlist(L"Mix 2024-05-01_10.00.00.m3u", {L"a-b-a", L"", L"A-b-a", L"none"});
     const CString copy = lists + stamp + L"\\Mix " + stamp + L".m3u";
     const CString path = Export(L" Replacements [a (Capital or Small Letters = no, Whole Words = no)] (2 Matches)");
-    EXPECT_EQ(Run(35, lists, L"", L"a", L"x"), (Lines{g_Messages[81] + copy, g_Messages[139] + L"1", g_Messages[136] + L"3",
-                                                      g_Messages[144] + L"2", g_Messages[146] + L"1", g_Messages[94] + path}));
+    EXPECT_EQ(Run(35, lists, L"", L"a", L"x"), (Lines{g_Messages[81] + copy, g_Messages[139] + L"1",
+                                                      g_Messages[136] + L"3", g_Messages[144] + L"2",
+                                                      g_Messages[146] + L"1", g_Messages[94] + path}));
     EXPECT_EQ(TempFolder::ReadBytes(copy), "x-b-a\r\nx-b-a\r\nnone\r\n");
     EXPECT_EQ(TempFolder::ReadBytes(path), Bytes(g_Messages[141] + L"a]: \n" + playlist + L": \n" +
                                                  Finding(L"a-b-a => x-b-a", 1) + Finding(L"A-b-a => x-b-a", 2)));

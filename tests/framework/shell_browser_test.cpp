@@ -25,12 +25,13 @@ protected:
         const INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES};
         InitCommonControlsEx(&controls);
         const HINSTANCE instance = GetModuleHandleW(nullptr);
-        const WNDCLASSW windowClass = {0, TestWindowProc, 0, 0, instance, nullptr, nullptr, nullptr, nullptr, L"BrowserTest"};
+        const WNDCLASSW windowClass = {0, TestWindowProc, 0, 0, instance, nullptr, nullptr, nullptr, nullptr, L"Test"};
         RegisterClassW(&windowClass);
-        window_ = CreateWindowExW(0, windowClass.lpszClassName, L"", WS_OVERLAPPEDWINDOW, 0, 0, 700, 300, nullptr, nullptr,
-                                  instance, nullptr);
-        list_ = CreateWindowExW(0, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SHAREIMAGELISTS,
-                                5, 5, 680, 250, window_, reinterpret_cast<HMENU>(kListId), instance, nullptr);
+        window_ = CreateWindowExW(0, windowClass.lpszClassName, L"", WS_OVERLAPPEDWINDOW, 0, 0, 700, 300, nullptr,
+                                  nullptr, instance, nullptr);
+        const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SHAREIMAGELISTS;
+        list_ = CreateWindowExW(0, WC_LISTVIEWW, L"", style, 5, 5, 680, 250, window_, reinterpret_cast<HMENU>(kListId),
+                                instance, nullptr);
         ASSERT_TRUE(list_);
         g_browser = &browser_;
         browser_.Attach(window_, kListId);

@@ -68,7 +68,8 @@ TEST_F(Shortcuts, AShortcutIsReplacedOnlyByOneThatHoldsItsWholeTarget)
     ASSERT_EQ(CreateShortcutFile(temp_.Write(L"First.mp3"), shortcut, L""), S_OK);
     ASSERT_EQ(CreateShortcutFile(held, shortcut, held), S_OK);
     EXPECT_TRUE(FAILED(CreateShortcutFile(L" ", folder_ + L"Blank.lnk", L"description")));
-    for (const CString& target : {CString(L" "), temp_.Write(kLongFolders + L"Song.mp3"), temp_.Write(L"\u0416\u4E2D.mp3")}) {
+    const CString targets[] = {L" ", temp_.Write(kLongFolders + L"Song.mp3"), temp_.Write(L"\u0416\u4E2D.mp3")};
+    for (const CString& target : targets) {
         if (SUCCEEDED(CreateShortcutFile(target, shortcut, target))) held = target;
         CString resolved;
         EXPECT_EQ(ResolveShortcutTarget(shortcut, resolved), S_OK) << target;

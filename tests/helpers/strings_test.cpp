@@ -10,9 +10,6 @@ TEST(Strings, SearchesFoldAsciiOnlyAndCountWithoutOverlap)
     EXPECT_FALSE(EqualsNoCase(L"a", L"a ") || ContainsStringNoCase({}, L""));
     EXPECT_FALSE(EndsWithBackslash(L"") || StartsWithAt(L""));
     EXPECT_EQ(CountOccurrences(L"aaaa", L"aa"), 2);
-    // The replacement is not protected: a later character in it is replaced in its turn.
-    EXPECT_EQ(ReplaceInvalidFileNameChars(L"a:b", L"<x"), L"a<xxb");
-    EXPECT_EQ(PadNumber(-5, 3) + L" " + PadNumber(INT64_MIN, 0), L"0-5 -9223372036854775808");
 }
 
 TEST(Strings, SplitKeepsTheRemainderRule)

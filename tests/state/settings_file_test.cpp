@@ -44,7 +44,6 @@ Lines Read(const CString& path)
     return lines;
 }
 
-const CString kHyphens(200, L'-');
 const std::string kStartFile = "Language = English\r\nStart Position = 100,50\r\nMP3 Pool = \r\nDuplicate Pool = \r\n"
                                "Unused Pool = \r\nExclude Extensions = .jpg, \r\n";
 
@@ -77,7 +76,8 @@ TEST_F(SettingsFile, EveryValueIsWrittenByteExactAndReadBack)
 // cannot be decoded); the settings written at close replace it.
 TEST_F(SettingsFile, AnUnreadableFileGivesOneLineWithItsWindowsCodeAndIsReplacedAtClose)
 {
-    const struct { const wchar_t* name; const wchar_t* code; } cases[] = {{L"Settings.txt", L"2"}, {L"missing\\Settings.txt", L"3"}};
+    const struct { const wchar_t* name; const wchar_t* code; } cases[] = {{L"Settings.txt", L"2"},
+                                                                          {L"missing\\Settings.txt", L"3"}};
     for (const auto& c : cases) {
         const CString path = folder_.Path() + c.name;
         EXPECT_EQ(Read(path), Lines{g_ScanMessagesEnglish[33] + c.code}) << c.name;
@@ -108,7 +108,7 @@ TEST_F(SettingsFile, ReadsEachKeyByItsOwnRules)
     for (const auto& c : cases) {
         SetGlobals({});
         Lines expected = c.lines;
-        expected.push_back(kHyphens);
+        expected.push_back(CString(200, L'-'));
         EXPECT_EQ(Read(folder_.Write(L"Settings.txt", c.bytes)), expected) << c.bytes;
         EXPECT_EQ(Globals(), c.settings) << c.bytes;
     }

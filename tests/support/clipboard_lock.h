@@ -6,7 +6,8 @@
 #include "framework/strings.h"
 
 // The documentation link that a failure with a code from 0 to 499 leaves on the clipboard.
-inline const CString kErrorLink0To499 = L"https://learn.microsoft.com/en-us/windows/win32/debug/system-error-codes--0-499-";
+inline const CString kErrorLink0To499 =
+    L"https://learn.microsoft.com/en-us/windows/win32/debug/system-error-codes--0-499-";
 
 class ClipboardLock {
 public:

@@ -47,7 +47,8 @@ TEST(TextTables, CommandListLayoutIsTheSameInBothLanguages)
 TEST(TextTables, LanguagesAgreeOnEmptyRowsEdgeBlanksAndLineFeeds)
 {
     CopyLanguageTables(L"english");
-    const auto compare = [](const std::string& where, const CString& english, const CString& german, const CString& now) {
+    const auto compare = [](const std::string& where, const CString& english, const CString& german,
+                            const CString& now) {
         EXPECT_EQ(now, german) << where;
         EXPECT_EQ(english.empty(), german.empty()) << where;
         for (const CString* text : {&english, &german})

@@ -33,7 +33,6 @@ TEST(MainWindow, StartsInEnglishEachLineSetsCaptionsBoxesAndPathsTheLanguageSwit
     // An icon, returned directly, not through the dialog's message result.
     ICONINFO icon = {};
     EXPECT_TRUE(GetIconInfo(reinterpret_cast<HICON>(window.Send(WM_QUERYDRAGICON)), &icon));
-    EXPECT_TRUE(window.IsChecked(IDC_CASE_CHECK));
     for (const wchar_t* folder : {L"\\_Exports", L"\\_Help", L"\\_Settings"})
         EXPECT_TRUE(FolderExists(window.WorkFolder() + folder)) << folder;
 
