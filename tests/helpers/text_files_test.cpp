@@ -166,3 +166,19 @@ TEST(TextFiles, AFailedWriteLeavesTheExistingFileAsItWas)
     EXPECT_EQ(folder.ReadBytes(path), before);
     EXPECT_EQ(folder.List(), std::set<CString>{L"list.m3u"});
 }
+
+// Lines are held compactly and only when kept: a playlist of tens of millions of short or empty
+// lines is read, not a crash.
+TEST(TextFiles, ManyShortLinesAreHeld)
+{
+    TempFolder folder{L"textfiles"};
+    const CString feeds = folder.Write(L"feeds.m3u", std::string(40'000'000, '\n'));
+    std::string letters;
+    letters.reserve(63'000'000);
+    while (letters.size() + 2 <= 63'000'000) letters += "a\n";
+    const CString shorts = folder.Write(L"shorts.m3u", letters);
+    TextLines lines;
+    EXPECT_EQ(ReadNonEmptyLines(lines, feeds), 0);
+    EXPECT_EQ(ReadNonEmptyLines(lines, shorts), 31'500'000);
+    EXPECT_EQ(lines[31'499'999], L"a");
+}

@@ -114,6 +114,18 @@ TEST_F(SettingsFile, ReadsEachKeyByItsOwnRules)
     }
 }
 
+// Splitting this line once took minutes (each piece cut copied the rest); CTest's timeout is the check.
+TEST_F(SettingsFile, ALongExcludeLineIsSplitInOnePass)
+{
+    std::string line = "Exclude Extensions = .first, ";
+    const size_t pieces = 8 * 1024 * 1024 / 6;
+    for (size_t i = 0; i < pieces; ++i) line += ".mp3, ";
+    Read(folder_.Write(L"Settings.txt", line + ".last\r\n"));
+    ASSERT_EQ(g_ExcludeExtensions.size(), pieces + 2);
+    EXPECT_EQ(g_ExcludeExtensions.front(), L".first");
+    EXPECT_EQ(g_ExcludeExtensions.back(), L".last");
+}
+
 TEST(NormalWindowRect, GivesTheRestoredRectangleInEveryState)
 {
     const HWND window = CreateWindowW(L"STATIC", L"Settings", WS_OVERLAPPEDWINDOW, 0, 0, 300, 200, nullptr, nullptr,

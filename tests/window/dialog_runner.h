@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <atomic>
 #include <optional>
 #include <thread>
 #include <vector>
@@ -33,6 +34,7 @@ public:
         thread_ = std::thread([this] {
             const ComApartment com;
             CTallowmereDlg dialog;
+            dialog_ = &dialog;
             dialog.DoModal();
         });
         for (int i = 0; i < 1000 && !g_MainWindow; ++i) Sleep(10);
@@ -61,6 +63,17 @@ public:
         thread_.join();
         return true;
     }
+    // Timer messages come after every input message: at a tick of the window's timer it has handled
+    // what the last cursor move set off, and the next tick is 500 ms away.
+    void WaitForTick() const
+    {
+        const int32_t ticks = dialog_.load()->TimerTicks();
+        for (int i = 0; i < 200 && dialog_.load()->TimerTicks() == ticks; ++i) {
+            Sleep(5);
+            Send(WM_NULL);
+        }
+        ASSERT_NE(dialog_.load()->TimerTicks(), ticks);
+    }
 
     LRESULT Send(UINT msg, WPARAM w = 0, LPARAM l = 0) const { return SendMessageW(window_, msg, w, l); }
     LRESULT SendTo(int id, UINT msg, WPARAM w = 0, LPARAM l = 0) const { return SendMessageW(Control(id), msg, w, l); }
@@ -85,6 +98,7 @@ public:
 private:
     std::optional<TempFolder> ownFolder_;
     CString folder_;
+    std::atomic<CTallowmereDlg*> dialog_ = nullptr;
     HWND window_ = nullptr;
     std::thread thread_;
 };

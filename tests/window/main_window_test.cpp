@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "dialog/colour_buttons.h"
 #include "dialog_runner.h"
 #include "framework/shell_opener.h"
 #include "helpers/clipboard.h"
@@ -21,6 +22,24 @@ bool LastLineInView(HWND list)
     SendMessageW(list, LB_GETITEMRECT, SendMessageW(list, LB_GETCOUNT, 0, 0) - 1, reinterpret_cast<LPARAM>(&last));
     return last.top >= 0 && last.bottom <= client.bottom;
 }
+
+constexpr POINT kParking = {10, 1010};  // where the cursor waits: outside every window
+
+// Puts the cursor at `p` and waits until Wine reads it there (from the X server, 100 ms after a move).
+void PlaceCursor(POINT p)
+{
+    POINT now = {};
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        SetCursorPos(p.x + 1, p.y);  // a move to where Wine believes the cursor is would do nothing
+        SetCursorPos(p.x, p.y);
+        Sleep(150);
+        GetCursorPos(&now);
+        if (now.x == p.x && now.y == p.y) return;
+    }
+    FAIL() << "the cursor stays at " << now.x << "," << now.y;
+}
+
+POINT Centre(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
 }  // namespace
 
@@ -195,4 +214,50 @@ TEST(MainWindow, PathButtonsFillTheEditsAndHelpOpensTheManualThroughTheShellOpen
     EXPECT_EQ(opened, window.WorkFolder() + L"\\_Help\\Hilfe.pdf");
     EXPECT_EQ(window.InfoLines().back(), g_MessagesGerman[93] + L"2");
     SetShellOpener(nullptr);
+}
+
+// The one test that moves the cursor: there is one cursor for all the tests that run at once.
+TEST(ColourButtons, ButtonUnderTheCursorIsRedAtOnceOrAtTheNextTickOfTheWindowsTimer)
+{
+    // A window that appears under the cursor hears of it, and its program may pass the place on to Wine
+    // much later, moving the cursor back there for a moment. So the cursor waits where no window
+    // appears: the windows of the other tests stand at the top left, ours goes to the bottom right.
+    PlaceCursor(kParking);
+    DialogRunner window;
+    const auto rect = [&](int id) {  // 0 for the window itself
+        RECT r = {};
+        GetWindowRect(id ? window.Control(id) : window.Window(), &r);
+        return r;
+    };
+    const auto face = [&](int key) { return ColourButton(window.Control(kColourButtonIds[key - 1])).FaceColor(); };
+    const auto expectHighlight = [&](int key) {  // that button red (0: none), the others in their own colour
+        for (int k = 1; k <= 13; ++k) EXPECT_EQ(face(k), k == key ? kHoverColour : kNormalColours[k - 1]) << k;
+    };
+    // The cursor comes from the dialog's background onto `p`: the dialog hears it leave.
+    const auto enter = [&](POINT p) {
+        PlaceCursor(p);
+        window.WaitForTick();
+        window.Send(WM_MOUSELEAVE);
+    };
+    // Moved far from where it started: the buttons are found where they are now.
+    const RECT whole = rect(0);
+    SetWindowPos(window.Window(), nullptr, GetSystemMetrics(SM_CXSCREEN) - whole.right + whole.left,
+                 GetSystemMetrics(SM_CYSCREEN) - whole.bottom + whole.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    expectHighlight(0);
+    // The bottom right corner belongs to the button.
+    enter({rect(IDC_EXECUTE).right, rect(IDC_EXECUTE).bottom});
+    expectHighlight(5);
+    // Straight onto the neighbour (Test): the dialog itself hears nothing, its own timer moves the highlight.
+    enter(Centre(rect(IDC_EXECUTE)));
+    window.WaitForTick();
+    PlaceCursor(Centre(rect(IDC_TEST)));
+    window.Send(WM_TIMER, 2);
+    expectHighlight(5);
+    window.Send(WM_TIMER, 1);
+    expectHighlight(10);
+    // Out of the window across the button's edge.
+    window.WaitForTick();
+    PlaceCursor(kParking);
+    window.Send(WM_TIMER, 1);
+    expectHighlight(0);
 }
