@@ -195,7 +195,8 @@ bool RunPlaylistFolderBench(const Collection& collection, const PlaylistFolderSi
     PROCESS_MEMORY_COUNTERS memory{};
     memory.cb = sizeof(memory);
     GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof(memory));
-    std::swprintf(heading, std::size(heading), L"peak working set %.1f MB = %.2f x the %.1f MB of playlists read",
+    // The peak of the whole bench process: alone (--playlist-folders) it is the commands' own.
+    std::swprintf(heading, std::size(heading), L"peak working set of the bench %.1f MB = %.2f x the %.1f MB of playlists read",
                   static_cast<double>(memory.PeakWorkingSetSize) / 1e6,
                   static_cast<double>(memory.PeakWorkingSetSize) / static_cast<double>(folder.bytes),
                   static_cast<double>(folder.bytes) / 1e6);

@@ -119,13 +119,3 @@ int32_t EnsureFolder(const CString& folder)
     return CreateDirectoryW(folder.c_str(), nullptr) ? 0 : static_cast<int32_t>(GetLastError());
 }
 
-CString EnsureSubFolder(const CString& base, const CString& name)
-{
-    const CString folder = EndsWithBackslash(base) ? base : base + L"\\";
-    CString sub = !name.empty() && name[0] == L'\\' ? name.substr(1) : name;
-    if (!EndsWithBackslash(sub)) sub += L"\\";
-    const CString path = folder + sub;
-    if (!PathExists(folder)) return folder;
-    if (!PathExists(path) && !CreateDirectoryW(path.c_str(), nullptr)) return folder;
-    return path;
-}

@@ -20,6 +20,3 @@ int32_t RenameFileChecked(const CString& oldPath, const CString& newPath, CStrin
 
 // 0 when the path exists (a file counts) or the one missing level was created, else the Windows code.
 int32_t EnsureFolder(const CString& folder);
-// base + name, each with one "\" between and at the end, created when missing; the base folder (with
-// its final "\") when the base does not exist or the sub-folder cannot be created.
-CString EnsureSubFolder(const CString& base, const CString& name);

@@ -71,12 +71,3 @@ CString NextNumberedName(const CString& name)
     return stem.substr(0, hash) + L"#" + Int64ToString(number + 1) + L"." + ext;
 }
 
-bool ContainsStringNoCaseInPlace(std::vector<FileRecord>& files, const CString& text)
-{
-    const CString folded = ToLowerAscii(text);
-    for (FileRecord& file : files) {
-        file.name = ToLowerAscii(file.name);
-        if (file.name == folded) return true;
-    }
-    return false;
-}

@@ -25,5 +25,3 @@ CString StripNameNumber(const CString& name);
 // The next candidate for a free duplicate name (Song.mp3 -> Song#1.mp3 -> Song#2.mp3); empty without ".".
 // Never gives back its input, so a loop over taken names always ends.
 CString NextNumberedName(const CString& name);
-// Lower-cases the names of the records it visits, in place, until the first one equal to the folded text.
-bool ContainsStringNoCaseInPlace(std::vector<FileRecord>& files, const CString& text);

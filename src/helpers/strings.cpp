@@ -32,13 +32,6 @@ CString TrimWhiteSpace(std::wstring_view text)
     return TrimRightWhiteSpace(text);
 }
 
-bool ContainsString(const std::vector<CString>& list, const CString& text)
-{
-    for (const CString& element : list)
-        if (element == text) return true;
-    return false;
-}
-
 bool ContainsStringNoCase(const std::vector<CString>& list, const CString& text)
 {
     const CString folded = ToLowerAscii(text);

@@ -12,7 +12,6 @@ CString ToUpperAscii(std::wstring_view text);
 CString TrimWhiteSpace(std::wstring_view text);       // iswspace at both ends
 CString TrimRightWhiteSpace(std::wstring_view text);  // iswspace at the right end
 
-bool ContainsString(const std::vector<CString>& list, const CString& text);
 bool ContainsStringNoCase(const std::vector<CString>& list, const CString& text);
 bool EqualsNoCase(std::wstring_view a, std::wstring_view b);
 CStringA ToAnsiString(const CString& text);

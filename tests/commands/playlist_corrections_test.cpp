@@ -58,7 +58,7 @@ TEST_F(PlaylistCorrections, DuplicatesPointToTheirOriginalsAndBareNamesHaveNoSon
     EXPECT_EQ(TempFolder::ReadBytes(exportPath), ExportBytes({songs + L"Only.mp3", songs + L"gone.mp3"}));
 
     const CString bare = Playlist(L"Bare.m3u", {L"a.mp3", L"b#2.mp3"});
-    for (const CString path : {exportPath, lists + ascending}) DeleteFileW(path.c_str());
+    for (const CString& path : {exportPath, lists + ascending}) DeleteFileW(path.c_str());
     EXPECT_EQ(Run(7, bare), (Lines{g_Messages[42], exported}));
     EXPECT_EQ(TempFolder::ReadBytes(exportPath), ExportBytes({L"a.mp3", L"b#2.mp3"}));
     EXPECT_FALSE(TempFolder::Exists(lists + ascending));

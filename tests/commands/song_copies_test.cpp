@@ -17,8 +17,9 @@ TEST_F(SongCopies, PlaylistSongsOfOneNameAreAllCopiedAndTheMissingExported)
     const CString list = folder.Write(L"List.m3u", Bytes(Joined({L"#EXTM3U", a + L"x.mp3", b + L"x.mp3", a + L"y.mp3",
         ToLowerAscii(a) + L"Y.MP3", a + L"\u00E4b.mp3", b + L"\u00C4b.mp3", a + L"gone.mp3"})));
     Fill(target, {});
-    if (const unique_handle hold = TempFolder::Lock(list))
+    if (const unique_handle hold = TempFolder::Lock(list)) {
         EXPECT_EQ(Run(25, list, target), Lines{FailureText(32, list)});
+    }
     const CString exported = Export(L" Not found Songs");
     EXPECT_EQ(SortedBut(Run(25, list, target), 4), (Lines{g_Messages[60], L" 1." + g_Messages[103] + L"#EXTM3U",
                                                       L" 2." + g_Messages[103] + a + L"gone.mp3", g_Messages[94] + exported}));
