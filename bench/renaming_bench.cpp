@@ -19,14 +19,6 @@ namespace {
 
 constexpr int kRuns = 3;
 
-FolderRecord Scanned(const CString& folder)
-{
-    FolderRecord record;
-    record.path = folder;
-    ScanFolder(record);
-    return record;
-}
-
 // Command 10 gives every file its upper-case name; in turn with it, the floor gives every file its
 // lower-case name, so that each run of either renames every file. A change of case alone takes two
 // renames, through a temporary name: a direct one is reported as done and changes nothing under Wine.
@@ -34,7 +26,7 @@ FolderRecord Scanned(const CString& folder)
 void CaseRenameFloor(const CString& folder)
 {
     const CString temporary = folder + L"floor rename.tmp";
-    for (const FileRecord& file : Scanned(folder).files) {
+    for (const FileRecord& file : ScanFolderAt(folder).files) {
         const CString lower = ToLowerAscii(file.name);
         if (lower == file.name) continue;
         MoveFileExW((folder + file.name).c_str(), temporary.c_str(), 0);
@@ -56,9 +48,9 @@ void ReadWhole(const CString& path, std::vector<char>& buffer)
 // Command 22: both folders listed and the bytes of every playlist read.
 void UnusedMarksFloor(const CString& songFolder, const CString& playlistFolder)
 {
-    Scanned(songFolder);
+    ScanFolderAt(songFolder);
     std::vector<char> buffer;
-    for (const FileRecord& file : Scanned(playlistFolder).files) ReadWhole(file.folder + file.name, buffer);
+    for (const FileRecord& file : ScanFolderAt(playlistFolder).files) ReadWhole(file.folder + file.name, buffer);
 }
 
 bool CreateCaseSongs(const CString& folder, int32_t count)
@@ -76,7 +68,7 @@ bool CreateCaseSongs(const CString& folder, int32_t count)
 bool CreateSongPlaylists(const Collection& collection, const PlaylistFolderSizes& sizes, const CString& folder)
 {
     if (!CreateDirectoryW(folder.c_str(), nullptr)) return false;
-    const FolderRecord songs = Scanned(collection.songFolder);
+    const FolderRecord songs = ScanFolderAt(collection.songFolder);
     if (songs.files.empty()) return false;
     std::vector<CString> lines;
     uint64_t next = 0;
@@ -122,7 +114,7 @@ bool RunRenamingBenchmarks(const Collection& collection, int32_t caseSongs, cons
         ConsoleHost host;
         const CString& songs = collection.songFolder;
         Measure(host, 10, caseFolder, L"", 0, caseSongs, [&] { CaseRenameFloor(caseFolder); }, verbose);
-        Measure(host, 20, songs, L"", 0, collection.songFiles, [&] { Scanned(songs); }, verbose);
+        Measure(host, 20, songs, L"", 0, collection.songFiles, [&] { ScanFolderAt(songs); }, verbose);
         Measure(host, 22, songs, playlistFolder, playlists.playlists * playlists.lines,
                 collection.songFiles + playlists.playlists, [&] { UnusedMarksFloor(songs, playlistFolder); }, verbose);
     } else {

@@ -58,10 +58,7 @@ bool IsM3uFile(const CString& path)
 
 bool TargetHoldsFiles(const CString& targetPath)
 {
-    FolderRecord record;
-    record.path = targetPath;
-    ScanFolder(record);
-    return record.fileCount > 0;
+    return ScanFolderAt(targetPath).fileCount > 0;
 }
 
 bool ConfirmsEmptyReplaceText()

@@ -136,9 +136,7 @@ void CorrectPlaylistBlanks(CommandHost& host, const CommandInputs& inputs)
 {
     TextLines entries;
     if (!ReadEntries(host, inputs.sourcePath, entries) || !AllInOneFolder(host, entries)) return;
-    FolderRecord scan;
-    scan.path = GetFolderPart(entries[0]);
-    ScanFolder(scan);
+    const FolderRecord scan = ScanFolderAt(GetFolderPart(entries[0]));
     const BlankFreeMatch songs(scan.files);
 
     // The paths of the songs found, each once however many entries stand for it.

@@ -6,9 +6,7 @@
 
 std::vector<CString> ListPlaylistNames(const CString& folder)
 {
-    FolderRecord scan;
-    scan.path = folder;
-    ScanFolder(scan);
+    FolderRecord scan = ScanFolderAt(folder);
     std::vector<CString> names;
     for (FileRecord& file : scan.files)
         if (ToLowerAscii(GetExtension(file.name)) == L".m3u") names.push_back(std::move(file.name));

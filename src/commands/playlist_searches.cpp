@@ -102,9 +102,7 @@ private:
 // The paths of the folder's files, looked up with ASCII letters folded; the number of files.
 size_t AddSongPaths(UniqueLines& songs, const CString& folder)
 {
-    FolderRecord scan;
-    scan.path = folder;
-    ScanFolder(scan);
+    const FolderRecord scan = ScanFolderAt(folder);
     CString path;
     for (const FileRecord& file : scan.files) {
         path.assign(file.folder).append(file.name);
@@ -212,9 +210,7 @@ void SearchFileNames(CommandHost& host, const CommandInputs& inputs)
 {
     const SearchConfig config = GetSearchConfig(host, inputs.searchText);
     const TextSearch search(host, config);
-    FolderRecord scan;
-    scan.path = inputs.sourcePath;
-    ScanFolder(scan);
+    const FolderRecord scan = ScanFolderAt(inputs.sourcePath);
     TextEncoder text;
     text.Append(g_Messages[88] + config.description + L": \n");
     size_t matches = 0;

@@ -13,9 +13,7 @@
 // resolved gives an empty entry and still counts: the user sees that one of them is broken.
 void CreatePlaylistFromShortcuts(CommandHost& host, const CommandInputs& inputs, PlaylistOrder order)
 {
-    FolderRecord scan;
-    scan.path = inputs.sourcePath;
-    ScanFolder(scan);
+    const FolderRecord scan = ScanFolderAt(inputs.sourcePath);
     std::vector<CString> targets;
     for (const FileRecord& file : scan.files) {
         if (!file.name.ends_with(L".lnk")) continue;

@@ -23,14 +23,6 @@ CString RenamingText(const CString& folder, const CString& oldName, const CStrin
     return folder + oldName + L" => " + folder + newName;
 }
 
-FolderRecord ScanSource(const CommandInputs& inputs)
-{
-    FolderRecord scan;
-    scan.path = inputs.sourcePath;
-    ScanFolder(scan);
-    return scan;
-}
-
 }  // namespace
 
 bool RenameInFolder(CommandHost& host, const CString& folder, const CString& oldName, const CString& newName)
@@ -66,7 +58,7 @@ void LogRenamingTotals(CommandHost& host, const RenamingCounts& counts)
 
 void RenameByCaseRule(CommandHost& host, const CommandInputs& inputs, const CString& rule, const CString& separator)
 {
-    const FolderRecord scan = ScanSource(inputs);
+    const FolderRecord scan = ScanFolderAt(inputs.sourcePath);
     RenamingCounts counts;
     for (const FileRecord& file : scan.files) {
         if (!separator.empty()) {
@@ -86,7 +78,7 @@ void RenameByCaseRule(CommandHost& host, const CommandInputs& inputs, const CStr
 
 void VerifyDuplicateNames(CommandHost& host, const CommandInputs& inputs)
 {
-    const FolderRecord scan = ScanSource(inputs);
+    const FolderRecord scan = ScanFolderAt(inputs.sourcePath);
     std::vector<NumberedName> numbered;
     std::unordered_set<CString> plainFolded;
     for (const FileRecord& file : scan.files) {
@@ -118,7 +110,7 @@ void VerifyDuplicateNames(CommandHost& host, const CommandInputs& inputs)
 
 void FindAndReplaceInNames(CommandHost& host, const CommandInputs& inputs)
 {
-    const FolderRecord scan = ScanSource(inputs);
+    const FolderRecord scan = ScanFolderAt(inputs.sourcePath);
     const CString search = GetSearchConfig(host, inputs.searchText).searchText;
     const bool matchCase = host.IsOptionChecked(OptionBox::Case);
     int32_t renamed = 0;

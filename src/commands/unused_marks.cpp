@@ -19,14 +19,6 @@ struct MarkChange {
     CString newName;
 };
 
-FolderRecord Scanned(const CString& folder)
-{
-    FolderRecord scan;
-    scan.path = folder;
-    ScanFolder(scan);
-    return scan;
-}
-
 // The files to be renamed are exported, then renamed unless the user answers No; the totals follow
 // in either case.
 void ExportAskAndRename(CommandHost& host, const CString& folder, const CString& heading, const CString& pending,
@@ -48,8 +40,8 @@ void ExportAskAndRename(CommandHost& host, const CString& folder, const CString&
 
 void MarkUnusedSongs(CommandHost& host, const CommandInputs& inputs)
 {
-    const FolderRecord songs = Scanned(inputs.sourcePath);
-    const FolderRecord playlists = Scanned(inputs.targetPath);
+    const FolderRecord songs = ScanFolderAt(inputs.sourcePath);
+    const FolderRecord playlists = ScanFolderAt(inputs.targetPath);
     UniqueLines referenced;
     for (const FileRecord& file : playlists.files) {
         if (ToLowerAscii(GetExtension(file.name)) != L".m3u") continue;
@@ -73,7 +65,7 @@ void MarkUnusedSongs(CommandHost& host, const CommandInputs& inputs)
 
 void DeleteUnusedMarks(CommandHost& host, const CommandInputs& inputs)
 {
-    const FolderRecord songs = Scanned(inputs.sourcePath);
+    const FolderRecord songs = ScanFolderAt(inputs.sourcePath);
     std::vector<MarkChange> changes;
     for (const FileRecord& file : songs.files)
         if (StartsWithAt(file.name)) changes.push_back({file.name, file.name.substr(1)});
