@@ -4,11 +4,21 @@
 
 #include "commands/command_reports.h"
 #include "helpers/file_operations.h"
+#include "helpers/folder_scan.h"
 #include "helpers/paths.h"
 #include "helpers/strings.h"
 #include "helpers/text_files.h"
 #include "helpers/timestamps.h"
 #include "texts/text_tables.h"
+
+std::vector<CString> ListPlaylistNames(const CString& folder)
+{
+    FolderRecord scan = ScanFolderAt(folder);
+    std::vector<CString> names;
+    for (FileRecord& file : scan.files)
+        if (ToLowerAscii(GetExtension(file.name)) == L".m3u") names.push_back(std::move(file.name));
+    return names;
+}
 
 int32_t ForEachPlaylist(CommandHost& host, const CString& folder, const std::vector<CString>& names,
                         bool reportEmpty, const PlaylistWork& work)

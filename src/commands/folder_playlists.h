@@ -1,6 +1,7 @@
 #pragma once
-// What the commands over a whole folder of playlists share: each playlist read with its faults
-// reported, the folder that new playlists go to, and the name and writing of a new playlist.
+// What the commands over a whole folder of playlists share: the playlists of the folder, each
+// playlist read with its faults reported, the folder that new playlists go to, and the name and
+// writing of a new playlist.
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -10,6 +11,11 @@
 #include "framework/strings.h"
 #include "helpers/text_encoding.h"
 #include "helpers/text_lines.h"
+
+// The playlists of one folder: its own files whose extension is ".m3u" in any letter case (no
+// sub-folders; hidden and system files included), in the order in which the file system lists them.
+// Their names, without the folder; none when the folder cannot be listed. The folder ends in "\".
+std::vector<CString> ListPlaylistNames(const CString& folder);
 
 // Reads the named playlists of the folder in turn and hands each one with lines to work, with its
 // full path and its lines (valid for that call). One that cannot be read is reported with its error

@@ -7,7 +7,6 @@
 #include "commands/command_reports.h"
 #include "commands/exports.h"
 #include "commands/folder_playlists.h"
-#include "commands/playlist_listing.h"
 #include "commands/scanned_songs.h"
 #include "helpers/file_operations.h"
 #include "helpers/numbered_names.h"

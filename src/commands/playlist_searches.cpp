@@ -10,7 +10,6 @@
 #include "commands/command_reports.h"
 #include "commands/exports.h"
 #include "commands/folder_playlists.h"
-#include "commands/playlist_listing.h"
 #include "commands/search_config.h"
 #include "helpers/folder_scan.h"
 #include "helpers/strings.h"

@@ -4,9 +4,9 @@
 
 #include "commands/command_reports.h"
 #include "commands/exports.h"
+#include "commands/folder_playlists.h"
 #include "commands/renaming.h"
 #include "helpers/folder_scan.h"
-#include "helpers/paths.h"
 #include "helpers/strings.h"
 #include "helpers/text_files.h"
 #include "helpers/text_lines.h"
@@ -41,11 +41,9 @@ void ExportAskAndRename(CommandHost& host, const CString& folder, const CString&
 void MarkUnusedSongs(CommandHost& host, const CommandInputs& inputs)
 {
     const FolderRecord songs = ScanFolderAt(inputs.sourcePath);
-    const FolderRecord playlists = ScanFolderAt(inputs.targetPath);
     UniqueLines referenced;
-    for (const FileRecord& file : playlists.files) {
-        if (ToLowerAscii(GetExtension(file.name)) != L".m3u") continue;
-        const CString path = file.folder + file.name;
+    for (const CString& name : ListPlaylistNames(inputs.targetPath)) {
+        const CString path = inputs.targetPath + name;
         // The songs of a playlist that cannot be read would all count as unused and be renamed.
         if (const int32_t read = ReadUniqueLines(referenced, path); read < 0) {
             ReportFailure(host, -static_cast<int64_t>(read), path);

@@ -15,7 +15,7 @@
 #include "commands/command_host.h"
 #include "commands/command_reports.h"
 #include "commands/executor.h"
-#include "commands/playlist_listing.h"
+#include "commands/folder_playlists.h"
 #include "framework/com.h"
 #include "framework/message_boxes.h"
 #include "helpers/folder_scan.h"
