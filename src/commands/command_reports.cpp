@@ -26,6 +26,13 @@ void ReportFailure(CommandHost& host, int64_t code, const CString& path)
     host.AddInfoLine(FailureText(code, path));
 }
 
+bool ReportUnreadable(CommandHost& host, int32_t readResult, const CString& path)
+{
+    if (readResult >= 0) return false;
+    ReportFailure(host, -static_cast<int64_t>(readResult), path);
+    return true;
+}
+
 void ReportStoppingFault(CommandHost& host, const CString& text)
 {
     host.AddInfoLine(text);

@@ -11,6 +11,9 @@ bool AskToProceed(const CString& question);
 // "The command was not successful..." with the error number, and " (" + path + ")" when a path is given.
 CString FailureText(int64_t code, const CString& path = CString());
 void ReportFailure(CommandHost& host, int64_t code, const CString& path = CString());
+// A reader's result, the number of lines read or minus a Windows error code: true when the file could
+// not be read, which is then reported as above with the path (none when the path is empty).
+bool ReportUnreadable(CommandHost& host, int32_t readResult, const CString& path);
 
 // A fault that ends a command: in the information list, where it stays, and in the counted box.
 void ReportStoppingFault(CommandHost& host, const CString& text);

@@ -29,10 +29,7 @@ int32_t ForEachPlaylist(CommandHost& host, const CString& folder, const std::vec
         const CString path = folder + name;
         lines.Truncate(0);
         const int32_t count = ReadNonEmptyLines(lines, path);
-        if (count < 0) {
-            ReportFailure(host, -static_cast<int64_t>(count), path);
-            continue;
-        }
+        if (ReportUnreadable(host, count, path)) continue;
         total += count;
         if (count > 0) work(path, name, lines);
         else if (reportEmpty) host.AddInfoLine(path + g_Messages[130]);

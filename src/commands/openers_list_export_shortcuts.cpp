@@ -89,11 +89,7 @@ void ExportInfoList(CommandHost& host, const CommandInputs&)
 void CreateShortcutsFromPlaylist(CommandHost& host, const CommandInputs& inputs)
 {
     TextLines lines;
-    const int32_t count = ReadNonEmptyLines(lines, inputs.sourcePath);
-    if (count < 0) {
-        ReportFailure(host, -static_cast<int64_t>(count), inputs.sourcePath);
-        return;
-    }
+    if (ReportUnreadable(host, ReadNonEmptyLines(lines, inputs.sourcePath), inputs.sourcePath)) return;
     const CString folder = GetFolderPart(inputs.sourcePath);
     MadeShortcuts made;
     int32_t created = 0, notFound = 0, failed = 0;

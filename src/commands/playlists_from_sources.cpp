@@ -35,10 +35,7 @@ void CreatePlaylistFromPlaylist(CommandHost& host, const CommandInputs& inputs, 
     TextLines lines;
     const int32_t count = ReadNonEmptyLines(lines, inputs.sourcePath);
     // An unreadable playlist is not an empty one: the user gets the reason.
-    if (count < 0) {
-        ReportFailure(host, -static_cast<int64_t>(count));
-        return;
-    }
+    if (ReportUnreadable(host, count, CString())) return;
     if (count == 0) {
         host.AddInfoLine(g_Messages[38]);
         return;

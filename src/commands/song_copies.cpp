@@ -64,10 +64,7 @@ void ReportRestorations(CommandHost& host, const Restorations& done, const CStri
 void CopyPlaylistSongs(CommandHost& host, const CommandInputs& inputs)
 {
     TextLines lines;
-    if (const int32_t count = ReadNonEmptyLines(lines, inputs.sourcePath); count < 0) {
-        ReportFailure(host, -static_cast<int64_t>(count), inputs.sourcePath);
-        return;
-    }
+    if (ReportUnreadable(host, ReadNonEmptyLines(lines, inputs.sourcePath), inputs.sourcePath)) return;
     // Songs of one file name from different folders all arrive, numbered; a song listed again is
     // already there.
     FreeNames names;

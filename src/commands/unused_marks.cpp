@@ -45,10 +45,7 @@ void MarkUnusedSongs(CommandHost& host, const CommandInputs& inputs)
     for (const CString& name : ListPlaylistNames(inputs.targetPath)) {
         const CString path = inputs.targetPath + name;
         // The songs of a playlist that cannot be read would all count as unused and be renamed.
-        if (const int32_t read = ReadUniqueLines(referenced, path); read < 0) {
-            ReportFailure(host, -static_cast<int64_t>(read), path);
-            return;
-        }
+        if (ReportUnreadable(host, ReadUniqueLines(referenced, path), path)) return;
     }
     std::vector<MarkChange> changes;
     int32_t skipped = 0;
