@@ -38,9 +38,8 @@ public:
     size_t Find(std::wstring_view text) const
     {
         if (matchCase_) return text.find(needle_);
-        const auto at = std::search(text.begin(), text.end(), needle_.begin(), needle_.end(), [](wchar_t a, wchar_t b) {
-            return (a >= L'A' && a <= L'Z' ? static_cast<wchar_t>(a + (L'a' - L'A')) : a) == b;
-        });
+        const auto at = std::search(text.begin(), text.end(), needle_.begin(), needle_.end(),
+                                    [](wchar_t a, wchar_t b) { return LowerAscii(a) == b; });
         return at == text.end() ? kNotFound : static_cast<size_t>(at - text.begin());
     }
     size_t Length() const { return needle_.size(); }

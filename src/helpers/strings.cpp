@@ -7,8 +7,7 @@
 CString ToLowerAscii(std::wstring_view text)
 {
     CString result(text);
-    for (wchar_t& c : result)
-        if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c + (L'a' - L'A'));
+    for (wchar_t& c : result) c = LowerAscii(c);
     return result;
 }
 
@@ -34,18 +33,16 @@ CString TrimWhiteSpace(std::wstring_view text)
 
 bool ContainsStringNoCase(const std::vector<CString>& list, const CString& text)
 {
-    const CString folded = ToLowerAscii(text);
     for (const CString& element : list)
-        if (ToLowerAscii(element) == folded) return true;
+        if (EqualsNoCase(element, text)) return true;
     return false;
 }
 
 bool EqualsNoCase(std::wstring_view a, std::wstring_view b)
 {
     if (a.size() != b.size()) return false;
-    const auto fold = [](wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c + (L'a' - L'A')) : c; };
     for (size_t i = 0; i < a.size(); ++i)
-        if (fold(a[i]) != fold(b[i])) return false;
+        if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
     return true;
 }
 

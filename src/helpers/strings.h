@@ -7,6 +7,12 @@
 
 #include "framework/strings.h"
 
+// The unit with A to Z lower-cased; every other unit as it is.
+constexpr wchar_t LowerAscii(wchar_t c)
+{
+    return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c + (L'a' - L'A')) : c;
+}
+
 CString ToLowerAscii(std::wstring_view text);
 CString ToUpperAscii(std::wstring_view text);
 CString TrimWhiteSpace(std::wstring_view text);       // iswspace at both ends

@@ -4,33 +4,22 @@
 #include <bit>
 #include <stdexcept>
 
-namespace {
+#include "helpers/strings.h"
 
-uint32_t FoldAscii(wchar_t c)
-{
-    return c >= L'A' && c <= L'Z' ? uint32_t{c} + (L'a' - L'A') : uint32_t{c};
-}
+namespace {
 
 // Two folded units a step, then the bits spread over the whole word, as the slot takes the low ones.
 uint32_t FoldedHash(std::wstring_view text)
 {
+    const auto unit = [&](size_t i) { return uint32_t{LowerAscii(text[i])}; };
     uint32_t hash = static_cast<uint32_t>(text.size()) * 0x9E3779B1u;
     size_t i = 0;
-    for (; i + 1 < text.size(); i += 2)
-        hash = (std::rotl(hash, 5) ^ (FoldAscii(text[i]) | FoldAscii(text[i + 1]) << 16)) * 0x27D4EB2Du;
-    if (i < text.size()) hash = (std::rotl(hash, 5) ^ FoldAscii(text[i])) * 0x27D4EB2Du;
+    for (; i + 1 < text.size(); i += 2) hash = (std::rotl(hash, 5) ^ (unit(i) | unit(i + 1) << 16)) * 0x27D4EB2Du;
+    if (i < text.size()) hash = (std::rotl(hash, 5) ^ unit(i)) * 0x27D4EB2Du;
     hash ^= hash >> 15;
     hash *= 0x85EBCA6Bu;
     hash ^= hash >> 13;
     return hash;
-}
-
-bool EqualFolded(std::wstring_view a, std::wstring_view b)
-{
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (FoldAscii(a[i]) != FoldAscii(b[i])) return false;
-    return true;
 }
 
 }  // namespace
@@ -87,7 +76,7 @@ size_t UniqueLines::FindSlot(std::wstring_view line, uint32_t hash) const
     const size_t mask = slots_.size() - 1;
     for (size_t at = hash & mask;; at = (at + 1) & mask) {
         const Slot& slot = slots_[at];
-        if (slot.line == kFree || (slot.hash == hash && EqualFolded(lines_[slot.line], line))) return at;
+        if (slot.line == kFree || (slot.hash == hash && EqualsNoCase(lines_[slot.line], line))) return at;
     }
 }
 
