@@ -3,18 +3,16 @@
 #include <windows.h>
 
 #include "helpers/numbered_names.h"
-#include "helpers/strings.h"
 
 FreeNames::FreeNames(const std::vector<FileRecord>& taken)
 {
-    folded_.reserve(taken.size());
-    for (const FileRecord& file : taken) folded_.insert(ToLowerAscii(file.name));
+    for (const FileRecord& file : taken) taken_.Add(file.name);
 }
 
 CString FreeNames::Find(const CString& name) const
 {
     CString candidate = name;
-    while (folded_.contains(ToLowerAscii(candidate))) {
+    while (taken_.Contains(candidate)) {
         candidate = NextNumberedName(candidate);
         if (candidate.empty()) return name;
     }
@@ -23,7 +21,7 @@ CString FreeNames::Find(const CString& name) const
 
 void FreeNames::Take(const CString& name)
 {
-    folded_.insert(ToLowerAscii(name));
+    taken_.Add(name);
 }
 
 Placement PlaceUnderFreeName(FreeNames& names, const CString& folder, const CString& name,

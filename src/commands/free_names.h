@@ -4,11 +4,11 @@
 // folded. A taken name gives way to its next numbered name (Song.mp3, Song#1.mp3, Song#2.mp3, ...).
 #include <cstdint>
 #include <functional>
-#include <unordered_set>
 #include <vector>
 
 #include "framework/strings.h"
 #include "helpers/folder_scan.h"
+#include "helpers/text_lines.h"
 
 class FreeNames {
 public:
@@ -21,7 +21,7 @@ public:
     void Take(const CString& name);
 
 private:
-    std::unordered_set<CString> folded_;
+    UniqueLines taken_;
 };
 
 struct Placement {

@@ -14,6 +14,7 @@
 #include "helpers/numbered_names.h"
 #include "helpers/paths.h"
 #include "helpers/strings.h"
+#include "helpers/text_lines.h"
 #include "texts/text_tables.h"
 
 namespace {
@@ -80,11 +81,11 @@ void VerifyDuplicateNames(CommandHost& host, const CommandInputs& inputs)
 {
     const FolderRecord scan = ScanFolderAt(inputs.sourcePath);
     std::vector<NumberedName> numbered;
-    std::unordered_set<CString> plainFolded;
+    UniqueLines plain;
     for (const FileRecord& file : scan.files) {
         const int32_t marker = IsNumberedName(file.name);
         if (marker >= 1) numbered.push_back({file.name, marker});
-        else plainFolded.insert(ToLowerAscii(file.name));
+        else plain.Add(file.name);
     }
     // The original is sought without regard to ASCII letter case; a missing one is listed once per
     // exact spelling.
@@ -92,7 +93,7 @@ void VerifyDuplicateNames(CommandHost& host, const CommandInputs& inputs)
     std::unordered_set<CString> listed;
     for (const NumberedName& name : numbered) {
         const CString original = CutNameKeepExtension(name);
-        if (plainFolded.contains(ToLowerAscii(original))) continue;
+        if (plain.Contains(original)) continue;
         if (listed.insert(original).second) missing.push_back(original);
     }
     if (missing.empty()) {

@@ -4,7 +4,7 @@
 
 bool ScannedSongs::AddFolder(const CString& folder)
 {
-    if (!folders_.insert(ToLowerAscii(folder)).second) return false;
+    if (!folders_.Add(folder)) return false;
     const size_t first = record_.files.size();
     record_.path = folder;
     ScanFolder(record_);

@@ -4,10 +4,10 @@
 #include <cstddef>
 #include <string_view>
 #include <unordered_map>
-#include <unordered_set>
 
 #include "framework/strings.h"
 #include "helpers/folder_scan.h"
+#include "helpers/text_lines.h"
 
 class ScannedSongs {
 public:
@@ -21,6 +21,6 @@ public:
 
 private:
     FolderRecord record_;
-    std::unordered_set<CString> folders_;
+    UniqueLines folders_;
     std::unordered_map<CString, size_t> paths_;  // folded path -> index into record_.files
 };

@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <functional>
 #include <unordered_map>
-#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -22,14 +21,12 @@
 
 namespace {
 
-// The names of the originals folder that count as originals, folded for look-up.
-std::unordered_set<CString> OriginalNames(const FolderRecord& originals,
-                                          const std::function<bool(const CString& name)>& isOriginal)
+// The names of the originals folder that count as originals, looked up with ASCII letters folded.
+UniqueLines OriginalNames(const FolderRecord& originals, const std::function<bool(const CString& name)>& isOriginal)
 {
-    std::unordered_set<CString> names;
-    names.reserve(originals.files.size());
+    UniqueLines names;
     for (const FileRecord& file : originals.files)
-        if (isOriginal(file.name)) names.insert(ToLowerAscii(file.name));
+        if (isOriginal(file.name)) names.Add(file.name);
     return names;
 }
 
@@ -68,16 +65,15 @@ void CopyPlaylistSongs(CommandHost& host, const CommandInputs& inputs)
     // Songs of one file name from different folders all arrive, numbered; a song listed again is
     // already there.
     FreeNames names;
-    std::unordered_set<CString> copied;
+    UniqueLines copied;
     std::vector<std::wstring_view> failed;
     for (const std::wstring_view line : lines) {
-        CString folded = ToLowerAscii(line);
-        if (copied.contains(folded)) continue;
+        if (copied.Contains(line)) continue;
         const CString source(line);
         const Placement placed =
             PlaceUnderFreeName(names, inputs.targetPath, names.Find(GetFileNamePart(line)),
                                [&](const CString& path) { return CopyFileChecked(source, path, true); });
-        if (placed.result == 0) copied.insert(std::move(folded));
+        if (placed.result == 0) copied.Add(line);
         else failed.push_back(line);
     }
     if (failed.empty()) {
@@ -112,7 +108,7 @@ void RestoreFromDuplicates(CommandHost& host, const CommandInputs& inputs)
         if (marker < 1) continue;
         const NumberedName numbered{file.name, marker};
         CString original = ToLowerAscii(CutNameKeepExtension(numbered));
-        if (plain.contains(original)) continue;
+        if (plain.Contains(original)) continue;
         const int64_t number = GetNameNumber(numbered);
         const auto [choice, added] = choiceOf.try_emplace(std::move(original), chosen.size());
         if (added) chosen.push_back({&file.name, number});
@@ -131,12 +127,12 @@ void RestoreFromUnused(CommandHost& host, const CommandInputs& inputs)
     const auto isPlain = [](const CString& name) { return !StartsWithAt(name) && IsNumberedName(name) < 1; };
     const auto plain = OriginalNames(originals, isPlain);
 
-    std::unordered_set<CString> listed;
+    UniqueLines listed;
     std::vector<const CString*> missing;
     for (const FileRecord& file : unused.files) {
         if (!StartsWithAt(file.name) || IsNumberedName(file.name) >= 1) continue;
-        if (plain.contains(ToLowerAscii(std::wstring_view(file.name).substr(1)))) continue;
-        if (listed.insert(ToLowerAscii(file.name)).second) missing.push_back(&file.name);
+        if (plain.Contains(std::wstring_view(file.name).substr(1))) continue;
+        if (listed.Add(file.name)) missing.push_back(&file.name);
     }
     Restorations done;
     for (const CString* name : missing) Restore(host, inputs.targetPath + *name, inputs.sourcePath + name->substr(1), done);

@@ -1,7 +1,6 @@
 #include "commands/song_moves.h"
 
 #include <functional>
-#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -17,6 +16,7 @@
 #include "helpers/paths.h"
 #include "helpers/strings.h"
 #include "helpers/text_encoding.h"
+#include "helpers/text_lines.h"
 #include "helpers/timestamps.h"
 #include "state/globals.h"
 #include "texts/text_tables.h"
@@ -112,11 +112,9 @@ void WriteNotMovedFiles(CommandHost& host, const CString& folder, TextEncoder ex
 
 void EmptySongFolder(CommandHost& host, const CommandInputs& inputs)
 {
-    std::unordered_set<CString> excluded;
-    for (const CString& extension : g_ExcludeExtensions) excluded.insert(ToLowerAscii(extension));
-    MovePlan plan = PlanMoves(inputs, [&](const CString& name) {
-        return !excluded.contains(ToLowerAscii(GetExtension(name)));
-    });
+    UniqueLines excluded;
+    for (const CString& extension : g_ExcludeExtensions) excluded.Add(extension);
+    MovePlan plan = PlanMoves(inputs, [&](const CString& name) { return !excluded.Contains(GetExtension(name)); });
     if (plan.moves.empty()) {
         host.AddInfoLine(g_Messages[127]);
         return;
