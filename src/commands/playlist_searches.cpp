@@ -10,6 +10,7 @@
 #include "commands/command_reports.h"
 #include "commands/exports.h"
 #include "commands/folder_playlists.h"
+#include "commands/scanned_songs.h"
 #include "commands/search_config.h"
 #include "helpers/folder_scan.h"
 #include "helpers/strings.h"
@@ -97,18 +98,6 @@ private:
     size_t count_ = 0;
 };
 
-// The paths of the folder's files, looked up with ASCII letters folded; the number of files.
-size_t AddSongPaths(UniqueLines& songs, const CString& folder)
-{
-    const FolderRecord scan = ScanFolderAt(folder);
-    CString path;
-    for (const FileRecord& file : scan.files) {
-        path.assign(file.folder).append(file.name);
-        songs.Add(path);
-    }
-    return scan.files.size();
-}
-
 }  // namespace
 
 void SearchPlaylistFolder(CommandHost& host, const CommandInputs& inputs)
@@ -183,19 +172,19 @@ void ReplaceInPlaylistFolder(CommandHost& host, const CommandInputs& inputs)
 
 void VerifyPlaylistFolder(CommandHost& host, const CommandInputs& inputs)
 {
-    UniqueLines songs;
-    const size_t songCount = AddSongPaths(songs, inputs.targetPath);
+    ScannedSongs songs;
+    songs.AddFolder(inputs.targetPath);
     const std::vector<CString> names = ListPlaylistNames(inputs.sourcePath);
     GroupedFindings missing(g_Messages[150]);
     const int32_t total = ForEachPlaylist(host, inputs.sourcePath, names, true,
                                           [&](const CString& path, const CString&, const TextLines& lines) {
                                               missing.StartPlaylist(path);
                                               for (size_t i = 0; i < lines.size(); ++i)
-                                                  if (!songs.Contains(lines[i])) missing.Add({lines[i]}, i + 1);
+                                                  if (!songs.FindPath(lines[i])) missing.Add({lines[i]}, i + 1);
                                           });
     host.AddInfoLine(g_Messages[139] + Count(names.size()));
     host.AddInfoLine(g_Messages[136] + Count(total));
-    host.AddInfoLine(g_Messages[148] + Count(songCount));
+    host.AddInfoLine(g_Messages[148] + Count(songs.Record().files.size()));
     host.AddInfoLine(g_Messages[149] + Count(missing.Size()));
     if (missing.Size() == 0) {
         host.AddInfoLine(g_Messages[152]);

@@ -3,7 +3,7 @@
 // ASCII letters folded, so that checking a playlist costs one hash look-up per entry.
 #include <cstddef>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 
 #include "framework/strings.h"
 #include "helpers/folder_scan.h"
@@ -12,8 +12,8 @@
 class ScannedSongs {
 public:
     // Scans the folder, spelled as given, into the record; a folder scanned before under any
-    // ASCII letter case is not scanned again. True when it was scanned now.
-    bool AddFolder(const CString& folder);
+    // ASCII letter case is not scanned again.
+    void AddFolder(const CString& folder);
     // The first file in scan order whose path (folder + name) equals the path with ASCII letters
     // folded; null when there is none. Valid until the next AddFolder.
     const FileRecord* FindPath(std::wstring_view path) const;
@@ -22,5 +22,6 @@ public:
 private:
     FolderRecord record_;
     UniqueLines folders_;
-    std::unordered_map<CString, size_t> paths_;  // folded path -> index into record_.files
+    UniqueLines paths_;             // folder + name of the files, each path once
+    std::vector<size_t> fileOfPath_;  // the index into record_.files of each path kept
 };

@@ -59,9 +59,11 @@ bool UniqueLines::Add(std::wstring_view line)
     return true;
 }
 
-bool UniqueLines::Contains(std::wstring_view line) const
+size_t UniqueLines::IndexOf(std::wstring_view line) const
 {
-    return !slots_.empty() && slots_[FindSlot(line, FoldedHash(line))].line != kFree;
+    if (slots_.empty()) return kNotKept;
+    const Slot& slot = slots_[FindSlot(line, FoldedHash(line))];
+    return slot.line == kFree ? kNotKept : slot.line;
 }
 
 void UniqueLines::Truncate(size_t count)

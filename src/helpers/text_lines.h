@@ -72,7 +72,10 @@ class UniqueLines {
 public:
     // True when the line was added.
     bool Add(std::wstring_view line);
-    bool Contains(std::wstring_view line) const;
+    static constexpr size_t kNotKept = SIZE_MAX;
+    // The place in Lines() of the kept line equal to the line, or kNotKept.
+    size_t IndexOf(std::wstring_view line) const;
+    bool Contains(std::wstring_view line) const { return IndexOf(line) != kNotKept; }
     const TextLines& Lines() const { return lines_; }
     // Keeps the first `count` lines.
     void Truncate(size_t count);
