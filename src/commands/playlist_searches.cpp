@@ -1,6 +1,5 @@
 #include "commands/playlist_searches.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <initializer_list>
 #include <iterator>
@@ -27,28 +26,6 @@ CString Count(size_t count)
 {
     return Int64ToString(static_cast<int64_t>(count));
 }
-
-// The first occurrence of the prepared search text. Without the case option the text's ASCII letters
-// are compared lower-cased (the search text is lower-cased already), with no copy of the text made.
-class TextSearch {
-public:
-    TextSearch(CommandHost& host, const SearchConfig& config)
-        : needle_(config.searchText), matchCase_(host.IsOptionChecked(OptionBox::Case))
-    {
-    }
-    size_t Find(std::wstring_view text) const
-    {
-        if (matchCase_) return text.find(needle_);
-        const auto at = std::search(text.begin(), text.end(), needle_.begin(), needle_.end(),
-                                    [](wchar_t a, wchar_t b) { return LowerAscii(a) == b; });
-        return at == text.end() ? kNotFound : static_cast<size_t>(at - text.begin());
-    }
-    size_t Length() const { return needle_.size(); }
-
-private:
-    const CString needle_;
-    const bool matchCase_;
-};
 
 // The findings of the playlist searches: under a heading, grouped under the full path of their
 // playlist, one line each with its row number. Built as the playlists are read, so that a finding
@@ -103,14 +80,14 @@ private:
 void SearchPlaylistFolder(CommandHost& host, const CommandInputs& inputs)
 {
     const SearchConfig config = GetSearchConfig(host, inputs.searchText);
-    const TextSearch search(host, config);
     const std::vector<CString> names = ListPlaylistNames(inputs.sourcePath);
     GroupedFindings findings(g_Messages[141] + config.searchText + L"]: \n");
     const int32_t total = ForEachPlaylist(host, inputs.sourcePath, names, true,
                                           [&](const CString& path, const CString&, const TextLines& lines) {
                                               findings.StartPlaylist(path);
                                               for (size_t i = 0; i < lines.size(); ++i)
-                                                  if (search.Find(lines[i]) != kNotFound) findings.Add({lines[i]}, i + 1);
+                                                  if (config.Find(lines[i]) != kNotFound)
+                                                      findings.Add({lines[i]}, i + 1);
                                           });
     host.AddInfoLine(g_Messages[139] + Count(names.size()));
     host.AddInfoLine(g_Messages[136] + Count(total));
@@ -125,7 +102,6 @@ void SearchPlaylistFolder(CommandHost& host, const CommandInputs& inputs)
 void ReplaceInPlaylistFolder(CommandHost& host, const CommandInputs& inputs)
 {
     const SearchConfig config = GetSearchConfig(host, inputs.searchText);
-    const TextSearch search(host, config);
     CString output;
     if (!MakeOutputFolder(host, inputs.sourcePath, CString(), output)) return;
     const std::vector<CString> names = ListPlaylistNames(inputs.sourcePath);
@@ -139,13 +115,13 @@ void ReplaceInPlaylistFolder(CommandHost& host, const CommandInputs& inputs)
         TextEncoder text;
         for (size_t i = 0; i < lines.size(); ++i) {
             const std::wstring_view line = lines[i];
-            const size_t at = search.Find(line);
+            const size_t at = config.Find(line);
             if (at == kNotFound) {
                 text.AppendLine(line);
                 continue;
             }
             // Only the found units are replaced; the rest keeps the line's own spelling.
-            const std::wstring_view before = line.substr(0, at), after = line.substr(at + search.Length());
+            const std::wstring_view before = line.substr(0, at), after = line.substr(at + config.searchText.size());
             text.Append(before);
             text.Append(replacement);
             text.AppendLine(after);
@@ -196,7 +172,6 @@ void VerifyPlaylistFolder(CommandHost& host, const CommandInputs& inputs)
 void SearchFileNames(CommandHost& host, const CommandInputs& inputs)
 {
     const SearchConfig config = GetSearchConfig(host, inputs.searchText);
-    const TextSearch search(host, config);
     const FolderRecord scan = ScanFolderAt(inputs.sourcePath);
     TextEncoder text;
     text.Append(g_Messages[88] + config.description + L": \n");
@@ -204,7 +179,7 @@ void SearchFileNames(CommandHost& host, const CommandInputs& inputs)
     for (const FileRecord& file : scan.files) {
         // The stem alone: the extension is never searched, and a name without one is passed over.
         const size_t dot = file.name.rfind(L'.');
-        if (dot == CString::npos || search.Find(std::wstring_view(file.name).substr(0, dot)) == kNotFound) continue;
+        if (dot == CString::npos || config.Find(std::wstring_view(file.name).substr(0, dot)) == kNotFound) continue;
         text.AppendLine(file.name);
         ++matches;
     }

@@ -112,15 +112,15 @@ void VerifyDuplicateNames(CommandHost& host, const CommandInputs& inputs)
 void FindAndReplaceInNames(CommandHost& host, const CommandInputs& inputs)
 {
     const FolderRecord scan = ScanFolderAt(inputs.sourcePath);
-    const CString search = GetSearchConfig(host, inputs.searchText).searchText;
-    const bool matchCase = host.IsOptionChecked(OptionBox::Case);
+    const SearchConfig config = GetSearchConfig(host, inputs.searchText);
+    const CString& search = config.searchText;
     int32_t renamed = 0;
     int64_t replacements = 0;
     for (const FileRecord& file : scan.files) {
         const size_t dot = file.name.rfind(L'.');
         if (dot == CString::npos) continue;
         const CString stem = file.name.substr(0, dot);
-        const CString probe = matchCase ? stem : ToLowerAscii(stem);
+        const CString probe = config.matchCase ? stem : ToLowerAscii(stem);
         const size_t at = probe.find(search);
         if (at == CString::npos) continue;
         // Every occurrence counts, also in a name whose renaming then fails; only the first is replaced.

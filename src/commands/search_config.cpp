@@ -1,5 +1,7 @@
 #include "commands/search_config.h"
 
+#include <algorithm>
+
 #include "helpers/strings.h"
 #include "texts/text_tables.h"
 
@@ -24,5 +26,13 @@ SearchConfig GetSearchConfig(CommandHost& host, const CString& searchText)
     if (wholeWords) text = L" " + text + L" ";
     const CString description = L"[" + text + L" (" + g_Messages[matchCase ? 84 : 85] + L", " +
                                 g_Messages[wholeWords ? 86 : 87] + L")]";
-    return {text, MakeFileNameSafe(description)};
+    return {text, MakeFileNameSafe(description), matchCase};
+}
+
+size_t SearchConfig::Find(std::wstring_view text) const
+{
+    if (matchCase) return text.find(searchText);
+    const auto at = std::search(text.begin(), text.end(), searchText.begin(), searchText.end(),
+                                [](wchar_t a, wchar_t b) { return LowerAscii(a) == b; });
+    return at == text.end() ? std::wstring_view::npos : static_cast<size_t>(at - text.begin());
 }

@@ -201,13 +201,11 @@ void MoveSearchMatches(CommandHost& host, const CommandInputs& inputs)
 {
     const FolderRecord source = ScanFolderAt(inputs.sourcePath);
     const SearchConfig search = GetSearchConfig(host, inputs.searchText);
-    const bool matchCase = host.IsOptionChecked(OptionBox::Case);
     std::vector<FileMove> moves;
     for (const FileRecord& file : source.files) {
         const size_t dot = file.name.rfind(L'.');
         if (dot == CString::npos) continue;
-        const std::wstring_view stem = std::wstring_view(file.name).substr(0, dot);
-        if ((matchCase ? CString(stem) : ToLowerAscii(stem)).find(search.searchText) == CString::npos) continue;
+        if (search.Find(std::wstring_view(file.name).substr(0, dot)) == std::wstring_view::npos) continue;
         moves.push_back({inputs.sourcePath + file.name, inputs.targetPath + file.name});
     }
     if (moves.empty()) {
