@@ -2,6 +2,7 @@
 
 #include "commands/command_reports.h"
 #include "framework/shell_opener.h"
+#include "helpers/strings.h"
 #include "helpers/timestamps.h"
 #include "helpers/windows_errors.h"
 #include "state/globals.h"
@@ -40,4 +41,17 @@ void ReportExport(CommandHost& host, const NewFile& file)
     if (g_OpenExport != 1) return;
     const CString failure = ShellExecuteErrorText(static_cast<int32_t>(OpenWithShell(file.path)));
     if (!failure.empty()) host.AddInfoLine(L"Failed: " + failure);
+}
+
+void ExportNumberedPaths(CommandHost& host, const std::vector<CString>& paths, const CString& exportHeading,
+                         const CString& listHeading, const CString& afterNumber, const CString& title)
+{
+    TextEncoder text;
+    text.Append(exportHeading);
+    host.AddInfoLine(listHeading);
+    for (size_t k = 0; k < paths.size(); ++k) {
+        text.AppendLine(paths[k]);
+        host.AddInfoLine(L" " + Int64ToString(static_cast<int64_t>(k) + 1) + afterNumber + paths[k]);
+    }
+    WriteExport(host, title, std::move(text));
 }

@@ -1,5 +1,7 @@
 #pragma once
 // Text exports of a command's findings, in the exports folder.
+#include <vector>
+
 #include "commands/command_host.h"
 #include "commands/new_files.h"
 #include "framework/strings.h"
@@ -19,3 +21,9 @@ NewFile WriteExportFile(const CString& title, TextEncoder text);
 // and counter.
 NewFile WriteExportFile(const CString& title, TextEncoder text, const CString& stamp);
 void ReportExport(CommandHost& host, const NewFile& file);
+
+// The paths a command could not handle: in the information list under listHeading, numbered as
+// " 1" + afterNumber + path, " 2" + ..., and exported under the title as exportHeading followed by the
+// paths, one per line.
+void ExportNumberedPaths(CommandHost& host, const std::vector<CString>& paths, const CString& exportHeading,
+                         const CString& listHeading, const CString& afterNumber, const CString& title);

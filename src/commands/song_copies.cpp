@@ -14,7 +14,6 @@
 #include "helpers/numbered_names.h"
 #include "helpers/paths.h"
 #include "helpers/strings.h"
-#include "helpers/text_encoding.h"
 #include "helpers/text_files.h"
 #include "helpers/text_lines.h"
 #include "texts/text_tables.h"
@@ -66,7 +65,7 @@ void CopyPlaylistSongs(CommandHost& host, const CommandInputs& inputs)
     // already there.
     FreeNames names;
     UniqueLines copied;
-    std::vector<std::wstring_view> failed;
+    std::vector<CString> failed;
     for (const std::wstring_view line : lines) {
         if (copied.Contains(line)) continue;
         const CString source(line);
@@ -74,20 +73,13 @@ void CopyPlaylistSongs(CommandHost& host, const CommandInputs& inputs)
             PlaceUnderFreeName(names, inputs.targetPath, names.Find(GetFileNamePart(line)),
                                [&](const CString& path) { return CopyFileChecked(source, path, true); });
         if (placed.result == 0) copied.Add(line);
-        else failed.push_back(line);
+        else failed.emplace_back(line);
     }
     if (failed.empty()) {
         host.AddInfoLine(g_Messages[31]);
         return;
     }
-    TextEncoder text;
-    text.Append(g_Messages[59]);
-    host.AddInfoLine(g_Messages[60]);
-    for (size_t k = 0; k < failed.size(); ++k) {
-        text.AppendLine(failed[k]);
-        host.AddInfoLine(L" " + Int64ToString(static_cast<int64_t>(k) + 1) + L"." + g_Messages[103] + CString(failed[k]));
-    }
-    WriteExport(host, g_Messages[61], std::move(text));
+    ExportNumberedPaths(host, failed, g_Messages[59], g_Messages[60], L"." + g_Messages[103], g_Messages[61]);
 }
 
 void RestoreFromDuplicates(CommandHost& host, const CommandInputs& inputs)

@@ -68,14 +68,7 @@ bool ConfirmMoves(CommandHost& host, size_t count)
 // The numbered list of the files not moved, in the information list and as an export.
 void ReportNotMoved(CommandHost& host, const std::vector<CString>& paths, const CString& afterNumber)
 {
-    TextEncoder text;
-    text.Append(g_Messages[63]);
-    host.AddInfoLine(g_Messages[63]);
-    for (size_t k = 0; k < paths.size(); ++k) {
-        text.AppendLine(paths[k]);
-        host.AddInfoLine(L" " + Int64ToString(static_cast<int64_t>(k) + 1) + afterNumber + paths[k]);
-    }
-    WriteExport(host, g_Messages[62], std::move(text));
+    ExportNumberedPaths(host, paths, g_Messages[63], g_Messages[63], afterNumber, g_Messages[62]);
 }
 
 void ReportMovedCount(CommandHost& host, int64_t moved)
