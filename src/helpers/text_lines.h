@@ -47,7 +47,6 @@ public:
         const uint32_t start = index == 0 ? 0 : ends_[index - 1];
         return std::wstring_view(units_.data() + start, ends_[index] - start);
     }
-    CString Line(size_t index) const { return CString((*this)[index]); }
     Iterator begin() const { return {this, 0}; }
     Iterator end() const { return {this, size()}; }
 
