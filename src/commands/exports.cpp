@@ -51,7 +51,7 @@ void ExportNumberedPaths(CommandHost& host, const std::vector<CString>& paths, c
     host.AddInfoLine(listHeading);
     for (size_t k = 0; k < paths.size(); ++k) {
         text.AppendLine(paths[k]);
-        host.AddInfoLine(L" " + Int64ToString(static_cast<int64_t>(k) + 1) + afterNumber + paths[k]);
+        host.AddInfoLine(L" " + CountToString(k + 1) + afterNumber + paths[k]);
     }
     WriteExport(host, title, std::move(text));
 }

@@ -59,7 +59,7 @@ bool AllInOneFolder(CommandHost& host, const TextLines& entries)
         const std::wstring_view folder = FolderOf(entries[i]);
         if (EqualsNoCase(folder, songFolder)) continue;
         ReportStoppingFault(host, g_Messages[40] + L" 1. " + g_Messages[41] + CString(songFolder) + L" <=> " +
-                                      Int64ToString(static_cast<int64_t>(i) + 1) + L". " + g_Messages[41] +
+                                      CountToString(i + 1) + L". " + g_Messages[41] +
                                       CString(folder));
         return false;
     }

@@ -18,11 +18,6 @@
 
 namespace {
 
-CString Count(size_t count)
-{
-    return Int64ToString(static_cast<int64_t>(count));
-}
-
 // The song folder without excluded extensions and numbered copies, looked up by path with the ASCII
 // letters folded. Both exclusions depend on nothing that folding changes, so the first file in scan
 // order with the path decides for all of them.
@@ -85,15 +80,18 @@ void CorrectFolderDuplicates(CommandHost& host, const CommandInputs& inputs)
             }
         }
         const NewFile file = WritePlaylistCopy(output, name, MakeTimestamp(L"datetime"), text);
-        if (file.error != 0) ReportFailure(host, file.error, file.path);
-        else host.AddInfoLine(g_Messages[131] + file.path + L". " + g_Messages[132] + Count(entries.size()) + L".");
+        if (file.error != 0) {
+            ReportFailure(host, file.error, file.path);
+            return;
+        }
+        host.AddInfoLine(g_Messages[131] + file.path + L". " + g_Messages[132] + CountToString(entries.size()) + L".");
     });
     if (missing > 0) WriteExport(host, g_Messages[68], std::move(misses));
     else host.AddInfoLine(g_Messages[134]);
-    host.AddInfoLine(g_Messages[136] + Count(total));
-    host.AddInfoLine(g_Messages[137] + Count(unchanged));
-    host.AddInfoLine(g_Messages[138] + Count(corrected));
-    if (missing > 0) host.AddInfoLine(g_Messages[135] + Count(missing));
+    host.AddInfoLine(g_Messages[136] + CountToString(total));
+    host.AddInfoLine(g_Messages[137] + CountToString(unchanged));
+    host.AddInfoLine(g_Messages[138] + CountToString(corrected));
+    if (missing > 0) host.AddInfoLine(g_Messages[135] + CountToString(missing));
 }
 
 void PointFolderIntoSongFolder(CommandHost& host, const CommandInputs& inputs)
@@ -105,7 +103,7 @@ void PointFolderIntoSongFolder(CommandHost& host, const CommandInputs& inputs)
         host.AddInfoLine(g_Messages[80]);
         return;
     }
-    host.AddInfoLine(g_Messages[122] + Count(names.size()));
+    host.AddInfoLine(g_Messages[122] + CountToString(names.size()));
     // Playlists written in the same second share the stamp, each with the next counter.
     CString lastStamp;
     int32_t counter = 1, created = 0;
@@ -132,7 +130,7 @@ void PointFolderIntoSongFolder(CommandHost& host, const CommandInputs& inputs)
         host.AddInfoLine(g_Messages[81] + file.path);
         ++created;
     });
-    host.AddInfoLine(g_Messages[110] + Count(created));
+    host.AddInfoLine(g_Messages[110] + CountToString(created));
 }
 
 void MovePlaylistsIntoSubFolders(CommandHost& host, const CommandInputs& inputs)
@@ -142,7 +140,7 @@ void MovePlaylistsIntoSubFolders(CommandHost& host, const CommandInputs& inputs)
         host.AddInfoLine(g_Messages[80]);
         return;
     }
-    host.AddInfoLine(g_Messages[122] + Count(names.size()));
+    host.AddInfoLine(g_Messages[122] + CountToString(names.size()));
     int32_t created = 0, moved = 0, failed = 0;
     for (const CString& name : names) {
         const CString folder = inputs.sourcePath + StripExtension(name) + L"\\";
@@ -163,7 +161,7 @@ void MovePlaylistsIntoSubFolders(CommandHost& host, const CommandInputs& inputs)
             ++moved;
         }
     }
-    if (created > 0) host.AddInfoLine(g_Messages[113] + Count(created));
-    if (moved > 0) host.AddInfoLine(g_Messages[83] + Count(moved));
-    if (failed > 0) host.AddInfoLine(g_Messages[114] + Count(failed));
+    if (created > 0) host.AddInfoLine(g_Messages[113] + CountToString(created));
+    if (moved > 0) host.AddInfoLine(g_Messages[83] + CountToString(moved));
+    if (failed > 0) host.AddInfoLine(g_Messages[114] + CountToString(failed));
 }

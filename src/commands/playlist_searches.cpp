@@ -22,9 +22,10 @@ namespace {
 
 constexpr size_t kNotFound = std::wstring_view::npos;
 
-CString Count(size_t count)
+// The title of a search's export: what was done, the search, and the number of findings.
+CString SearchExportTitle(const CString& done, const SearchConfig& config, size_t count)
 {
-    return Int64ToString(static_cast<int64_t>(count));
+    return done + config.description + L" (" + CountToString(count) + g_Messages[91];
 }
 
 // The findings of the playlist searches: under a heading, grouped under the full path of their
@@ -89,14 +90,14 @@ void SearchPlaylistFolder(CommandHost& host, const CommandInputs& inputs)
                                                   if (config.Find(lines[i]) != kNotFound)
                                                       findings.Add({lines[i]}, i + 1);
                                           });
-    host.AddInfoLine(g_Messages[139] + Count(names.size()));
-    host.AddInfoLine(g_Messages[136] + Count(total));
-    host.AddInfoLine(g_Messages[140] + Count(findings.Size()));
+    host.AddInfoLine(g_Messages[139] + CountToString(names.size()));
+    host.AddInfoLine(g_Messages[136] + CountToString(total));
+    host.AddInfoLine(g_Messages[140] + CountToString(findings.Size()));
     if (findings.Size() == 0) {
         host.AddInfoLine(g_Messages[143]);
         return;
     }
-    findings.Export(host, g_Messages[89] + config.description + L" (" + Count(findings.Size()) + g_Messages[91]);
+    findings.Export(host, SearchExportTitle(g_Messages[89], config, findings.Size()));
 }
 
 void ReplaceInPlaylistFolder(CommandHost& host, const CommandInputs& inputs)
@@ -135,15 +136,15 @@ void ReplaceInPlaylistFolder(CommandHost& host, const CommandInputs& inputs)
         host.AddInfoLine(g_Messages[81] + file.path);
         ++created;
     });
-    host.AddInfoLine(g_Messages[139] + Count(names.size()));
-    host.AddInfoLine(g_Messages[136] + Count(total));
-    host.AddInfoLine(g_Messages[144] + Count(findings.Size()));
-    host.AddInfoLine(g_Messages[146] + Count(created));
+    host.AddInfoLine(g_Messages[139] + CountToString(names.size()));
+    host.AddInfoLine(g_Messages[136] + CountToString(total));
+    host.AddInfoLine(g_Messages[144] + CountToString(findings.Size()));
+    host.AddInfoLine(g_Messages[146] + CountToString(created));
     if (findings.Size() == 0) {
         host.AddInfoLine(g_Messages[143]);
         return;
     }
-    findings.Export(host, g_Messages[145] + config.description + L" (" + Count(findings.Size()) + g_Messages[91]);
+    findings.Export(host, SearchExportTitle(g_Messages[145], config, findings.Size()));
 }
 
 void VerifyPlaylistFolder(CommandHost& host, const CommandInputs& inputs)
@@ -158,15 +159,15 @@ void VerifyPlaylistFolder(CommandHost& host, const CommandInputs& inputs)
                                               for (size_t i = 0; i < lines.size(); ++i)
                                                   if (!songs.FindPath(lines[i])) missing.Add({lines[i]}, i + 1);
                                           });
-    host.AddInfoLine(g_Messages[139] + Count(names.size()));
-    host.AddInfoLine(g_Messages[136] + Count(total));
-    host.AddInfoLine(g_Messages[148] + Count(songs.Record().files.size()));
-    host.AddInfoLine(g_Messages[149] + Count(missing.Size()));
+    host.AddInfoLine(g_Messages[139] + CountToString(names.size()));
+    host.AddInfoLine(g_Messages[136] + CountToString(total));
+    host.AddInfoLine(g_Messages[148] + CountToString(songs.Record().files.size()));
+    host.AddInfoLine(g_Messages[149] + CountToString(missing.Size()));
     if (missing.Size() == 0) {
         host.AddInfoLine(g_Messages[152]);
         return;
     }
-    missing.Export(host, L" " + g_Messages[151] + L" (" + Count(missing.Size()) + L")");
+    missing.Export(host, L" " + g_Messages[151] + L" (" + CountToString(missing.Size()) + L")");
 }
 
 void SearchFileNames(CommandHost& host, const CommandInputs& inputs)
@@ -187,9 +188,8 @@ void SearchFileNames(CommandHost& host, const CommandInputs& inputs)
         host.AddInfoLine(g_Messages[90]);
         return;
     }
-    const NewFile file =
-        WriteExportFile(g_Messages[89] + config.description + L" (" + Count(matches) + g_Messages[91], std::move(text));
+    const NewFile file = WriteExportFile(SearchExportTitle(g_Messages[89], config, matches), std::move(text));
     host.AddInfoLine(file.path);
     ReportExport(host, file);
-    host.AddInfoLine(g_Messages[116] + Count(matches));
+    host.AddInfoLine(g_Messages[116] + CountToString(matches));
 }

@@ -105,7 +105,7 @@ void VerifyDuplicateNames(CommandHost& host, const CommandInputs& inputs)
         host.AddInfoLine(g_Messages[100] + original);
         text += original + L"\n";
     }
-    host.AddInfoLine(g_Messages[69] + Int64ToString(static_cast<int64_t>(missing.size())));
+    host.AddInfoLine(g_Messages[69] + CountToString(missing.size()));
     WriteExport(host, g_Messages[68], text);
 }
 

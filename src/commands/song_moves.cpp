@@ -56,7 +56,7 @@ Placement MovePlanned(MovePlan& plan, const CString& targetFolder, const FileMov
 // or filling it is rarely meant.
 bool ConfirmMoves(CommandHost& host, size_t count)
 {
-    CString question = g_Messages[123] + Int64ToString(static_cast<int64_t>(count));
+    CString question = g_Messages[123] + CountToString(count);
     if (host.EditText(InputEdit::Source) == g_Mp3Pool) question += L"\n\n" + g_Messages[124];
     if (host.EditText(InputEdit::Target) == g_Mp3Pool) question += L"\n\n" + g_Messages[125];
     question += L"\n\n" + g_Messages[126];
@@ -205,7 +205,7 @@ void MoveSearchMatches(CommandHost& host, const CommandInputs& inputs)
         ReportStoppingFault(host, g_Messages[79]);
         return;
     }
-    if (!AskToProceed(g_Messages[75] + Int64ToString(static_cast<int64_t>(moves.size())) + g_Messages[76])) return;
+    if (!AskToProceed(g_Messages[75] + CountToString(moves.size()) + g_Messages[76])) return;
 
     int64_t moved = 0;
     std::vector<CString> failures;

@@ -28,7 +28,7 @@ void ExportAskAndRename(CommandHost& host, const CString& folder, const CString&
     for (const MarkChange& change : changes) text += folder + change.oldName + L"\n";
     WriteExport(host, g_Messages[52], text);
     RenamingCounts counts;
-    if (AskToProceed(pending + Int64ToString(static_cast<int64_t>(changes.size())) + L". " + g_Messages[54])) {
+    if (AskToProceed(pending + CountToString(changes.size()) + L". " + g_Messages[54])) {
         for (const MarkChange& change : changes) RenameCounted(host, folder, change.oldName, change.newName, counts);
     } else {
         host.AddInfoLine(g_Messages[55]);

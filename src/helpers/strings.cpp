@@ -155,6 +155,11 @@ CString Int64ToString(int64_t value)
     return std::to_wstring(value);
 }
 
+CString CountToString(size_t count)
+{
+    return Int64ToString(static_cast<int64_t>(count));
+}
+
 CString PadNumber(int64_t value, int32_t width)
 {
     CString digits = Int64ToString(value);

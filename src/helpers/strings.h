@@ -32,6 +32,7 @@ CString RemoveBlanks(std::wstring_view text);
 CString ReplaceInvalidFileNameChars(const CString& text, const CString& replacement);
 
 CString Int64ToString(int64_t value);
+CString CountToString(size_t count);  // a number of things, or a place counted from 1, in decimal
 CString PadNumber(int64_t value, int32_t width);
 bool EndsWithBackslash(const CString& text);
 bool StartsWithAt(const CString& text);
