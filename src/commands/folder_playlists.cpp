@@ -16,7 +16,7 @@ std::vector<CString> ListPlaylistNames(const CString& folder)
     FolderRecord scan = ScanFolderAt(folder);
     std::vector<CString> names;
     for (FileRecord& file : scan.files)
-        if (ToLowerAscii(GetExtension(file.name)) == L".m3u") names.push_back(std::move(file.name));
+        if (HasPlaylistExtension(file.name)) names.push_back(std::move(file.name));
     return names;
 }
 

@@ -53,7 +53,7 @@ CString ReadFolderPath(CommandHost& host, InputEdit edit)
 // The playlist commands read the source as a file: a folder named like a playlist is not one.
 bool IsM3uFile(const CString& path)
 {
-    return FileExists(path) && ToLowerAscii(GetExtension(path)) == L".m3u";
+    return FileExists(path) && HasPlaylistExtension(path);
 }
 
 bool TargetHoldsFiles(const CString& targetPath)

@@ -174,7 +174,7 @@ void MoveUnusedSongs(CommandHost& host, const CommandInputs& inputs)
     int64_t moved = 0;
     std::vector<CString> failures;
     for (const FileRecord& file : source.files) {
-        if (ToLowerAscii(GetExtension(file.name)) == L".m3u" || !StartsWithAt(file.name)) continue;
+        if (HasPlaylistExtension(file.name) || !StartsWithAt(file.name)) continue;
         const CString sourcePath = inputs.sourcePath + file.name;
         const Placement placed = MoveUnderFreeName(names, inputs.targetPath, sourcePath, names.Find(file.name));
         if (placed.result != 0) {

@@ -1,5 +1,7 @@
 #include "helpers/paths.h"
 
+#include "helpers/strings.h"
+
 CString GetExtension(std::wstring_view path)
 {
     const size_t dot = path.rfind(L'.');
@@ -22,6 +24,12 @@ CString GetFolderPart(std::wstring_view path)
 {
     const size_t slash = path.rfind(L'\\');
     return slash == std::wstring_view::npos ? CString() : CString(path.substr(0, slash + 1));
+}
+
+bool HasPlaylistExtension(std::wstring_view path)
+{
+    const size_t dot = path.rfind(L'.');
+    return dot != std::wstring_view::npos && EqualsNoCase(path.substr(dot), L".m3u");
 }
 
 bool IsPlainName(std::wstring_view name)

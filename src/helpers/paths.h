@@ -8,6 +8,8 @@ CString GetExtension(std::wstring_view path);     // from the last "." on, dot i
 CString StripExtension(std::wstring_view path);   // before the last "."
 CString GetFileNamePart(std::wstring_view path);  // after the last "\"
 CString GetFolderPart(std::wstring_view path);    // up to and including the last "\"
+// A playlist's name or path: its extension is ".m3u" in any ASCII letter case.
+bool HasPlaylistExtension(std::wstring_view path);
 // One name that stays inside its folder: not empty, not "." or "..", and none of \ / : * ? " < > | nor a
 // control character (a path, a device or a wildcard would lead elsewhere or be refused).
 bool IsPlainName(std::wstring_view name);
