@@ -47,6 +47,15 @@ std::wstring_view FileNameOf(std::wstring_view entry)
     return slash == std::wstring_view::npos ? entry : entry.substr(slash + 1);
 }
 
+// The playlists of the folder, announced with their number, or the line that there are none.
+std::vector<CString> ListAnnouncedPlaylists(CommandHost& host, const CString& folder)
+{
+    std::vector<CString> names = ListPlaylistNames(folder);
+    if (names.empty()) host.AddInfoLine(g_Messages[80]);
+    else host.AddInfoLine(g_Messages[122] + CountToString(names.size()));
+    return names;
+}
+
 }  // namespace
 
 void CorrectFolderDuplicates(CommandHost& host, const CommandInputs& inputs)
@@ -98,12 +107,8 @@ void PointFolderIntoSongFolder(CommandHost& host, const CommandInputs& inputs)
 {
     CString output;
     if (!MakeOutputFolder(host, inputs.sourcePath, host.EditText(InputEdit::Search), output)) return;
-    const std::vector<CString> names = ListPlaylistNames(inputs.sourcePath);
-    if (names.empty()) {
-        host.AddInfoLine(g_Messages[80]);
-        return;
-    }
-    host.AddInfoLine(g_Messages[122] + CountToString(names.size()));
+    const std::vector<CString> names = ListAnnouncedPlaylists(host, inputs.sourcePath);
+    if (names.empty()) return;
     // Playlists written in the same second share the stamp, each with the next counter.
     CString lastStamp;
     int32_t counter = 1, created = 0;
@@ -135,12 +140,8 @@ void PointFolderIntoSongFolder(CommandHost& host, const CommandInputs& inputs)
 
 void MovePlaylistsIntoSubFolders(CommandHost& host, const CommandInputs& inputs)
 {
-    const std::vector<CString> names = ListPlaylistNames(inputs.sourcePath);
-    if (names.empty()) {
-        host.AddInfoLine(g_Messages[80]);
-        return;
-    }
-    host.AddInfoLine(g_Messages[122] + CountToString(names.size()));
+    const std::vector<CString> names = ListAnnouncedPlaylists(host, inputs.sourcePath);
+    if (names.empty()) return;
     int32_t created = 0, moved = 0, failed = 0;
     for (const CString& name : names) {
         const CString folder = inputs.sourcePath + StripExtension(name) + L"\\";
