@@ -27,8 +27,14 @@ CString TrimRightWhiteSpace(std::wstring_view text)
 
 CString TrimWhiteSpace(std::wstring_view text)
 {
+    return CString(TrimWhiteSpaceView(text));
+}
+
+std::wstring_view TrimWhiteSpaceView(std::wstring_view text)
+{
     while (!text.empty() && iswspace(text.front())) text.remove_prefix(1);
-    return TrimRightWhiteSpace(text);
+    while (!text.empty() && iswspace(text.back())) text.remove_suffix(1);
+    return text;
 }
 
 bool ContainsStringNoCase(const std::vector<CString>& list, const CString& text)

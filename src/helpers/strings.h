@@ -16,6 +16,7 @@ constexpr wchar_t LowerAscii(wchar_t c)
 CString ToLowerAscii(std::wstring_view text);
 CString ToUpperAscii(std::wstring_view text);
 CString TrimWhiteSpace(std::wstring_view text);       // iswspace at both ends
+std::wstring_view TrimWhiteSpaceView(std::wstring_view text);  // the same, as a part of the text
 CString TrimRightWhiteSpace(std::wstring_view text);  // iswspace at the right end
 
 bool ContainsStringNoCase(const std::vector<CString>& list, const CString& text);

@@ -3,7 +3,6 @@
 #include <windows.h>
 
 #include <cerrno>
-#include <cwctype>
 #include <functional>
 #include <new>
 #include <stdexcept>
@@ -76,13 +75,6 @@ DWORD ForEachLine(const CString& path, const std::function<void(const CStringA& 
     return 0;
 }
 
-std::wstring_view Trimmed(std::wstring_view line)
-{
-    while (!line.empty() && iswspace(line.front())) line.remove_prefix(1);
-    while (!line.empty() && iswspace(line.back())) line.remove_suffix(1);
-    return line;
-}
-
 // A new file of our own beside the target, so that a rename within one folder replaces the
 // target in one step; 0 or a Windows error code.
 DWORD CreateTemporaryBeside(const CString& path, CString& temporary, unique_handle& file)
@@ -149,7 +141,7 @@ int32_t ReadNonEmptyLines(TextLines& lines, const CString& path)
     const DWORD error = ForEachLine(
         path, [&](const CStringA& bytes) { lines.ReserveUnits(bytes.size()); },
         [&](std::wstring_view line) {
-            line = Trimmed(line);
+            line = TrimWhiteSpaceView(line);
             if (!line.empty()) lines.Append(line);
         });
     if (error != 0) lines.Truncate(before);
@@ -160,7 +152,8 @@ int32_t ReadNonEmptyLines(TextLines& lines, const CString& path)
 int32_t ReadUniqueLines(UniqueLines& lines, const CString& path)
 {
     const size_t before = lines.Lines().size();
-    const DWORD error = ForEachLine(path, [](const CStringA&) {}, [&](std::wstring_view line) { lines.Add(Trimmed(line)); });
+    const DWORD error =
+        ForEachLine(path, [](const CStringA&) {}, [&](std::wstring_view line) { lines.Add(TrimWhiteSpaceView(line)); });
     if (error == 0) return static_cast<int32_t>(lines.Lines().size() - before);
     lines.Truncate(before);
     return -static_cast<int32_t>(error);
