@@ -4,6 +4,16 @@
 
 #include "helpers/numbered_names.h"
 
+namespace {
+
+CString UpperCasedAsFileSystem(CString name)
+{
+    CharUpperBuffW(name.data(), static_cast<DWORD>(name.size()));
+    return name;
+}
+
+}  // namespace
+
 FreeNames::FreeNames(const std::vector<FileRecord>& taken)
 {
     for (const FileRecord& file : taken) taken_.Add(file.name);
@@ -12,7 +22,7 @@ FreeNames::FreeNames(const std::vector<FileRecord>& taken)
 CString FreeNames::Find(const CString& name) const
 {
     CString candidate = name;
-    while (taken_.Contains(candidate)) {
+    while (IsTaken(candidate)) {
         candidate = NextNumberedName(candidate);
         if (candidate.empty()) return name;
     }
@@ -21,7 +31,12 @@ CString FreeNames::Find(const CString& name) const
 
 void FreeNames::Take(const CString& name)
 {
-    taken_.Add(name);
+    taken_.Add(folding_ == NameFolding::Ascii ? name : UpperCasedAsFileSystem(name));
+}
+
+bool FreeNames::IsTaken(const CString& name) const
+{
+    return taken_.Contains(folding_ == NameFolding::Ascii ? name : UpperCasedAsFileSystem(name));
 }
 
 Placement PlaceUnderFreeName(FreeNames& names, const CString& folder, const CString& name,

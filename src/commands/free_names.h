@@ -1,7 +1,7 @@
 #pragma once
 // Names for files put into a folder where they must never replace a file: a name is taken when the
-// folder's scan found it or when a file of the same run got it, compared with the ASCII letters
-// folded. A taken name gives way to its next numbered name (Song.mp3, Song#1.mp3, Song#2.mp3, ...).
+// folder's scan found it or when a file of the same run got it. A taken name gives way to its next
+// numbered name (Song.mp3, Song#1.mp3, Song#2.mp3, ...).
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -10,9 +10,16 @@
 #include "helpers/folder_scan.h"
 #include "helpers/text_lines.h"
 
+// How two names are found to be one.
+enum class NameFolding {
+    Ascii,       // the letters A to Z folded, as the commands compare names
+    FileSystem,  // folded as the file system folds them, beyond ASCII: "Ä" and "ä" name one file
+};
+
 class FreeNames {
 public:
-    FreeNames() = default;
+    explicit FreeNames(NameFolding folding = NameFolding::Ascii) : folding_(folding) {}
+    // The names of the scanned files taken, under ASCII folding.
     explicit FreeNames(const std::vector<FileRecord>& taken);
 
     // The name when it is free, else the first free one of its numbered names. A name without "."
@@ -21,7 +28,10 @@ public:
     void Take(const CString& name);
 
 private:
-    UniqueLines taken_;
+    bool IsTaken(const CString& name) const;
+
+    NameFolding folding_ = NameFolding::Ascii;
+    UniqueLines taken_;  // folds ASCII itself; under the file system's folding it holds upper-cased names
 };
 
 struct Placement {

@@ -3,13 +3,12 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <unordered_set>
 
 #include "commands/command_reports.h"
 #include "commands/exports.h"
+#include "commands/free_names.h"
 #include "framework/shell_opener.h"
 #include "helpers/file_operations.h"
-#include "helpers/numbered_names.h"
 #include "helpers/paths.h"
 #include "helpers/shortcuts.h"
 #include "helpers/strings.h"
@@ -33,22 +32,6 @@ CString QuotedFolder(const CString& folder)
 {
     return L"\"" + (EndsWithBackslash(folder) ? folder.substr(0, folder.size() - 1) : folder) + L"\"";
 }
-
-// The names of the shortcuts made in one run, folded as the file system folds them (beyond ASCII:
-// "Ä" and "ä" name one file).
-class MadeShortcuts {
-public:
-    bool Contains(const CString& name) const { return names_.contains(Folded(name)); }
-    void Add(const CString& name) { names_.insert(Folded(name)); }
-
-private:
-    static CString Folded(CString name)
-    {
-        CharUpperBuffW(name.data(), static_cast<DWORD>(name.size()));
-        return name;
-    }
-    std::unordered_set<CString> names_;
-};
 
 }  // namespace
 
@@ -91,7 +74,7 @@ void CreateShortcutsFromPlaylist(CommandHost& host, const CommandInputs& inputs)
     TextLines lines;
     if (ReportUnreadable(host, ReadNonEmptyLines(lines, inputs.sourcePath), inputs.sourcePath)) return;
     const CString folder = GetFolderPart(inputs.sourcePath);
-    MadeShortcuts made;
+    FreeNames made(NameFolding::FileSystem);
     int32_t created = 0, notFound = 0, failed = 0;
     for (const std::wstring_view line : lines) {
         const CString target(line);
@@ -99,11 +82,10 @@ void CreateShortcutsFromPlaylist(CommandHost& host, const CommandInputs& inputs)
             ++notFound;
             continue;
         }
-        CString name = StripExtension(GetFileNamePart(line)) + g_Messages[117] + L".lnk";
-        while (made.Contains(name)) name = NextNumberedName(name);
+        const CString name = made.Find(StripExtension(GetFileNamePart(line)) + g_Messages[117] + L".lnk");
         const HRESULT result = CreateShortcutFile(target, folder + name, target);
         if (SUCCEEDED(result)) {
-            made.Add(name);
+            made.Take(name);
             ++created;
         } else {
             host.AddInfoLine(g_Messages[118] + Int64ToString(result));
