@@ -33,6 +33,13 @@ bool ReportUnreadable(CommandHost& host, int32_t readResult, const CString& path
     return true;
 }
 
+bool ReportUnwritten(CommandHost& host, const NewFile& file)
+{
+    if (file.error == 0) return false;
+    ReportFailure(host, file.error, file.path);
+    return true;
+}
+
 void ReportStoppingFault(CommandHost& host, const CString& text)
 {
     host.AddInfoLine(text);

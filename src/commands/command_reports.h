@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "commands/command_host.h"
+#include "commands/new_files.h"
 #include "framework/strings.h"
 
 // A Yes/No question with the warning icon and no owner window; only the answer No stops.
@@ -14,6 +15,8 @@ void ReportFailure(CommandHost& host, int64_t code, const CString& path = CStrin
 // A reader's result, the number of lines read or minus a Windows error code: true when the file could
 // not be read, which is then reported as above with the path (none when the path is empty).
 bool ReportUnreadable(CommandHost& host, int32_t readResult, const CString& path);
+// True when the new file could not be written, which is then reported with the path tried.
+bool ReportUnwritten(CommandHost& host, const NewFile& file);
 
 // A fault that ends a command: in the information list, where it stays, and in the counted box.
 void ReportStoppingFault(CommandHost& host, const CString& text);

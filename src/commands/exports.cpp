@@ -33,10 +33,7 @@ NewFile WriteExportFile(const CString& title, TextEncoder text, const CString& s
 
 void ReportExport(CommandHost& host, const NewFile& file)
 {
-    if (file.error != 0) {
-        ReportFailure(host, file.error, file.path);
-        return;
-    }
+    if (ReportUnwritten(host, file)) return;
     host.AddInfoLine(g_Messages[94] + file.path);
     if (g_OpenExport != 1) return;
     const CString failure = ShellExecuteErrorText(static_cast<int32_t>(OpenWithShell(file.path)));

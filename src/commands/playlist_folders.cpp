@@ -89,10 +89,7 @@ void CorrectFolderDuplicates(CommandHost& host, const CommandInputs& inputs)
             }
         }
         const NewFile file = WritePlaylistCopy(output, name, MakeTimestamp(L"datetime"), text);
-        if (file.error != 0) {
-            ReportFailure(host, file.error, file.path);
-            return;
-        }
+        if (ReportUnwritten(host, file)) return;
         host.AddInfoLine(g_Messages[131] + file.path + L". " + g_Messages[132] + CountToString(entries.size()) + L".");
     });
     if (missing > 0) WriteExport(host, g_Messages[68], std::move(misses));
@@ -128,10 +125,7 @@ void PointFolderIntoSongFolder(CommandHost& host, const CommandInputs& inputs)
         const NewFile file = WritePlaylistCopy(output, name, stamp, text, stamp == lastStamp ? counter : 0);
         lastStamp = stamp;
         counter = file.counter + 1;
-        if (file.error != 0) {
-            ReportFailure(host, file.error, file.path);
-            return;
-        }
+        if (ReportUnwritten(host, file)) return;
         host.AddInfoLine(g_Messages[81] + file.path);
         ++created;
     });

@@ -104,10 +104,7 @@ void WriteNewPlaylist(CommandHost& host, PlaylistOrder order, const CString& fol
     const NewFile file = WriteNewStampedFile(
         [&](const CString& stamp) { return folder + NamePrefix(order) + stamp + L".m3u"; },
         MakeTimestamp(L"datetime"), text.Finish());
-    if (file.error != 0) {
-        ReportFailure(host, file.error, file.path);
-        return;
-    }
+    if (ReportUnwritten(host, file)) return;
     host.AddInfoLine(g_Messages[22] + folder + L". Name: " + GetFileNamePart(file.path) + L". " + g_Messages[23] +
                      Int64ToString(songCount) + L".");
 }

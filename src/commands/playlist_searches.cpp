@@ -129,10 +129,7 @@ void ReplaceInPlaylistFolder(CommandHost& host, const CommandInputs& inputs)
             findings.Add({line, L" => ", before, replacement, after}, i + 1);
         }
         const NewFile file = WritePlaylistCopy(output, name, MakeTimestamp(L"datetime"), text);
-        if (file.error != 0) {
-            ReportFailure(host, file.error, file.path);
-            return;
-        }
+        if (ReportUnwritten(host, file)) return;
         host.AddInfoLine(g_Messages[81] + file.path);
         ++created;
     });

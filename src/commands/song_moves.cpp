@@ -81,10 +81,7 @@ void WriteMovedPlaylist(CommandHost& host, const CString& folder, TextEncoder te
     const NewFile playlist = WriteNewStampedFile(
         [&](const CString& stamp) { return folder + g_Messages[25] + stamp + L".m3u"; }, MakeTimestamp(L"datetime"),
         text.Finish());
-    if (playlist.error != 0) {
-        ReportFailure(host, playlist.error, playlist.path);
-        return;
-    }
+    if (ReportUnwritten(host, playlist)) return;
     host.AddInfoLine(g_Messages[22] + playlist.path + L". " + g_Messages[34] + Int64ToString(moved) + L".");
 }
 
@@ -98,7 +95,7 @@ void WriteNotMovedFiles(CommandHost& host, const CString& folder, TextEncoder ex
     const NewFile targets = WriteNewStampedFile(
         [&](const CString& counted) { return folder + counted + g_Messages[62] + L".txt"; }, stamp,
         targetsText.Finish(), exported.counter);
-    if (targets.error != 0) ReportFailure(host, targets.error, targets.path);
+    ReportUnwritten(host, targets);
 }
 
 }  // namespace
