@@ -175,9 +175,8 @@ void CorrectPlaylistDuplicates(CommandHost& host, const CommandInputs& inputs)
     std::vector<std::wstring_view> result, misses;
     for (const std::wstring_view entry : entries) {
         std::wstring_view sought = entry;
-        const CString text(entry);
-        if (const int32_t marker = IsNumberedName(text); marker >= 1)
-            sought = originals.emplace_back(CutNameKeepExtension({text, marker}));
+        if (const int32_t marker = IsNumberedName(entry); marker >= 1)
+            sought = originals.emplace_back(CutNameKeepExtension({CString(entry), marker}));
         const FileRecord* file = songs.FindPath(sought);
         if (!file) {
             result.push_back(entry);
