@@ -31,12 +31,15 @@ CString FreeNames::Find(const CString& name) const
 
 void FreeNames::Take(const CString& name)
 {
-    taken_.Add(folding_ == NameFolding::Ascii ? name : UpperCasedAsFileSystem(name));
+    if (folding_ == NameFolding::Ascii) taken_.Add(name);
+    else taken_.Add(UpperCasedAsFileSystem(name));
 }
 
 bool FreeNames::IsTaken(const CString& name) const
 {
-    return taken_.Contains(folding_ == NameFolding::Ascii ? name : UpperCasedAsFileSystem(name));
+    // The set folds ASCII itself; only the file system's folding needs a copy.
+    if (folding_ == NameFolding::Ascii) return taken_.Contains(name);
+    return taken_.Contains(UpperCasedAsFileSystem(name));
 }
 
 Placement PlaceUnderFreeName(FreeNames& names, const CString& folder, const CString& name,

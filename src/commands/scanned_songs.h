@@ -22,6 +22,6 @@ public:
 private:
     FolderRecord record_;
     UniqueLines folders_;
-    UniqueLines paths_;             // folder + name of the files, each path once
+    UniqueLines paths_;               // folder + name of the files, each path once
     std::vector<size_t> fileOfPath_;  // the index into record_.files of each path kept
 };
