@@ -1,6 +1,5 @@
 #include "commands/exports.h"
 #include "engine_test.h"
-#include "support/clipboard_lock.h"
 
 TEST_F(EngineTest, OnlyTheAnswerNoStops)
 {
@@ -26,7 +25,6 @@ TEST_F(EngineTest, AStoppingFaultStaysInTheListAfterTheFifthBox)
 
 TEST_F(EngineTest, WindowsErrorIsLoggedWithTheCodeGivenAndItsLink)
 {
-    const ClipboardLock lock;  // the link goes to the clipboard
     const struct { int32_t code; Lines lines; } cases[] = {
         {0, {}},
         {5, {g_Messages[33] + L"5", kErrorLink0To499}},

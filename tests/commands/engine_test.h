@@ -21,6 +21,7 @@
 #include "helpers/folder_scan.h"
 #include "helpers/timestamps.h"
 #include "state/globals.h"
+#include "support/clipboard_lock.h"
 #include "support/temp_folder.h"
 #include "texts/command_lines.h"
 #include "texts/text_tables.h"
@@ -158,6 +159,9 @@ protected:
                std::to_wstring(count) + L".";
     }
 
+    // Failed moves and copies leave documentation links on the one clipboard that every test process
+    // shares: engine tests take turns with the tests that read it back.
+    const ClipboardLock clipboard_;
     TempFolder folder{L"engine"};
     ScriptedHost host;
     std::vector<ShownBox> boxes;

@@ -2,7 +2,6 @@
 #include "engine_test.h"
 #include "helpers/paths.h"
 #include "helpers/strings.h"
-#include "support/clipboard_lock.h"
 
 namespace {
 
@@ -79,7 +78,6 @@ TEST_F(PlaylistFolders, Command32PointsEntriesIntoTheSongFolderKeepsCommentsAndC
 
 TEST_F(PlaylistFolders, Command33MovesEachPlaylistIntoItsFolderAndNeverOverAnother)
 {
-    const ClipboardLock lock;  // a failed move leaves its documentation link there
     Playlist(L"My List.m3u", {L"a"});
     const CString kept = Playlist(L"Kept.m3u", {L"new"});
     folder.Write(L"Lists\\Kept\\Kept.m3u", "old");

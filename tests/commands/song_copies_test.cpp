@@ -17,7 +17,9 @@ TEST_F(SongCopies, PlaylistSongsOfOneNameAreAllCopiedAndTheMissingExported)
     const CString list = folder.Write(L"List.m3u", Bytes(Joined({L"#EXTM3U", a + L"x.mp3", b + L"x.mp3", a + L"y.mp3",
         ToLowerAscii(a) + L"Y.MP3", a + L"\u00E4b.mp3", b + L"\u00C4b.mp3", a + L"gone.mp3"})));
     Fill(target, {});
-    if (const unique_handle hold = TempFolder::Lock(list)) {
+    {
+        const unique_handle hold = TempFolder::Lock(list);
+        ASSERT_TRUE(hold);
         EXPECT_EQ(Run(25, list, target), Lines{FailureText(32, list)});
     }
     const CString exported = Export(L" Not found Songs");

@@ -162,7 +162,11 @@ TEST(TextFiles, AFailedWriteLeavesTheExistingFileAsItWas)
     EXPECT_EQ(WriteTextFile(path, L"a\xD800" L"b\n"), EILSEQ);
     EXPECT_EQ(WriteTextFile(path, L"\u4E2D\xDC00\n"), EILSEQ);
     EXPECT_EQ(WriteTextFile(folder.Path() + L"missing\\a.m3u", L"C:\\new.mp3\n"), ENOENT);
-    if (const unique_handle other = TempFolder::Lock(path)) EXPECT_NE(WriteTextFile(path, L"C:\\new.mp3\n"), 0);
+    {
+        const unique_handle other = TempFolder::Lock(path);
+        ASSERT_TRUE(other);
+        EXPECT_NE(WriteTextFile(path, L"C:\\new.mp3\n"), 0);
+    }
     EXPECT_EQ(folder.ReadBytes(path), before);
     EXPECT_EQ(folder.List(), std::set<CString>{L"list.m3u"});
 }
