@@ -186,7 +186,7 @@ void SearchFileNames(CommandHost& host, const CommandInputs& inputs)
         return;
     }
     const NewFile file = WriteExportFile(SearchExportTitle(g_Messages[89], config, matches), std::move(text));
-    host.AddInfoLine(file.path);
+    if (file.error == 0) host.AddInfoLine(file.path);
     ReportExport(host, file);
     host.AddInfoLine(g_Messages[116] + CountToString(matches));
 }
