@@ -28,8 +28,7 @@ public:
     // The original of a numbered entry (its own folder, without the "#" and digits), or null.
     const FileRecord* Find(std::wstring_view entry, int32_t marker) const
     {
-        const CString candidate = CString(entry.substr(0, static_cast<size_t>(marker))) + GetExtension(entry);
-        const FileRecord* file = songs_.FindPath(candidate);
+        const FileRecord* file = songs_.FindPath(CutNameKeepExtension({CString(entry), marker}));
         if (!file || IsNumberedName(file->name) >= 1 || ContainsStringNoCase(g_ExcludeExtensions, GetExtension(file->name)))
             return nullptr;
         return file;
@@ -38,14 +37,6 @@ public:
 private:
     ScannedSongs songs_;
 };
-
-// The file name an entry is given in the song folder: after its last "\", or the whole entry when it
-// has none (a name relative to the playlist).
-std::wstring_view FileNameOf(std::wstring_view entry)
-{
-    const size_t slash = entry.rfind(L'\\');
-    return slash == std::wstring_view::npos ? entry : entry.substr(slash + 1);
-}
 
 // The playlists of the folder, announced with their number, or the line that there are none.
 std::vector<CString> ListAnnouncedPlaylists(CommandHost& host, const CString& folder)
@@ -119,7 +110,7 @@ void PointFolderIntoSongFolder(CommandHost& host, const CommandInputs& inputs)
                 continue;
             }
             text.Append(inputs.targetPath);
-            text.AppendLine(FileNameOf(entry));
+            text.AppendLine(SongFileNameOf(entry));
         }
         const CString stamp = MakeTimestamp(L"datetime");
         const NewFile file = WritePlaylistCopy(output, name, stamp, text, stamp == lastStamp ? counter : 0);

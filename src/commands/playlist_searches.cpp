@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <initializer_list>
-#include <iterator>
 #include <string_view>
 #include <vector>
 
@@ -51,25 +50,13 @@ public:
         text_.Append(L"    ");
         for (const std::wstring_view piece : finding) text_.Append(piece);
         text_.Append(L" (");
-        text_.Append(g_Messages[142]);
-        AppendNumber(row);
-        text_.Append(L") \n");
+        text_.Append(g_Messages[142] + CountToString(row) + L") \n");
         ++count_;
     }
     size_t Size() const { return count_; }
     void Export(CommandHost& host, const CString& title) { WriteExport(host, title, std::move(text_)); }
 
 private:
-    // Digit by digit: the runtime's formatting would cost a large export more than its lines.
-    void AppendNumber(size_t value)
-    {
-        wchar_t digits[20];
-        size_t at = std::size(digits);
-        do digits[--at] = static_cast<wchar_t>(L'0' + value % 10);
-        while ((value /= 10) != 0);
-        text_.Append(std::wstring_view(digits + at, std::size(digits) - at));
-    }
-
     TextEncoder text_;
     const CString* playlist_ = nullptr;
     bool headed_ = false;

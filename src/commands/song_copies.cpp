@@ -55,12 +55,6 @@ void ReportRestorations(CommandHost& host, const Restorations& done, const CStri
     if (done.failed > 0) host.AddInfoLine(g_Messages[108] + Int64ToString(done.failed));
 }
 
-// A line that names its song without a folder is its file name.
-CString SongFileName(std::wstring_view line)
-{
-    return line.find(L'\\') == std::wstring_view::npos ? CString(line) : GetFileNamePart(line);
-}
-
 }  // namespace
 
 void CopyPlaylistSongs(CommandHost& host, const CommandInputs& inputs)
@@ -76,7 +70,7 @@ void CopyPlaylistSongs(CommandHost& host, const CommandInputs& inputs)
         if (copied.Contains(line)) continue;
         const CString source(line);
         const Placement placed =
-            PlaceUnderFreeName(names, inputs.targetPath, names.Find(SongFileName(line)),
+            PlaceUnderFreeName(names, inputs.targetPath, names.Find(CString(SongFileNameOf(line))),
                                [&](const CString& path) { return CopyFileChecked(source, path, true); });
         if (placed.result == 0) copied.Add(line);
         else failed.emplace_back(line);

@@ -26,6 +26,12 @@ CString GetFolderPart(std::wstring_view path)
     return slash == std::wstring_view::npos ? CString() : CString(path.substr(0, slash + 1));
 }
 
+std::wstring_view SongFileNameOf(std::wstring_view entry)
+{
+    const size_t slash = entry.rfind(L'\\');
+    return slash == std::wstring_view::npos ? entry : entry.substr(slash + 1);
+}
+
 bool HasPlaylistExtension(std::wstring_view path)
 {
     const size_t dot = path.rfind(L'.');

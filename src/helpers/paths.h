@@ -8,6 +8,9 @@ CString GetExtension(std::wstring_view path);     // from the last "." on, dot i
 CString StripExtension(std::wstring_view path);   // before the last "."
 CString GetFileNamePart(std::wstring_view path);  // after the last "\"
 CString GetFolderPart(std::wstring_view path);    // up to and including the last "\"
+// The file name a playlist entry gives its song: after the last "\\", or the whole entry when it names
+// the song without a folder.
+std::wstring_view SongFileNameOf(std::wstring_view entry);
 // A playlist's name or path: its extension is ".m3u" in any ASCII letter case.
 bool HasPlaylistExtension(std::wstring_view path);
 // One name that stays inside its folder: not empty, not "." or "..", and none of \ / : * ? " < > | nor a
