@@ -11,7 +11,7 @@
 
 bool AskToProceed(const CString& question)
 {
-    return ShowMessageBox(question, g_MessageBoxCaption, MB_YESNO | MB_ICONWARNING) != IDNO;
+    return ShowMessageBox(question, g_MessageBoxCaption, MB_YESNO | MB_ICONWARNING) == IDYES;
 }
 
 CString FailureText(int64_t code, const CString& path)

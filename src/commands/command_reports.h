@@ -6,7 +6,8 @@
 #include "commands/new_files.h"
 #include "framework/strings.h"
 
-// A Yes/No question with the warning icon and no owner window; only the answer No stops.
+// A Yes/No question with the warning icon and no owner window; only the answer Yes goes on (a box
+// closed without an answer, or one that could not be shown, is a No).
 bool AskToProceed(const CString& question);
 
 // "The command was not successful..." with the error number, and " (" + path + ")" when a path is given.

@@ -8,6 +8,7 @@
 
 #include "commands/command_blocks.h"
 #include "commands/command_reports.h"
+#include "commands/folder_listing.h"
 #include "commands/input_validation.h"
 #include "texts/command_lines.h"
 #include "texts/text_tables.h"
@@ -15,13 +16,16 @@
 namespace {
 
 volatile LONG g_CommandRunning = 0;
+volatile DWORD g_CommandThread = 0;  // the thread that holds the guard
 
 // A fault inside a system call made by a command (the shell reading a damaged file, say) may be
 // swallowed by the system, which then abandons the command's stack: the guard below would never be
 // released and every later Execute and Test would be ignored. This handler sees every such fault first
-// and releases the guard; it handles nothing itself.
+// and releases the guard when the fault is on the command's own thread (a fault that another thread
+// handles says nothing about the command); it handles nothing itself.
 LONG CALLBACK ReleaseGuardOnFault(EXCEPTION_POINTERS* exception)
 {
+    if (g_CommandRunning == 0 || GetCurrentThreadId() != g_CommandThread) return EXCEPTION_CONTINUE_SEARCH;
     switch (exception->ExceptionRecord->ExceptionCode) {
     case EXCEPTION_ACCESS_VIOLATION:
     case EXCEPTION_ARRAY_BOUNDS_EXCEEDED:
@@ -42,6 +46,7 @@ class RunningCommand {
 public:
     RunningCommand() : first_(InterlockedExchange(&g_CommandRunning, 1) == 0)
     {
+        if (first_) g_CommandThread = GetCurrentThreadId();
         static const PVOID handler = AddVectoredExceptionHandler(1, &ReleaseGuardOnFault);
         (void)handler;
     }
@@ -82,6 +87,8 @@ void ExecuteCommand(CommandHost& host, bool testOnly)
     // failed, and the window goes on.
     try {
         ValidateAndRun(host, testOnly);
+    } catch (const FolderNotListed& failure) {
+        ReportFailure(host, failure.code, failure.folder);
     } catch (const std::bad_alloc&) {
         ReportFailure(host, ERROR_NOT_ENOUGH_MEMORY);
     } catch (const std::length_error&) {

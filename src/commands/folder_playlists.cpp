@@ -4,7 +4,7 @@
 
 #include "commands/command_reports.h"
 #include "helpers/file_operations.h"
-#include "helpers/folder_scan.h"
+#include "commands/folder_listing.h"
 #include "helpers/paths.h"
 #include "helpers/strings.h"
 #include "helpers/text_files.h"
@@ -13,7 +13,7 @@
 
 std::vector<CString> ListPlaylistNames(const CString& folder)
 {
-    FolderRecord scan = ScanFolderAt(folder);
+    FolderRecord scan = ListFolder(folder);
     std::vector<CString> names;
     for (FileRecord& file : scan.files)
         if (HasPlaylistExtension(file.name)) names.push_back(std::move(file.name));
@@ -43,10 +43,24 @@ int32_t MakeFolder(const CString& folder)
     return CreateDirectoryW(folder.c_str(), nullptr) ? 0 : static_cast<int32_t>(GetLastError());
 }
 
+namespace {
+
+// The typed sub-folder without its blanks and one leading and one trailing "\\", as "\\Sub" and "Sub\\"
+// are meant as "Sub".
+CString SubFolderName(const CString& typed)
+{
+    std::wstring_view name = TrimWhiteSpaceView(typed);
+    if (name.starts_with(L'\\')) name.remove_prefix(1);
+    if (name.ends_with(L'\\')) name.remove_suffix(1);
+    return CString(name);
+}
+
+}  // namespace
+
 bool MakeOutputFolder(CommandHost& host, const CString& playlistFolder, const CString& subFolder,
                       CString& outputFolder)
 {
-    const CString name = subFolder.empty() ? MakeTimestamp(L"datetime") : TrimWhiteSpace(subFolder);
+    const CString name = subFolder.empty() ? MakeTimestamp(L"datetime") : SubFolderName(subFolder);
     outputFolder = playlistFolder + name + L"\\";
     const int32_t error = IsPlainName(name) ? MakeFolder(outputFolder) : ERROR_INVALID_NAME;
     if (error != 0) ReportFailure(host, error);

@@ -3,16 +3,7 @@
 #include <windows.h>
 
 #include "helpers/numbered_names.h"
-
-namespace {
-
-CString UpperCasedAsFileSystem(CString name)
-{
-    CharUpperBuffW(name.data(), static_cast<DWORD>(name.size()));
-    return name;
-}
-
-}  // namespace
+#include "helpers/strings.h"
 
 FreeNames::FreeNames(const std::vector<FileRecord>& taken)
 {

@@ -4,7 +4,7 @@
 
 #include "framework/message_boxes.h"
 #include "helpers/file_operations.h"
-#include "helpers/folder_scan.h"
+#include "commands/folder_listing.h"
 #include "helpers/paths.h"
 #include "helpers/strings.h"
 #include "state/globals.h"
@@ -58,7 +58,7 @@ bool IsM3uFile(const CString& path)
 
 bool TargetHoldsFiles(const CString& targetPath)
 {
-    return ScanFolderAt(targetPath).fileCount > 0;
+    return ListFolder(targetPath).fileCount > 0;
 }
 
 bool ConfirmsEmptyReplaceText()

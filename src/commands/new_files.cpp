@@ -1,6 +1,6 @@
 #include "commands/new_files.h"
 
-#include <cerrno>
+#include <windows.h>
 
 #include "helpers/strings.h"
 #include "helpers/text_files.h"
@@ -19,7 +19,7 @@ NewFile WriteNewStampedFile(const std::function<CString(const CString& stamp)>& 
     for (file.counter = firstCounter; file.counter <= kMaxCounter; ++file.counter) {
         file.path = pathForStamp(CountedStamp(stamp, file.counter));
         file.error = WriteEncodedFile(file.path, bytes, ExistingFile::Keep);
-        if (file.error != EEXIST) break;
+        if (file.error != ERROR_ALREADY_EXISTS && file.error != ERROR_FILE_EXISTS) break;
     }
     return file;
 }

@@ -9,7 +9,7 @@
 #include "framework/strings.h"
 
 struct NewFile {
-    int32_t error = 0;    // 0, or the writer's error number
+    int32_t error = 0;    // 0, or the Windows code of the failed write
     CString path;         // the path written, or tried last
     int32_t counter = 0;  // 0 for the stamp itself, n for the stamp + "_" + n in three digits
 };

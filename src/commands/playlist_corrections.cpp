@@ -10,7 +10,7 @@
 #include "commands/exports.h"
 #include "commands/playlist_order.h"
 #include "commands/scanned_songs.h"
-#include "helpers/folder_scan.h"
+#include "commands/folder_listing.h"
 #include "helpers/numbered_names.h"
 #include "helpers/paths.h"
 #include "helpers/strings.h"
@@ -136,7 +136,8 @@ void CorrectPlaylistBlanks(CommandHost& host, const CommandInputs& inputs)
 {
     TextLines entries;
     if (!ReadEntries(host, inputs.sourcePath, entries) || !AllInOneFolder(host, entries)) return;
-    const FolderRecord scan = ScanFolderAt(GetFolderPart(entries[0]));
+    FolderRecord scan;
+    AddFolderIfThere(scan, GetFolderPart(entries[0]));
     const BlankFreeMatch songs(scan.files);
 
     // The paths of the songs found, each once however many entries stand for it.

@@ -1,5 +1,7 @@
 #include "commands/playlist_folders.h"
 
+#include <windows.h>
+
 #include <cstdint>
 #include <string_view>
 #include <vector>
@@ -38,23 +40,22 @@ private:
     ScannedSongs songs_;
 };
 
-// The playlists of the folder, announced with their number, or the line that there are none.
-std::vector<CString> ListAnnouncedPlaylists(CommandHost& host, const CString& folder)
+// The playlists of the folder announced with their number, or the line that there are none (false).
+bool AnnouncePlaylists(CommandHost& host, const std::vector<CString>& names)
 {
-    std::vector<CString> names = ListPlaylistNames(folder);
     if (names.empty()) host.AddInfoLine(g_Messages[80]);
     else host.AddInfoLine(g_Messages[122] + CountToString(names.size()));
-    return names;
+    return !names.empty();
 }
 
 }  // namespace
 
 void CorrectFolderDuplicates(CommandHost& host, const CommandInputs& inputs)
 {
-    CString output;
-    if (!MakeOutputFolder(host, inputs.sourcePath, host.EditText(InputEdit::Search), output)) return;
     const std::vector<CString> names = ListPlaylistNames(inputs.sourcePath);
     const Originals originals(inputs.targetPath);
+    CString output;
+    if (!MakeOutputFolder(host, inputs.sourcePath, host.EditText(InputEdit::Search), output)) return;
     int32_t unchanged = 0, corrected = 0, missing = 0;
     TextEncoder misses;
     misses.Append(g_Messages[133]);
@@ -93,10 +94,11 @@ void CorrectFolderDuplicates(CommandHost& host, const CommandInputs& inputs)
 
 void PointFolderIntoSongFolder(CommandHost& host, const CommandInputs& inputs)
 {
+    const std::vector<CString> names = ListPlaylistNames(inputs.sourcePath);
     CString output;
-    if (!MakeOutputFolder(host, inputs.sourcePath, host.EditText(InputEdit::Search), output)) return;
-    const std::vector<CString> names = ListAnnouncedPlaylists(host, inputs.sourcePath);
-    if (names.empty()) return;
+    if (!MakeOutputFolder(host, inputs.sourcePath, host.EditText(InputEdit::Search), output) ||
+        !AnnouncePlaylists(host, names))
+        return;
     // Playlists written in the same second share the stamp, each with the next counter.
     CString lastStamp;
     int32_t counter = 1, created = 0;
@@ -125,20 +127,23 @@ void PointFolderIntoSongFolder(CommandHost& host, const CommandInputs& inputs)
 
 void MovePlaylistsIntoSubFolders(CommandHost& host, const CommandInputs& inputs)
 {
-    const std::vector<CString> names = ListAnnouncedPlaylists(host, inputs.sourcePath);
-    if (names.empty()) return;
+    const std::vector<CString> names = ListPlaylistNames(inputs.sourcePath);
+    if (!AnnouncePlaylists(host, names)) return;
     int32_t created = 0, moved = 0, failed = 0;
     for (const CString& name : names) {
-        const CString folder = inputs.sourcePath + StripExtension(name) + L"\\";
+        const CString folderName = StripExtension(name);
+        const CString folder = inputs.sourcePath + folderName + L"\\";
         const CString oldPath = inputs.sourcePath + name, newPath = folder + name;
-        if (const int32_t error = MakeFolder(folder); error != 0) {
+        // A name Windows would store otherwise ("dot." as "dot") or open as a device ("con") is not tried.
+        const bool plain = IsPlainName(folderName);
+        if (const int32_t error = plain ? MakeFolder(folder) : ERROR_INVALID_NAME; error != 0) {
             ReportFailure(host, error);
         } else {
             host.AddInfoLine(g_Messages[115] + folder);
             ++created;
         }
         // Tried also without the folder, so that the failure is reported like any other.
-        if (const int32_t error = MoveFileChecked(oldPath, newPath); error != 0) {
+        if (const int32_t error = plain ? MoveFileChecked(oldPath, newPath) : ERROR_INVALID_NAME; error != 0) {
             host.AddInfoLine(g_Messages[112] + oldPath + L" => " + newPath);
             host.AddInfoLine(g_Messages[33] + Int64ToString(ReportedErrorCode(error)));
             ++failed;

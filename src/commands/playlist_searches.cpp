@@ -10,7 +10,7 @@
 #include "commands/folder_playlists.h"
 #include "commands/scanned_songs.h"
 #include "commands/search_config.h"
-#include "helpers/folder_scan.h"
+#include "commands/folder_listing.h"
 #include "helpers/strings.h"
 #include "helpers/text_encoding.h"
 #include "helpers/text_lines.h"
@@ -90,9 +90,9 @@ void SearchPlaylistFolder(CommandHost& host, const CommandInputs& inputs)
 void ReplaceInPlaylistFolder(CommandHost& host, const CommandInputs& inputs)
 {
     const SearchConfig config = GetSearchConfig(host, inputs.searchText);
+    const std::vector<CString> names = ListPlaylistNames(inputs.sourcePath);
     CString output;
     if (!MakeOutputFolder(host, inputs.sourcePath, CString(), output)) return;
-    const std::vector<CString> names = ListPlaylistNames(inputs.sourcePath);
     const std::wstring_view replacement = inputs.replaceText;
     GroupedFindings findings(g_Messages[141] + config.searchText + L"]: \n");
     int32_t created = 0;
@@ -157,7 +157,7 @@ void VerifyPlaylistFolder(CommandHost& host, const CommandInputs& inputs)
 void SearchFileNames(CommandHost& host, const CommandInputs& inputs)
 {
     const SearchConfig config = GetSearchConfig(host, inputs.searchText);
-    const FolderRecord scan = ScanFolderAt(inputs.sourcePath);
+    const FolderRecord scan = ListFolder(inputs.sourcePath);
     TextEncoder text;
     text.Append(g_Messages[88] + config.description + L": \n");
     size_t matches = 0;

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "commands/command_reports.h"
-#include "helpers/folder_scan.h"
+#include "commands/folder_listing.h"
 #include "helpers/paths.h"
 #include "helpers/shortcuts.h"
 #include "helpers/text_files.h"
@@ -13,7 +13,7 @@
 // resolved gives an empty entry and still counts: the user sees that one of them is broken.
 void CreatePlaylistFromShortcuts(CommandHost& host, const CommandInputs& inputs, PlaylistOrder order)
 {
-    const FolderRecord scan = ScanFolderAt(inputs.sourcePath);
+    const FolderRecord scan = ListFolder(inputs.sourcePath);
     std::vector<CString> targets;
     for (const FileRecord& file : scan.files) {
         if (!file.name.ends_with(L".lnk")) continue;

@@ -10,7 +10,7 @@
 #include "commands/search_config.h"
 #include "helpers/case_rules.h"
 #include "helpers/file_operations.h"
-#include "helpers/folder_scan.h"
+#include "commands/folder_listing.h"
 #include "helpers/numbered_names.h"
 #include "helpers/paths.h"
 #include "helpers/strings.h"
@@ -59,7 +59,7 @@ void LogRenamingTotals(CommandHost& host, const RenamingCounts& counts)
 
 void RenameByCaseRule(CommandHost& host, const CommandInputs& inputs, const CString& rule, const CString& separator)
 {
-    const FolderRecord scan = ScanFolderAt(inputs.sourcePath);
+    const FolderRecord scan = ListFolder(inputs.sourcePath);
     RenamingCounts counts;
     for (const FileRecord& file : scan.files) {
         if (!separator.empty()) {
@@ -79,7 +79,7 @@ void RenameByCaseRule(CommandHost& host, const CommandInputs& inputs, const CStr
 
 void VerifyDuplicateNames(CommandHost& host, const CommandInputs& inputs)
 {
-    const FolderRecord scan = ScanFolderAt(inputs.sourcePath);
+    const FolderRecord scan = ListFolder(inputs.sourcePath);
     std::vector<NumberedName> numbered;
     UniqueLines plain;
     for (const FileRecord& file : scan.files) {
@@ -111,7 +111,7 @@ void VerifyDuplicateNames(CommandHost& host, const CommandInputs& inputs)
 
 void FindAndReplaceInNames(CommandHost& host, const CommandInputs& inputs)
 {
-    const FolderRecord scan = ScanFolderAt(inputs.sourcePath);
+    const FolderRecord scan = ListFolder(inputs.sourcePath);
     const SearchConfig config = GetSearchConfig(host, inputs.searchText);
     const CString& search = config.searchText;
     int32_t renamed = 0;

@@ -1,11 +1,12 @@
 #include "commands/scanned_songs.h"
 
+#include "commands/folder_listing.h"
+
 void ScannedSongs::AddFolder(const CString& folder)
 {
     if (!folders_.Add(folder)) return;
     const size_t first = record_.files.size();
-    record_.path = folder;
-    ScanFolder(record_);
+    AddFolderIfThere(record_, folder);
     CString path;
     for (size_t i = first; i < record_.files.size(); ++i) {
         const FileRecord& file = record_.files[i];

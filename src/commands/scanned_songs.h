@@ -12,7 +12,8 @@
 class ScannedSongs {
 public:
     // Scans the folder, spelled as given, into the record; a folder scanned before under any
-    // ASCII letter case is not scanned again.
+    // ASCII letter case is not scanned again. A folder that is not there holds no songs; one that is
+    // there but cannot be listed throws FolderNotListed.
     void AddFolder(const CString& folder);
     // The first file in scan order whose path (folder + name) equals the path with ASCII letters
     // folded; null when there is none. Valid until the next AddFolder.

@@ -1,5 +1,7 @@
 #include "commands/song_copies.h"
 
+#include <windows.h>
+
 #include <cstdint>
 #include <functional>
 #include <unordered_map>
@@ -10,7 +12,7 @@
 #include "commands/exports.h"
 #include "commands/free_names.h"
 #include "helpers/file_operations.h"
-#include "helpers/folder_scan.h"
+#include "commands/folder_listing.h"
 #include "helpers/numbered_names.h"
 #include "helpers/paths.h"
 #include "helpers/strings.h"
@@ -61,19 +63,23 @@ void CopyPlaylistSongs(CommandHost& host, const CommandInputs& inputs)
 {
     TextLines lines;
     if (ReportUnreadable(host, ReadNonEmptyLines(lines, inputs.sourcePath), inputs.sourcePath)) return;
-    // Songs of one file name from different folders all arrive, numbered; a song listed again is
-    // already there.
+    // Songs of one file name from different folders all arrive, numbered; a song named again, however
+    // it is spelled, is already there.
     FreeNames names;
     UniqueLines copied;
     std::vector<CString> failed;
     for (const std::wstring_view line : lines) {
-        if (copied.Contains(line)) continue;
         const CString source(line);
+        const CString key = SameFileKey(source);
+        if (copied.Contains(key)) continue;
+        // "..\x.mp3" or "C:\a\.." would put the copy outside the target folder, or nowhere.
+        const CString name(SongFileNameOf(line));
         const Placement placed =
-            PlaceUnderFreeName(names, inputs.targetPath, names.Find(CString(SongFileNameOf(line))),
-                               [&](const CString& path) { return CopyFileChecked(source, path, true); });
-        if (placed.result == 0) copied.Add(line);
-        else failed.emplace_back(line);
+            IsPlainName(name) ? PlaceUnderFreeName(names, inputs.targetPath, names.Find(name),
+                                                   [&](const CString& path) { return CopyFileChecked(source, path, true); })
+                              : Placement{ERROR_INVALID_NAME, inputs.targetPath + name};
+        if (placed.result == 0) copied.Add(key);
+        else failed.push_back(source);
     }
     if (failed.empty()) {
         host.AddInfoLine(g_Messages[31]);
@@ -84,8 +90,8 @@ void CopyPlaylistSongs(CommandHost& host, const CommandInputs& inputs)
 
 void RestoreFromDuplicates(CommandHost& host, const CommandInputs& inputs)
 {
-    const FolderRecord originals = ScanFolderAt(inputs.sourcePath);
-    const FolderRecord doublets = ScanFolderAt(inputs.targetPath);
+    const FolderRecord originals = ListFolder(inputs.sourcePath);
+    const FolderRecord doublets = ListFolder(inputs.targetPath);
     const auto plain = OriginalNames(originals, [](const CString& name) { return IsNumberedName(name) < 1; });
 
     // One doublet per missing original: the highest number, of equal numbers the first listed.
@@ -114,8 +120,8 @@ void RestoreFromDuplicates(CommandHost& host, const CommandInputs& inputs)
 
 void RestoreFromUnused(CommandHost& host, const CommandInputs& inputs)
 {
-    const FolderRecord originals = ScanFolderAt(inputs.sourcePath);
-    const FolderRecord unused = ScanFolderAt(inputs.targetPath);
+    const FolderRecord originals = ListFolder(inputs.sourcePath);
+    const FolderRecord unused = ListFolder(inputs.targetPath);
     const auto isPlain = [](const CString& name) { return !StartsWithAt(name) && IsNumberedName(name) < 1; };
     const auto plain = OriginalNames(originals, isPlain);
 

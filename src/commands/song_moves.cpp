@@ -11,7 +11,7 @@
 #include "commands/new_files.h"
 #include "commands/search_config.h"
 #include "helpers/file_operations.h"
-#include "helpers/folder_scan.h"
+#include "commands/folder_listing.h"
 #include "helpers/numbered_names.h"
 #include "helpers/paths.h"
 #include "helpers/strings.h"
@@ -31,8 +31,8 @@ struct MovePlan {
 
 MovePlan PlanMoves(const CommandInputs& inputs, const std::function<bool(const CString& name)>& isMoved)
 {
-    const FolderRecord source = ScanFolderAt(inputs.sourcePath);
-    MovePlan plan{FreeNames(ScanFolderAt(inputs.targetPath).files), {}};
+    const FolderRecord source = ListFolder(inputs.sourcePath);
+    MovePlan plan{FreeNames(ListFolder(inputs.targetPath).files), {}};
     for (const FileRecord& file : source.files) {
         if (!isMoved(file.name)) continue;
         const CString name = plan.names.Find(file.name);
@@ -166,8 +166,8 @@ void MoveNumberedDuplicates(CommandHost& host, const CommandInputs& inputs)
 
 void MoveUnusedSongs(CommandHost& host, const CommandInputs& inputs)
 {
-    const FolderRecord source = ScanFolderAt(inputs.sourcePath);
-    FreeNames names(ScanFolderAt(inputs.targetPath).files);
+    const FolderRecord source = ListFolder(inputs.sourcePath);
+    FreeNames names(ListFolder(inputs.targetPath).files);
     int64_t moved = 0;
     std::vector<CString> failures;
     for (const FileRecord& file : source.files) {
@@ -189,7 +189,7 @@ void MoveUnusedSongs(CommandHost& host, const CommandInputs& inputs)
 
 void MoveSearchMatches(CommandHost& host, const CommandInputs& inputs)
 {
-    const FolderRecord source = ScanFolderAt(inputs.sourcePath);
+    const FolderRecord source = ListFolder(inputs.sourcePath);
     const SearchConfig search = GetSearchConfig(host, inputs.searchText);
     std::vector<FileMove> moves;
     for (const FileRecord& file : source.files) {

@@ -6,7 +6,7 @@
 #include "commands/exports.h"
 #include "commands/folder_playlists.h"
 #include "commands/renaming.h"
-#include "helpers/folder_scan.h"
+#include "commands/folder_listing.h"
 #include "helpers/strings.h"
 #include "helpers/text_files.h"
 #include "helpers/text_lines.h"
@@ -40,7 +40,7 @@ void ExportAskAndRename(CommandHost& host, const CString& folder, const CString&
 
 void MarkUnusedSongs(CommandHost& host, const CommandInputs& inputs)
 {
-    const FolderRecord songs = ScanFolderAt(inputs.sourcePath);
+    const FolderRecord songs = ListFolder(inputs.sourcePath);
     UniqueLines referenced;
     for (const CString& name : ListPlaylistNames(inputs.targetPath)) {
         const CString path = inputs.targetPath + name;
@@ -60,7 +60,7 @@ void MarkUnusedSongs(CommandHost& host, const CommandInputs& inputs)
 
 void DeleteUnusedMarks(CommandHost& host, const CommandInputs& inputs)
 {
-    const FolderRecord songs = ScanFolderAt(inputs.sourcePath);
+    const FolderRecord songs = ListFolder(inputs.sourcePath);
     std::vector<MarkChange> changes;
     for (const FileRecord& file : songs.files)
         if (StartsWithAt(file.name)) changes.push_back({file.name, file.name.substr(1)});

@@ -48,9 +48,9 @@ void RecordEntry(FolderRecord& record, const WIN32_FIND_DATAW& entry)
 
 }  // namespace
 
-void ScanFolder(FolderRecord& record)
+uint32_t ScanFolder(FolderRecord& record)
 {
-    if (record.path.empty()) return;
+    if (record.path.empty()) return 0;
     record.depth = static_cast<int32_t>(std::count(record.path.begin(), record.path.end(), L'\\'));
     // The basic level leaves out the short name, which is never used; large fetches
     // make folders of many thousand files list faster.
@@ -58,16 +58,23 @@ void ScanFolder(FolderRecord& record)
     WIN32_FIND_DATAW entry{};
     const unique_find search = OwnFind(FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &entry,
                                                         FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
-    if (!search) return;
+    // A folder with no entry at all (a drive's root) lists nothing: that is no failure.
+    if (!search) {
+        const DWORD code = GetLastError();
+        return code == ERROR_FILE_NOT_FOUND ? 0 : code;
+    }
     do RecordEntry(record, entry);
     while (FindNextFileW(search.get(), &entry));
+    const DWORD code = GetLastError();
+    return code == ERROR_NO_MORE_FILES ? 0 : code;
 }
 
-FolderRecord ScanFolderAt(const CString& folder)
+FolderRecord ScanFolderAt(const CString& folder, uint32_t* error)
 {
     FolderRecord record;
     record.path = folder;
-    ScanFolder(record);
+    const uint32_t result = ScanFolder(record);
+    if (error) *error = result;
     return record;
 }
 

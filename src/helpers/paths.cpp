@@ -1,5 +1,9 @@
 #include "helpers/paths.h"
 
+#include <windows.h>
+
+#include <utility>
+
 #include "helpers/strings.h"
 
 CString GetExtension(std::wstring_view path)
@@ -32,16 +36,44 @@ std::wstring_view SongFileNameOf(std::wstring_view entry)
     return slash == std::wstring_view::npos ? entry : entry.substr(slash + 1);
 }
 
+CString SameFileKey(const CString& path)
+{
+    CString full(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+        if (length == 0) return UpperCasedAsFileSystem(path);  // not a path: it can only be itself
+        if (length < full.size()) {
+            full.resize(length);
+            return UpperCasedAsFileSystem(std::move(full));
+        }
+        full.resize(length);
+    }
+}
+
 bool HasPlaylistExtension(std::wstring_view path)
 {
     const size_t dot = path.rfind(L'.');
     return dot != std::wstring_view::npos && EqualsNoCase(path.substr(dot), L".m3u");
 }
 
+namespace {
+
+// Windows opens a device for these names, with any extension.
+bool IsDeviceName(std::wstring_view stem)
+{
+    static constexpr std::wstring_view kDevices[] = {L"CON", L"PRN", L"AUX", L"NUL"};
+    for (const std::wstring_view device : kDevices)
+        if (EqualsNoCase(stem, device)) return true;
+    return stem.size() == 4 && (EqualsNoCase(stem.substr(0, 3), L"COM") || EqualsNoCase(stem.substr(0, 3), L"LPT")) &&
+           stem[3] >= L'1' && stem[3] <= L'9';
+}
+
+}  // namespace
+
 bool IsPlainName(std::wstring_view name)
 {
-    if (name.empty() || name == L"." || name == L"..") return false;
+    if (name.empty() || name.back() == L'.' || name.back() == L' ') return false;  // "." and ".." end in "."
     for (const wchar_t c : name)
         if (c < L' ' || std::wstring_view(L"\\/:*?\"<>|").find(c) != std::wstring_view::npos) return false;
-    return true;
+    return !IsDeviceName(name.substr(0, name.find(L'.')));
 }

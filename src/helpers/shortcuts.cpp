@@ -8,6 +8,8 @@
 #include <string>
 
 #include "framework/com.h"
+#include "framework/handles.h"
+#include "helpers/temporary_names.h"
 #include "helpers/text_files.h"
 
 namespace {
@@ -237,13 +239,13 @@ HRESULT CreateShortcutFile(const CString& target, const CString& shortcutPath, c
     if (FAILED(result)) return result;
     // Saved beside under a name of its own and checked before it takes the shortcut's place, so that a
     // failed creation leaves an older shortcut of that name as it was.
-    static LONG counter = 0;
-    const CString folder = shortcutPath.substr(0, shortcutPath.find_last_of(L'\\') + 1);
-    const CString temporary = folder + L"~tallowmere-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                              std::to_wstring(InterlockedIncrement(&counter)) + L".lnk";
+    CString temporary;
+    // Saving replaces what is there, so the temporary name is first claimed as a new file of our own.
+    if (unique_handle claimed; const DWORD error = CreateTemporaryFileBeside(shortcutPath, temporary, claimed))
+        return HRESULT_FROM_WIN32(error);
     result = file->Save(temporary.c_str(), TRUE);
     if (FAILED(result)) {
-        DeleteFileW(temporary.c_str());
+        RemoveOwnFile(temporary);
         return result;
     }
     // Some shells accept a target they cannot store (too long, or outside the ANSI code page) and
@@ -252,6 +254,6 @@ HRESULT CreateShortcutFile(const CString& target, const CString& shortcutPath, c
     if (FAILED(ReadStoredTarget(temporary, stored)) || stored != target) result = HRESULT_FROM_WIN32(ERROR_BAD_PATHNAME);
     else if (!MoveFileExW(temporary.c_str(), shortcutPath.c_str(), MOVEFILE_REPLACE_EXISTING))
         result = HRESULT_FROM_WIN32(GetLastError());
-    if (FAILED(result)) DeleteFileW(temporary.c_str());
+    if (FAILED(result)) RemoveOwnFile(temporary);
     return result;
 }

@@ -37,6 +37,12 @@ std::wstring_view TrimWhiteSpaceView(std::wstring_view text)
     return text;
 }
 
+CString UpperCasedAsFileSystem(CString text)
+{
+    CharUpperBuffW(text.data(), static_cast<DWORD>(text.size()));
+    return text;
+}
+
 bool ContainsStringNoCase(const std::vector<CString>& list, const CString& text)
 {
     for (const CString& element : list)

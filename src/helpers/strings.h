@@ -19,6 +19,9 @@ CString TrimWhiteSpace(std::wstring_view text);       // iswspace at both ends
 std::wstring_view TrimWhiteSpaceView(std::wstring_view text);  // the same, as a part of the text
 CString TrimRightWhiteSpace(std::wstring_view text);  // iswspace at the right end
 
+// Upper-cased as the file system folds names, beyond ASCII ("Ä" and "ä" name one file).
+CString UpperCasedAsFileSystem(CString text);
+
 bool ContainsStringNoCase(const std::vector<CString>& list, const CString& text);
 bool EqualsNoCase(std::wstring_view a, std::wstring_view b);
 CStringA ToAnsiString(const CString& text);

@@ -2,35 +2,19 @@
 
 #include <windows.h>
 
-#include <cerrno>
 #include <functional>
 #include <new>
 #include <stdexcept>
 
 #include "framework/handles.h"
 #include "helpers/strings.h"
+#include "helpers/temporary_names.h"
 #include "helpers/text_encoding.h"
 
 namespace {
 
 // Far above any playlist or settings file; a larger file is not one of ours.
 constexpr LONGLONG kMaxFileBytes = 64LL * 1024 * 1024;
-
-int ErrnoFromWindowsError(DWORD error)
-{
-    static const struct { DWORD windows; int errnum; } table[] = {
-        {ERROR_FILE_NOT_FOUND, ENOENT},    {ERROR_PATH_NOT_FOUND, ENOENT},
-        {ERROR_ACCESS_DENIED, EACCES},     {ERROR_SHARING_VIOLATION, EACCES},
-        {ERROR_LOCK_VIOLATION, EACCES},    {ERROR_FILE_EXISTS, EEXIST},
-        {ERROR_ALREADY_EXISTS, EEXIST},    {ERROR_HANDLE_DISK_FULL, ENOSPC},
-        {ERROR_DISK_FULL, ENOSPC},         {ERROR_INVALID_NAME, EINVAL},
-        {ERROR_BAD_PATHNAME, EINVAL},      {ERROR_FILENAME_EXCED_RANGE, ENAMETOOLONG},
-        {ERROR_FILE_TOO_LARGE, EFBIG},
-    };
-    for (const auto& row : table)
-        if (row.windows == error) return row.errnum;
-    return EIO;
-}
 
 }  // namespace
 
@@ -75,32 +59,13 @@ DWORD ForEachLine(const CString& path, const std::function<void(const CStringA& 
     return 0;
 }
 
-// A new file of our own beside the target, so that a rename within one folder replaces the
-// target in one step; 0 or a Windows error code.
-DWORD CreateTemporaryBeside(const CString& path, CString& temporary, unique_handle& file)
-{
-    static LONG counter = 0;
-    const CString folder = path.substr(0, path.find_last_of(L"\\/:") + 1);
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        wchar_t name[48];
-        swprintf(name, 48, L"~tallowmere-%lx-%lx.tmp", GetCurrentProcessId(),
-                 static_cast<unsigned long>(InterlockedIncrement(&counter)));
-        temporary = folder + name;
-        file = OwnHandle(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                     FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (file) return 0;
-        const DWORD error = GetLastError();
-        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) return error;
-    }
-    return ERROR_FILE_EXISTS;
-}
-
 // 0 or a Windows error code; on failure the temporary file is gone and the target untouched.
 DWORD PutFileInPlace(const CString& path, const CStringA& bytes, ExistingFile existing)
 {
     CString temporary;
     unique_handle file;
-    if (const DWORD error = CreateTemporaryBeside(path, temporary, file)) return error;
+    // Beside the target, so that a rename within one folder replaces the target in one step.
+    if (const DWORD error = CreateTemporaryFileBeside(path, temporary, file)) return error;
     DWORD error = 0, written = 0;
     if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr))
         error = GetLastError();
@@ -111,7 +76,7 @@ DWORD PutFileInPlace(const CString& path, const CStringA& bytes, ExistingFile ex
     file.reset();
     const DWORD flags = MOVEFILE_WRITE_THROUGH | (existing == ExistingFile::Replace ? MOVEFILE_REPLACE_EXISTING : 0);
     if (!error && !MoveFileExW(temporary.c_str(), path.c_str(), flags)) error = GetLastError();
-    if (error) DeleteFileW(temporary.c_str());
+    if (error) RemoveOwnFile(temporary);
     return error;
 }
 
@@ -129,9 +94,8 @@ int32_t WriteTextFile(const CString& path, const CString& text)
 
 int32_t WriteEncodedFile(const CString& path, const std::optional<CStringA>& bytes, ExistingFile existing)
 {
-    if (!bytes) return EILSEQ;
-    const DWORD error = PutFileInPlace(path, *bytes, existing);
-    return error ? ErrnoFromWindowsError(error) : 0;
+    if (!bytes) return ERROR_NO_UNICODE_TRANSLATION;
+    return static_cast<int32_t>(PutFileInPlace(path, *bytes, existing));
 }
 
 int32_t ReadNonEmptyLines(TextLines& lines, const CString& path)

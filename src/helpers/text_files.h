@@ -14,8 +14,9 @@
 enum class ExistingFile { Replace, Keep };
 
 // The writers encode the whole text first and put a completely written file in place in one step:
-// on any failure an existing file stays as it was. 0, or the C runtime's error number (EILSEQ for an
-// unpaired surrogate, which no file form can carry; EEXIST when a file is there and is to be kept).
+// on any failure an existing file stays as it was. 0, or the Windows code of the failed step
+// (ERROR_NO_UNICODE_TRANSLATION for an unpaired surrogate, which no file form can carry;
+// ERROR_ALREADY_EXISTS when a file is there and is to be kept).
 int32_t WriteTextFile(const CString& path, const CString& text);
 int32_t WriteEncodedFile(const CString& path, const std::optional<CStringA>& bytes, ExistingFile existing);
 // Settings file: failures are silent.

@@ -1,9 +1,10 @@
 #include "commands/exports.h"
 #include "engine_test.h"
 
-TEST_F(EngineTest, OnlyTheAnswerNoStops)
+// A box closed without an answer, or one that could not be shown, is no Yes.
+TEST_F(EngineTest, OnlyTheAnswerYesGoesOn)
 {
-    const struct { int32_t answer; bool proceeds; } cases[] = {{IDNO, false}, {IDYES, true}, {0, true}};
+    const struct { int32_t answer; bool proceeds; } cases[] = {{IDNO, false}, {IDYES, true}, {0, false}, {IDCANCEL, false}};
     for (const auto& c : cases) {
         answer = c.answer;
         boxes.clear();
@@ -47,6 +48,6 @@ TEST_F(Exports, AFailedWriteIsReportedAloneAndNothingIsOpened)
     g_OpenExport = 1;  // an attempt to open the missing file would log a "Failed: " line
     const CString path = g_ExportsDir + stamp + L"Listbox Content.txt";
     WriteExport(host, g_Messages[153], L"text\n");
-    EXPECT_EQ(host.lines, Lines{g_Messages[93] + L"2 (" + path + L")"});
+    EXPECT_EQ(host.lines, Lines{g_Messages[93] + L"3 (" + path + L")"});
     EXPECT_FALSE(TempFolder::Exists(path));
 }

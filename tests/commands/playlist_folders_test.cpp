@@ -49,14 +49,17 @@ TEST_F(PlaylistFolders, ABadSubFolderStopsCommands31And32BeforeAnyPlaylistIsRead
     Fill(songs, {});
     Playlist(L"A.m3u", {L"D:\\x.mp3"});
     folder.Write(L"Lists\\Taken");
-    const struct { const wchar_t* name; int32_t error; } cases[] = {{L"\\Sub", 123}, {L"a/b", 123}, {L"..", 123},
-        {L"   ", 123}, {L"x:y", 123}, {L"a\"b", 123}, {L"a\tb", 123}, {L"Taken", ERROR_ALREADY_EXISTS}};
+    const struct { const wchar_t* name; int32_t error; } cases[] = {{L"\\\\Sub", 123}, {L"a/b", 123}, {L"..", 123},
+        {L"   ", 123}, {L"x:y", 123}, {L"a\"b", 123}, {L"a\tb", 123}, {L"Dot.", 123}, {L"con", 123}, {L"Lpt1.x", 123},
+        {L"Taken", ERROR_ALREADY_EXISTS}};
     for (int command : {31, 32})
         for (const auto& c : cases)
             EXPECT_EQ(Run(command, lists, songs, c.name), Lines{FailureText(c.error)}) << c.name;
-    // Blanks around a good name are not part of it.
-    Run(32, lists, songs, L" Best ");
+    EXPECT_EQ(folder.List(L"Lists\\"), (std::set<CString>{L"A.m3u", L"Taken"}));
+    // Blanks around a good name are not part of it, nor one "\\" before or after it.
+    for (const wchar_t* name : {L" Best ", L"\\Sub", L"Sub\\"}) Run(32, lists, songs, name);
     EXPECT_EQ(TempFolder::ReadBytes(lists + L"Best\\A " + stamp + L".m3u"), Bytes(songs + L"x.mp3\n"));
+    EXPECT_EQ(folder.List(L"Lists\\Sub\\"), (std::set<CString>{L"A " + stamp + L".m3u", L"A " + stamp + L"_001.m3u"}));
 }
 
 TEST_F(PlaylistFolders, Command32PointsEntriesIntoTheSongFolderKeepsCommentsAndCountsTheSecond)

@@ -91,7 +91,7 @@ TEST_F(FileOperations, ReadOnlyFileIsNeverReplacedButMayBeRenamed)
 TEST_F(FileOperations, CaseOnlyRenameChangesTheNameOnDisk)
 {
     const CString lower = temp_.Write(L"song.mp3", "S"), upper = folder_ + L"Song.MP3";
-    EXPECT_EQ(RenameFileChecked(lower, lower), 0);
+    EXPECT_EQ(RenameFileChecked(lower, lower), ERROR_ALREADY_EXISTS);
     EXPECT_EQ(RenameFileChecked(lower, upper), 0);
     EXPECT_EQ(temp_.List(), std::set<CString>{L"Song.MP3"});
     EXPECT_EQ(MoveFileChecked(upper, lower), 0);

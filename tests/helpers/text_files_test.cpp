@@ -159,14 +159,16 @@ TEST(TextFiles, AFailedWriteLeavesTheExistingFileAsItWas)
     const std::string before = "C:\\old.mp3\r\n";
     const CString path = folder.Write(L"list.m3u", before);
 
-    EXPECT_EQ(WriteTextFile(path, L"a\xD800" L"b\n"), EILSEQ);
-    EXPECT_EQ(WriteTextFile(path, L"\u4E2D\xDC00\n"), EILSEQ);
-    EXPECT_EQ(WriteTextFile(folder.Path() + L"missing\\a.m3u", L"C:\\new.mp3\n"), ENOENT);
+    // Windows codes, as the reports show them.
+    EXPECT_EQ(WriteTextFile(path, L"a\xD800" L"b\n"), ERROR_NO_UNICODE_TRANSLATION);
+    EXPECT_EQ(WriteTextFile(path, L"\u4E2D\xDC00\n"), ERROR_NO_UNICODE_TRANSLATION);
+    EXPECT_EQ(WriteTextFile(folder.Path() + L"missing\\a.m3u", L"C:\\new.mp3\n"), ERROR_PATH_NOT_FOUND);
     {
         const unique_handle other = TempFolder::Lock(path);
         ASSERT_TRUE(other);
-        EXPECT_NE(WriteTextFile(path, L"C:\\new.mp3\n"), 0);
+        EXPECT_EQ(WriteTextFile(path, L"C:\\new.mp3\n"), ERROR_ACCESS_DENIED);  // the held file is not replaced
     }
+    EXPECT_EQ(folder.List(), std::set<CString>{L"list.m3u"});
     EXPECT_EQ(folder.ReadBytes(path), before);
     EXPECT_EQ(folder.List(), std::set<CString>{L"list.m3u"});
 }
