@@ -14,6 +14,7 @@
 #include "helpers/strings.h"
 #include "helpers/text_files.h"
 #include "song_names.h"
+#include "support/unix_form.h"
 
 namespace {
 
@@ -171,23 +172,12 @@ bool CreateEmptyFile(const CString& path)
 }
 
 // The folder as the files are created in it. Wine looks for every new name in the whole folder under
-// any letter case, which makes filling a large folder quadratic; a path in its \\?\unix\ form is
-// taken exactly as written. Elsewhere the folder stays as it is.
+// any letter case, which makes filling a large folder quadratic; its \\?\unix\ form does not.
+// Elsewhere the folder stays as it is.
 CString CreationFolder(const CString& folder)
 {
-    using UnixFileName = char*(__cdecl*)(const wchar_t*);
-    const auto toUnix = reinterpret_cast<UnixFileName>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
-    if (!toUnix) return folder;
-    char* unixName = toUnix(folder.c_str());
-    if (!unixName) return folder;
-    const int length = MultiByteToWideChar(CP_UTF8, 0, unixName, -1, nullptr, 0);
-    CString path(static_cast<size_t>(std::max(length, 1)) - 1, L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, unixName, -1, path.data(), length);
-    HeapFree(GetProcessHeap(), 0, unixName);
-    std::replace(path.begin(), path.end(), L'/', L'\\');
-    if (!EndsWithBackslash(path)) path += L'\\';
-    return L"\\\\?\\unix" + path;
+    const CString unixFolder = UnixForm(folder);
+    return unixFolder.empty() ? folder : unixFolder;
 }
 
 bool WritePlaylist(const CString& path, const std::vector<CString>& entries)

@@ -9,8 +9,10 @@ build="${BUILD_DIR:-$top/build}"
 ensure_setup
 
 . "$top/scripts/display.sh"
+. "$top/scripts/volumes.sh"
 start_display
-trap stop_display EXIT
+trap 'stop_display; stop_volumes' EXIT
+start_volumes "$build/volumes"
 
 cmake -S "$top" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-i686.cmake" >/dev/null
 cmake --build "$build" -j "$(nproc)"

@@ -53,6 +53,21 @@ TEST_F(PlaylistsFromSources, AShuffleIsARandomPermutationUnderANameOfItsOwn)
     EXPECT_EQ(TempFolder::ReadBytes(taken), "older\r\n");
 }
 
+// Ascending and descending by UTF-16 code unit: capitals before small letters, "\u00E4" after "z".
+TEST_F(PlaylistsFromSources, Commands4And5SortTheEntriesByCodeUnit)
+{
+    const Lines entries = {L"C:\\m\\b.mp3", L"C:\\m\\\u00E4.mp3", L"C:\\M\\z.mp3", L"C:\\m\\B.mp3", L"C:\\m\\z.mp3"};
+    const Lines ascending = {L"C:\\M\\z.mp3", L"C:\\m\\B.mp3", L"C:\\m\\b.mp3", L"C:\\m\\z.mp3", L"C:\\m\\\u00E4.mp3"};
+    const CString source = folder.Write(L"Five.m3u", Bytes(Joined(entries)));
+    const struct { int command; int prefix; Lines sorted; } cases[] = {
+        {4, 25, ascending}, {5, 26, Lines(ascending.rbegin(), ascending.rend())}};
+    for (const auto& c : cases) {
+        const CString name = g_Messages[c.prefix] + stamp + L".m3u";
+        EXPECT_EQ(Run(c.command, source), Lines{Report(folder.Path(), name, 5)}) << c.command;
+        EXPECT_EQ(TempFolder::ReadBytes(folder.Path() + name), Bytes(Joined(c.sorted))) << c.command;
+    }
+}
+
 TEST_F(PlaylistsFromSources, ABlankOrUnreadablePlaylistGivesNoPlaylist)
 {
     const CString blank = folder.Write(L"Blank.m3u", "  \r\n\t\r\n\r\n");

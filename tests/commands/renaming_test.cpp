@@ -32,6 +32,22 @@ TEST_F(Renaming, CaseRulesChangeTheNameOnDiskAndCountAClashAsFailed)
     }
 }
 
+// Each case-rule command renames by its own rule, so each gives its own name on disk.
+TEST_F(Renaming, EachCaseRuleCommandRenamesByItsOwnRule)
+{
+    const struct { int command; const wchar_t* from; const wchar_t* to; } cases[] = {
+        {10, L"ab cd.mp3", L"AB CD.MP3"},           {12, L"ab cd.mp3", L"Ab Cd.mp3"},
+        {14, L"ab cd-ef gh.mp3", L"AB CD-ef gh.mp3"}, {15, L"AB CD-EF GH.MP3", L"ab cd-EF GH.MP3"},
+        {16, L"ab cd-ef gh.mp3", L"ab cd-Ef Gh.mp3"}, {17, L"ab cd-ef gh.mp3", L"ab cd-EF GH.MP3"},
+        {18, L"AB CD-EF GH.MP3", L"AB CD-ef gh.mp3"},
+    };
+    for (const auto& c : cases) {
+        Fill(source, {{c.from, "1"}});
+        EXPECT_EQ(Run(c.command, source, L"", L"-"), (Lines{Line(96, source, c.from, c.to), Count(98, 1)})) << c.command;
+        EXPECT_EQ(folder.List(L"Source\\"), Names{c.to}) << c.command;
+    }
+}
+
 TEST_F(Renaming, ANameWithoutTheSeparatorOnceStopsTheCommandAlsoInTheList)
 {
     Fill(source, Named({L"artist-title.mp3", L"live-part 1-intro.mp3", L"x-y.mp3"}));
@@ -101,6 +117,8 @@ TEST_F(Renaming, UnusedMarksAreSetAndDeletedUnlessTheAnswerIsNo)
     const CString exportPath = Export(L"Unused Songs");
     const struct { int command, answer; Files before; const wchar_t* pending; Lines lines; Names after; } cases[] = {
         {22, IDNO, songs, L"pic.jpg", {g_Messages[55], Count(98, 0), Count(102, 1)}, {L"@c.mp3", L"a.mp3", L"pic.jpg"}},
+        // A box closed without an answer is no Yes.
+        {22, 0, songs, L"pic.jpg", {g_Messages[55], Count(98, 0), Count(102, 1)}, {L"@c.mp3", L"a.mp3", L"pic.jpg"}},
         {22, IDYES, songs, L"pic.jpg", {Line(96, source, L"pic.jpg", L"@pic.jpg"), Count(98, 1), Count(102, 1)},
          {L"@c.mp3", L"@pic.jpg", L"a.mp3"}},
         {23, IDYES, Named({L"@s.mp3", L"s.mp3"}), L"@s.mp3",

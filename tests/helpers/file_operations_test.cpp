@@ -8,6 +8,7 @@
 
 #include "helpers/clipboard.h"
 #include "helpers/file_operations.h"
+#include "helpers/paths.h"
 #include "support/clipboard_lock.h"
 #include "support/temp_folder.h"
 
@@ -113,4 +114,43 @@ TEST_F(FileOperations, FoldersAreMadeOneLevelDeepAndFilesAreNotFolders)
     EXPECT_TRUE(FileExists(file) && !FolderExists(file) && FolderExists(folder_ + L"new") && !FileExists(folder_ + L"new"));
     EXPECT_FALSE(PathExists(folder_ + L"x"));
     EXPECT_EQ(temp_.List(), (std::set<CString>{L"a.mp3", L"new"}));
+}
+
+// Across volumes a move is a copy and a removal: a song's name holds the whole song or nothing new,
+// and a source that stays means no move. A full disk leaves no cut-off file and no temporary one.
+TEST_F(FileOperations, AcrossVolumesASongIsMovedOrCopiedWholeOrNotAtAll)
+{
+    if (TempFolder::Volume("OTHER").empty() || TempFolder::Volume("FULL").empty()) GTEST_SKIP() << "no small volumes";
+    const TempFolder other{L"other", TempFolder::Volume("OTHER")}, full{L"full", TempFolder::Volume("FULL")};
+    const std::string big(300 * 1024, 'B');
+    const CString song = temp_.Write(L"song.mp3", "S"), kept = temp_.Write(L"kept.mp3", "K");
+    const CString large = temp_.Write(L"large.mp3", big);
+    SetFileAttributesW(kept.c_str(), FILE_ATTRIBUTE_READONLY);
+    const struct { const char* name; Operation run; CString from; const TempFolder& to; int32_t result; } cases[] = {
+        {"move", MoveFileChecked, song, other, 0},
+        {"read-only source", MoveFileChecked, kept, other, ERROR_ACCESS_DENIED},
+        {"copy onto a full disk", kCopy, large, full, ERROR_DISK_FULL},
+        {"move onto a full disk", MoveFileChecked, large, full, ERROR_DISK_FULL},
+    };
+    for (const auto& c : cases) EXPECT_EQ(c.run(c.from, c.to.Path() + GetFileNamePart(c.from)), c.result) << c.name;
+    EXPECT_EQ(other.List(), std::set<CString>{L"song.mp3"});
+    EXPECT_EQ(other.ReadBytes(other.Path() + L"song.mp3"), "S");
+    EXPECT_EQ(full.List(), std::set<CString>{});
+    EXPECT_EQ(temp_.List(), (std::set<CString>{L"kept.mp3", L"large.mp3"}));
+    EXPECT_EQ(temp_.ReadBytes(kept) + temp_.ReadBytes(large), "K" + big);
+}
+
+// Two names equal but for case may be two files; a case-only rename then touches neither. Otherwise
+// it goes through a temporary name made from the new name, past one left by an earlier run.
+TEST_F(FileOperations, ACaseOnlyRenameNeverTakesTheNameOfATwin)
+{
+    const CString lower = temp_.Write(L"a.mp3", "lower"), upper = temp_.WriteTwin(L"A.mp3", "upper");
+    for (const auto& move : kMoves) EXPECT_EQ(move.run(lower, upper), ERROR_ALREADY_EXISTS) << move.name;
+    EXPECT_EQ(temp_.List(), (std::set<CString>{L"A.mp3", L"a.mp3"}));
+    EXPECT_EQ(temp_.ReadBytes(temp_.Path() + L"a.mp3") + temp_.ReadBytes(temp_.Path() + L"A.mp3"), "lowerupper");
+
+    const CString song = temp_.Write(L"b.mp3", "B"), leftover = temp_.Write(L"~B.mp3.1.tmp", "old");
+    EXPECT_EQ(RenameFileChecked(song, folder_ + L"B.mp3"), 0);
+    EXPECT_EQ(temp_.List(), (std::set<CString>{L"A.mp3", L"B.mp3", L"a.mp3", L"~B.mp3.1.tmp"}));
+    EXPECT_EQ(temp_.ReadBytes(folder_ + L"B.mp3") + temp_.ReadBytes(leftover), "Bold");
 }

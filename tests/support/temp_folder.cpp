@@ -1,9 +1,13 @@
 #include "support/temp_folder.h"
 
+#include "support/unix_form.h"
+
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <atomic>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -46,14 +50,21 @@ void RemoveTree(const CString& folder)
     RemoveDirectoryW(folder.c_str());
 }
 
-}  // namespace
-
-TempFolder::TempFolder(const CString& label)
+CString TemporaryRoot()
 {
-    static std::atomic<unsigned> counter{0};
     wchar_t temp[MAX_PATH + 1] = {};
     GetTempPathW(MAX_PATH + 1, temp);
-    const CString prefix = CString(temp) + L"tallowmere_" + (label.empty() ? L"" : label + L"_") +
+    return temp;
+}
+
+}  // namespace
+
+TempFolder::TempFolder(const CString& label) : TempFolder(label, TemporaryRoot()) {}
+
+TempFolder::TempFolder(const CString& label, const CString& root)
+{
+    static std::atomic<unsigned> counter{0};
+    const CString prefix = root + L"tallowmere_" + (label.empty() ? L"" : label + L"_") +
                            std::to_wstring(GetCurrentProcessId()) + L"_";
     // A folder left by an earlier process with the same id is never reused: the next number is taken.
     for (;;) {
@@ -100,7 +111,26 @@ bool TempFolder::Exists(const CString& path)
 
 unique_handle TempFolder::Lock(const CString& path)
 {
-    unique_handle held = OwnHandle(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    unique_handle held = OwnHandle(
+        CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     if (!held) ADD_FAILURE() << "cannot lock " << path;
     return held;
+}
+
+CString TempFolder::WriteTwin(const CString& name, const std::string& bytes) const
+{
+    const CString unixFolder = UnixForm(path_);
+    if (unixFolder.empty()) ADD_FAILURE() << "no Unix form of " << path_;
+    const unique_handle file = OwnHandle(CreateFileW((unixFolder + name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                                     FILE_ATTRIBUTE_NORMAL, nullptr));
+    DWORD written = 0;
+    if (!file || !WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr))
+        ADD_FAILURE() << "cannot write the twin " << name;
+    return path_ + name;
+}
+
+CString TempFolder::Volume(const char* name)
+{
+    const char* root = std::getenv((std::string("TALLOWMERE_") + name + "_VOLUME").c_str());
+    return root ? CString(root, root + std::strlen(root)) : CString();
 }

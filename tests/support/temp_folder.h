@@ -10,6 +10,8 @@ class TempFolder {
 public:
     // The label only makes a left-over folder easier to place; the process id and a counter keep it unique.
     explicit TempFolder(const CString& label = L"");
+    // The same inside root (ending in "\\") instead of the temporary folder.
+    TempFolder(const CString& label, const CString& root);
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
@@ -23,8 +25,16 @@ public:
 
     static std::string ReadBytes(const CString& path);  // "(unreadable)" when the file cannot be read
     static bool Exists(const CString& path);
-    // Opened without sharing, as a player may hold a file: no one else reads, moves or replaces it.
+    // Opened without sharing, as a player may hold a file: no one else reads, moves or replaces it. A
+    // folder held so cannot be listed.
     static unique_handle Lock(const CString& path);
+    // Writes the file under exactly this name, also beside a name equal but for letter case, as programs
+    // outside Windows may (Wine takes a name in its \\?\unix\ form as written).
+    CString WriteTwin(const CString& name, const std::string& bytes) const;
+
+    // The root of a small volume that the test script mounted, other than the temporary folder's, or
+    // empty when the run has none: "OTHER" (room for small files) or "FULL" (256 KiB in all).
+    static CString Volume(const char* name);
 
 private:
     CString path_;
