@@ -46,7 +46,7 @@ int32_t MakeFolder(const CString& folder)
 bool MakeOutputFolder(CommandHost& host, const CString& playlistFolder, const CString& subFolder,
                       CString& outputFolder)
 {
-    const CString name = subFolder.empty() ? MakeTimestamp(L"datetime") : TrimWhiteSpace(subFolder);
+    const CString name = subFolder.empty() ? MakeTimestamp() : TrimWhiteSpace(subFolder);
     outputFolder = playlistFolder + name + L"\\";
     const int32_t error = IsPlainName(name) ? MakeFolder(outputFolder) : ERROR_INVALID_NAME;
     if (error != 0) ReportFailure(host, error);
