@@ -3,12 +3,14 @@
 #include <array>
 #include <initializer_list>
 
-#include "commands/openers_list_export_shortcuts.h"
+#include "commands/info_list_export.h"
+#include "commands/openers.h"
 #include "commands/playlist_corrections.h"
 #include "commands/playlist_folders.h"
 #include "commands/playlist_searches.h"
 #include "commands/playlists_from_sources.h"
 #include "commands/renaming.h"
+#include "commands/shortcuts_from_playlist.h"
 #include "commands/unused_marks.h"
 #include "commands/song_copies.h"
 #include "commands/song_moves.h"
