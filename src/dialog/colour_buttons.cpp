@@ -120,19 +120,3 @@ void CTallowmereDlg::InitColorButtons()
     };
     m_Hover.Init(Handle(), buttons);
 }
-
-void CTallowmereDlg::OnTimer(UINT_PTR id)
-{
-    if (id != m_TimerId) return;
-    ++m_TimerTicks;
-    m_Hover.OnTimerTick();
-    if (m_TimerTicks == m_ClearInfoReleaseTick) m_ClearInfoCheck.SetCheck(false);
-}
-
-bool CTallowmereDlg::OnDrawItem(int /*id*/, const DRAWITEMSTRUCT* item)
-{
-    // The colour buttons are the window's only owner-drawn controls.
-    if (item->CtlType != ODT_BUTTON) return false;
-    DrawColourButton(*item);
-    return true;
-}

@@ -249,6 +249,14 @@ bool CTallowmereDlg::OnMessage(UINT msg, WPARAM w, LPARAM l, LRESULT* result)
     }
 }
 
+bool CTallowmereDlg::OnDrawItem(int /*id*/, const DRAWITEMSTRUCT* item)
+{
+    // The colour buttons are the window's only owner-drawn controls.
+    if (item->CtlType != ODT_BUTTON) return false;
+    DrawColourButton(*item);
+    return true;
+}
+
 void CTallowmereDlg::OnNMClickShellList(NMHDR* header, LRESULT* result)
 {
     if (!m_ShellClicksEnabled) return;

@@ -75,9 +75,9 @@ private:
     void ApplyLanguage(bool keepComboSelection);
     void RecreateToolTips();
     HWND CreateToolTip(int controlId, const wchar_t* text);
-    // Colour buttons and timer.
     void InitColorButtons();
     void OnTimer(UINT_PTR id);
+    // False for a control that the window does not draw itself.
     bool OnDrawItem(int id, const DRAWITEMSTRUCT* item);
     CString ButtonPressedLine(int nameRow) const;
     CString QuotedButtonPressedLine(int captionRow) const;
