@@ -16,18 +16,18 @@ bool Contains(const HoverButtonInfo& info, POINT point)
 
 }  // namespace
 
-void HoverHighlight::Init(HWND dialog, ColourButton* const (&buttons)[13])
+void HoverHighlight::Init(HWND dialog, ColourButton* const (&buttons)[kColourButtonCount])
 {
     dialog_ = dialog;
     tracking_.hwndTrack = dialog;
-    for (int key = 1; key <= 13; ++key) {
+    for (int key = 1; key <= kColourButtonCount; ++key) {
         HoverButtonInfo& info = buttons_[key];
         info.id = kColourButtonIds[key - 1];
         info.button = buttons[key - 1];
         info.normalColour = kNormalColours[key - 1];
         info.hoverColour = kHoverColour;
     }
-    for (int key = 1; key <= 13; ++key) ShowNormal(key);
+    for (int key = 1; key <= kColourButtonCount; ++key) ShowNormal(key);
     UpdateRects();
 }
 
@@ -80,7 +80,7 @@ void HoverHighlight::OnMouseLeave()
     GetCursorPos(&cursor);
     const RECT& window = windowRect_;
     if (!Contains(window.left, window.right, window.top, window.bottom, cursor)) return;
-    for (int key = 1; key <= 13; ++key) {
+    for (int key = 1; key <= kColourButtonCount; ++key) {
         const HoverButtonInfo* info = Find(key);
         if (info && Contains(*info, cursor)) {
             ShowHover(key);
@@ -95,7 +95,7 @@ void HoverHighlight::OnTimerTick()
     POINT cursor;
     GetCursorPos(&cursor);
     bool found = false;
-    for (int key = 1; key <= 13; ++key) {
+    for (int key = 1; key <= kColourButtonCount; ++key) {
         const HoverButtonInfo* info = Find(key);
         if (!info || !Contains(*info, cursor)) continue;
         found = true;
@@ -112,7 +112,7 @@ void HoverHighlight::OnTimerTick()
 
 void CTallowmereDlg::InitColorButtons()
 {
-    ColourButton* const buttons[13] = {
+    ColourButton* const buttons[] = {
         &m_SelectSourceButton, &m_UpButton,         &m_RefreshButton,          &m_InsertSourcePathButton,
         &m_ExecuteButton,      &m_SelectTargetButton, &m_HelpButton,           &m_InsertTargetPathButton,
         &m_LanguageButton,     &m_TestButton,       &m_InfoButton,             &m_ClearSourcePathButton,

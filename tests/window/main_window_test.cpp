@@ -231,7 +231,7 @@ TEST(ColourButtons, ButtonUnderTheCursorIsRedAtOnceOrAtTheNextTickOfTheWindowsTi
     };
     const auto face = [&](int key) { return ColourButton(window.Control(kColourButtonIds[key - 1])).FaceColor(); };
     const auto expectHighlight = [&](int key) {  // that button red (0: none), the others in their own colour
-        for (int k = 1; k <= 13; ++k) EXPECT_EQ(face(k), k == key ? kHoverColour : kNormalColours[k - 1]) << k;
+        for (int k = 1; k <= kColourButtonCount; ++k) EXPECT_EQ(face(k), k == key ? kHoverColour : kNormalColours[k - 1]) << k;
     };
     // The cursor comes from the dialog's background onto `p`: the dialog hears it leave.
     const auto enter = [&](POINT p) {
