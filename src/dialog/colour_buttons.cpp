@@ -55,12 +55,12 @@ HoverButtonInfo* HoverHighlight::Find(int key)
 
 void HoverHighlight::ShowNormal(int key)
 {
-    if (HoverButtonInfo* info = Find(key)) info->button->SetFaceColor(info->normalColour, true);
+    if (HoverButtonInfo* info = Find(key)) info->button->SetFaceColour(info->normalColour, true);
 }
 
 void HoverHighlight::ShowHover(int key)
 {
-    if (HoverButtonInfo* info = Find(key)) info->button->SetFaceColor(info->hoverColour, true);
+    if (HoverButtonInfo* info = Find(key)) info->button->SetFaceColour(info->hoverColour, true);
     index_ = key;
 }
 
@@ -110,7 +110,7 @@ void HoverHighlight::OnTimerTick()
     }
 }
 
-void CTallowmereDlg::InitColorButtons()
+void CTallowmereDlg::InitColourButtons()
 {
     ColourButton* const buttons[] = {
         &m_SelectSourceButton, &m_UpButton,         &m_RefreshButton,          &m_InsertSourcePathButton,

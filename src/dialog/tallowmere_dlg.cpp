@@ -140,7 +140,7 @@ void CTallowmereDlg::FirstPaint()
     RECT wanted = {g_StartPosX, g_StartPosY, g_StartPosX + width, g_StartPosY + height};
     if (!MonitorFromRect(&wanted, MONITOR_DEFAULTTONULL)) wanted.left = wanted.top = 0;
     SetWindowPos(Handle(), nullptr, wanted.left, wanted.top, width, height, SWP_NOZORDER);
-    InitColorButtons();
+    InitColourButtons();
     ApplyLanguage(false);
     m_CaseCheck.SetCheck(true);
     m_FirstPaintDone = true;

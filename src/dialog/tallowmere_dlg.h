@@ -76,7 +76,7 @@ private:
     void ApplyLanguage(bool keepComboSelection);
     void RecreateToolTips();
     HWND CreateToolTip(int controlId, const wchar_t* text);
-    void InitColorButtons();
+    void InitColourButtons();
     void OnTimer(UINT_PTR id);
     // False for a control that the window does not draw itself.
     bool OnDrawItem(int id, const DRAWITEMSTRUCT* item);

@@ -229,7 +229,7 @@ TEST(ColourButtons, ButtonUnderTheCursorIsRedAtOnceOrAtTheNextTickOfTheWindowsTi
         GetWindowRect(id ? window.Control(id) : window.Window(), &r);
         return r;
     };
-    const auto face = [&](int key) { return ColourButton(window.Control(kColourButtonIds[key - 1])).FaceColor(); };
+    const auto face = [&](int key) { return ColourButton(window.Control(kColourButtonIds[key - 1])).FaceColour(); };
     const auto expectHighlight = [&](int key) {  // that button red (0: none), the others in their own colour
         for (int k = 1; k <= kColourButtonCount; ++k) EXPECT_EQ(face(k), k == key ? kHoverColour : kNormalColours[k - 1]) << k;
     };
