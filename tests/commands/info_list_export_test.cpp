@@ -22,7 +22,6 @@ TEST_F(InfoListExport, TheListIsExportedAsItStandsWithThisRunsLineUnlessEntriesA
         EXPECT_EQ(TempFolder::ReadBytes(Export((stop ? L"_001" : L"") + CString(L"Listbox Content"))),
                   Bytes(g_Messages[153] + L": \n" + Joined(before) + (stop ? L"" : g_Messages[0] + L"\n")));
     }
-    g_StopEntries = 0;
 }
 
 }  // namespace

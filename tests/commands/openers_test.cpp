@@ -29,7 +29,6 @@ TEST_F(Openers, OpenWhatIsThereAndReportWhatIsNot)
         EXPECT_EQ(Run(c.command, L""), c.lines) << c.command;
         EXPECT_EQ(opened, c.opened) << c.command;
     }
-    SetShellOpener(nullptr);
 }
 
 }  // namespace
