@@ -3,12 +3,14 @@
 #include <array>
 #include <initializer_list>
 
-#include "commands/openers_list_export_shortcuts.h"
+#include "commands/info_list_export.h"
+#include "commands/openers.h"
 #include "commands/playlist_corrections.h"
 #include "commands/playlist_folders.h"
 #include "commands/playlist_searches.h"
 #include "commands/playlists_from_sources.h"
 #include "commands/renaming.h"
+#include "commands/shortcuts_from_playlist.h"
 #include "commands/unused_marks.h"
 #include "commands/song_copies.h"
 #include "commands/song_moves.h"
@@ -48,16 +50,16 @@ constexpr auto kBlocks = MakeBlockTable({
     {7, &CorrectPlaylistBlanks},
     {8, &CorrectPlaylistDuplicates},
     {9, &VerifyPlaylist},
-    {10, [](Host& host, const Inputs& inputs) { RenameByCaseRule(host, inputs, L"upper", L""); }},
-    {11, [](Host& host, const Inputs& inputs) { RenameByCaseRule(host, inputs, L"lower", L""); }},
-    {12, [](Host& host, const Inputs& inputs) { RenameByCaseRule(host, inputs, L"firstcap", L""); }},
-    {13, [](Host& host, const Inputs& inputs) { RenameByCaseRule(host, inputs, L"firstcapleft", inputs.searchText); }},
-    {14, [](Host& host, const Inputs& inputs) { RenameByCaseRule(host, inputs, L"allcapleft", inputs.searchText); }},
-    {15, [](Host& host, const Inputs& inputs) { RenameByCaseRule(host, inputs, L"allsmallleft", inputs.searchText); }},
-    {16, [](Host& host, const Inputs& inputs) { RenameByCaseRule(host, inputs, L"firstcapright", inputs.searchText); }},
-    {17, [](Host& host, const Inputs& inputs) { RenameByCaseRule(host, inputs, L"allcapright", inputs.searchText); }},
-    {18, [](Host& host, const Inputs& inputs) { RenameByCaseRule(host, inputs, L"allsmallright", inputs.searchText); }},
-    {19, [](Host& host, const Inputs& inputs) { RenameByCaseRule(host, inputs, L"delsuppws", L""); }},
+    {10, [](Host& host, const Inputs& inputs) { RenameByCaseRule(host, inputs, CaseRule::Upper, L""); }},
+    {11, [](Host& host, const Inputs& inputs) { RenameByCaseRule(host, inputs, CaseRule::Lower, L""); }},
+    {12, [](Host& host, const Inputs& inputs) { RenameByCaseRule(host, inputs, CaseRule::FirstCap, L""); }},
+    {13, [](Host& host, const Inputs& inputs) { RenameByCaseRule(host, inputs, CaseRule::FirstCapLeft, inputs.searchText); }},
+    {14, [](Host& host, const Inputs& inputs) { RenameByCaseRule(host, inputs, CaseRule::AllCapLeft, inputs.searchText); }},
+    {15, [](Host& host, const Inputs& inputs) { RenameByCaseRule(host, inputs, CaseRule::AllSmallLeft, inputs.searchText); }},
+    {16, [](Host& host, const Inputs& inputs) { RenameByCaseRule(host, inputs, CaseRule::FirstCapRight, inputs.searchText); }},
+    {17, [](Host& host, const Inputs& inputs) { RenameByCaseRule(host, inputs, CaseRule::AllCapRight, inputs.searchText); }},
+    {18, [](Host& host, const Inputs& inputs) { RenameByCaseRule(host, inputs, CaseRule::AllSmallRight, inputs.searchText); }},
+    {19, [](Host& host, const Inputs& inputs) { RenameByCaseRule(host, inputs, CaseRule::DeleteSuperfluousWhiteSpace, L""); }},
     {20, &VerifyDuplicateNames},
     {21, &FindAndReplaceInNames},
     {22, &MarkUnusedSongs},

@@ -22,7 +22,7 @@ void WriteExport(CommandHost& host, const CString& title, TextEncoder text)
 
 NewFile WriteExportFile(const CString& title, TextEncoder text)
 {
-    return WriteExportFile(title, std::move(text), MakeTimestamp(L"datetime"));
+    return WriteExportFile(title, std::move(text), MakeTimestamp());
 }
 
 NewFile WriteExportFile(const CString& title, TextEncoder text, const CString& stamp)

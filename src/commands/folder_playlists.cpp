@@ -60,7 +60,7 @@ CString SubFolderName(const CString& typed)
 bool MakeOutputFolder(CommandHost& host, const CString& playlistFolder, const CString& subFolder,
                       CString& outputFolder)
 {
-    const CString name = subFolder.empty() ? MakeTimestamp(L"datetime") : SubFolderName(subFolder);
+    const CString name = subFolder.empty() ? MakeTimestamp() : SubFolderName(subFolder);
     outputFolder = playlistFolder + name + L"\\";
     const int32_t error = IsPlainName(name) ? MakeFolder(outputFolder) : ERROR_INVALID_NAME;
     if (error != 0) ReportFailure(host, error);

@@ -80,7 +80,7 @@ void CorrectFolderDuplicates(CommandHost& host, const CommandInputs& inputs)
                 ++missing;
             }
         }
-        const NewFile file = WritePlaylistCopy(output, name, MakeTimestamp(L"datetime"), text);
+        const NewFile file = WritePlaylistCopy(output, name, MakeTimestamp(), text);
         if (ReportUnwritten(host, file)) return;
         host.AddInfoLine(g_Messages[131] + file.path + L". " + g_Messages[132] + CountToString(entries.size()) + L".");
     });
@@ -114,7 +114,7 @@ void PointFolderIntoSongFolder(CommandHost& host, const CommandInputs& inputs)
             text.Append(inputs.targetPath);
             text.AppendLine(SongFileNameOf(entry));
         }
-        const CString stamp = MakeTimestamp(L"datetime");
+        const CString stamp = MakeTimestamp();
         const NewFile file = WritePlaylistCopy(output, name, stamp, text, stamp == lastStamp ? counter : 0);
         lastStamp = stamp;
         counter = file.counter + 1;

@@ -103,7 +103,7 @@ void WriteNewPlaylist(CommandHost& host, PlaylistOrder order, const CString& fol
     // The stamp is taken once the entries are in order.
     const NewFile file = WriteNewStampedFile(
         [&](const CString& stamp) { return folder + NamePrefix(order) + stamp + L".m3u"; },
-        MakeTimestamp(L"datetime"), text.Finish());
+        MakeTimestamp(), text.Finish());
     if (ReportUnwritten(host, file)) return;
     host.AddInfoLine(g_Messages[22] + folder + L". Name: " + GetFileNamePart(file.path) + L". " + g_Messages[23] +
                      Int64ToString(songCount) + L".");

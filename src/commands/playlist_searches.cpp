@@ -115,7 +115,7 @@ void ReplaceInPlaylistFolder(CommandHost& host, const CommandInputs& inputs)
             text.AppendLine(after);
             findings.Add({line, L" => ", before, replacement, after}, i + 1);
         }
-        const NewFile file = WritePlaylistCopy(output, name, MakeTimestamp(L"datetime"), text);
+        const NewFile file = WritePlaylistCopy(output, name, MakeTimestamp(), text);
         if (ReportUnwritten(host, file)) return;
         host.AddInfoLine(g_Messages[81] + file.path);
         ++created;

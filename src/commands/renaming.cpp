@@ -8,7 +8,6 @@
 #include "commands/command_reports.h"
 #include "commands/exports.h"
 #include "commands/search_config.h"
-#include "helpers/case_rules.h"
 #include "helpers/file_operations.h"
 #include "commands/folder_listing.h"
 #include "helpers/numbered_names.h"
@@ -57,7 +56,7 @@ void LogRenamingTotals(CommandHost& host, const RenamingCounts& counts)
     if (counts.failed > 0) host.AddInfoLine(g_Messages[99] + Int64ToString(counts.failed));
 }
 
-void RenameByCaseRule(CommandHost& host, const CommandInputs& inputs, const CString& rule, const CString& separator)
+void RenameByCaseRule(CommandHost& host, const CommandInputs& inputs, CaseRule rule, const CString& separator)
 {
     const FolderRecord scan = ListFolder(inputs.sourcePath);
     RenamingCounts counts;

@@ -7,10 +7,11 @@
 #include "commands/command_host.h"
 #include "commands/input_validation.h"
 #include "framework/strings.h"
+#include "helpers/case_rules.h"
 
 // Every file of the source folder renamed by the rule. With a separator (not empty) each name must
 // hold it exactly once: the first name that does not ends the command, without totals.
-void RenameByCaseRule(CommandHost& host, const CommandInputs& inputs, const CString& rule, const CString& separator);
+void RenameByCaseRule(CommandHost& host, const CommandInputs& inputs, CaseRule rule, const CString& separator);
 void VerifyDuplicateNames(CommandHost& host, const CommandInputs& inputs);
 void FindAndReplaceInNames(CommandHost& host, const CommandInputs& inputs);
 

@@ -79,7 +79,7 @@ void ReportMovedCount(CommandHost& host, int64_t moved)
 void WriteMovedPlaylist(CommandHost& host, const CString& folder, TextEncoder text, int64_t moved)
 {
     const NewFile playlist = WriteNewStampedFile(
-        [&](const CString& stamp) { return folder + g_Messages[25] + stamp + L".m3u"; }, MakeTimestamp(L"datetime"),
+        [&](const CString& stamp) { return folder + g_Messages[25] + stamp + L".m3u"; }, MakeTimestamp(),
         text.Finish());
     if (ReportUnwritten(host, playlist)) return;
     host.AddInfoLine(g_Messages[22] + playlist.path + L". " + g_Messages[34] + Int64ToString(moved) + L".");
@@ -89,7 +89,7 @@ void WriteMovedPlaylist(CommandHost& host, const CString& folder, TextEncoder te
 // under the same stamp.
 void WriteNotMovedFiles(CommandHost& host, const CString& folder, TextEncoder exportText, TextEncoder targetsText)
 {
-    const CString stamp = MakeTimestamp(L"datetime");
+    const CString stamp = MakeTimestamp();
     const NewFile exported = WriteExportFile(g_Messages[62], std::move(exportText), stamp);
     ReportExport(host, exported);
     const NewFile targets = WriteNewStampedFile(

@@ -16,18 +16,18 @@ bool Contains(const HoverButtonInfo& info, POINT point)
 
 }  // namespace
 
-void HoverHighlight::Init(HWND dialog, ColourButton* const (&buttons)[13])
+void HoverHighlight::Init(HWND dialog, ColourButton* const (&buttons)[kColourButtonCount])
 {
     dialog_ = dialog;
     tracking_.hwndTrack = dialog;
-    for (int key = 1; key <= 13; ++key) {
+    for (int key = 1; key <= kColourButtonCount; ++key) {
         HoverButtonInfo& info = buttons_[key];
         info.id = kColourButtonIds[key - 1];
         info.button = buttons[key - 1];
         info.normalColour = kNormalColours[key - 1];
         info.hoverColour = kHoverColour;
     }
-    for (int key = 1; key <= 13; ++key) ShowNormal(key);
+    for (int key = 1; key <= kColourButtonCount; ++key) ShowNormal(key);
     UpdateRects();
 }
 
@@ -55,12 +55,12 @@ HoverButtonInfo* HoverHighlight::Find(int key)
 
 void HoverHighlight::ShowNormal(int key)
 {
-    if (HoverButtonInfo* info = Find(key)) info->button->SetFaceColor(info->normalColour, true);
+    if (HoverButtonInfo* info = Find(key)) info->button->SetFaceColour(info->normalColour, true);
 }
 
 void HoverHighlight::ShowHover(int key)
 {
-    if (HoverButtonInfo* info = Find(key)) info->button->SetFaceColor(info->hoverColour, true);
+    if (HoverButtonInfo* info = Find(key)) info->button->SetFaceColour(info->hoverColour, true);
     index_ = key;
 }
 
@@ -80,7 +80,7 @@ void HoverHighlight::OnMouseLeave()
     GetCursorPos(&cursor);
     const RECT& window = windowRect_;
     if (!Contains(window.left, window.right, window.top, window.bottom, cursor)) return;
-    for (int key = 1; key <= 13; ++key) {
+    for (int key = 1; key <= kColourButtonCount; ++key) {
         const HoverButtonInfo* info = Find(key);
         if (info && Contains(*info, cursor)) {
             ShowHover(key);
@@ -95,7 +95,7 @@ void HoverHighlight::OnTimerTick()
     POINT cursor;
     GetCursorPos(&cursor);
     bool found = false;
-    for (int key = 1; key <= 13; ++key) {
+    for (int key = 1; key <= kColourButtonCount; ++key) {
         const HoverButtonInfo* info = Find(key);
         if (!info || !Contains(*info, cursor)) continue;
         found = true;
@@ -110,29 +110,13 @@ void HoverHighlight::OnTimerTick()
     }
 }
 
-void CTallowmereDlg::InitColorButtons()
+void CTallowmereDlg::InitColourButtons()
 {
-    ColourButton* const buttons[13] = {
+    ColourButton* const buttons[] = {
         &m_SelectSourceButton, &m_UpButton,         &m_RefreshButton,          &m_InsertSourcePathButton,
         &m_ExecuteButton,      &m_SelectTargetButton, &m_HelpButton,           &m_InsertTargetPathButton,
         &m_LanguageButton,     &m_TestButton,       &m_InfoButton,             &m_ClearSourcePathButton,
         &m_ClearTargetPathButton,
     };
     m_Hover.Init(Handle(), buttons);
-}
-
-void CTallowmereDlg::OnTimer(UINT_PTR id)
-{
-    if (id != m_TimerId) return;
-    ++m_TimerTicks;
-    m_Hover.OnTimerTick();
-    if (m_TimerTicks == m_ClearInfoReleaseTick) m_ClearInfoCheck.SetCheck(false);
-}
-
-bool CTallowmereDlg::OnDrawItem(int /*id*/, const DRAWITEMSTRUCT* item)
-{
-    // The colour buttons are the window's only owner-drawn controls.
-    if (item->CtlType != ODT_BUTTON) return false;
-    DrawColourButton(*item);
-    return true;
 }

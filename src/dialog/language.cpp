@@ -1,19 +1,33 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <iterator>
+
 #include "dialog/colour_buttons.h"
 #include "dialog/tallowmere_dlg.h"
 #include "res/resource_ids.h"
 #include "state/globals.h"
 #include "texts/text_tables.h"
 
+namespace {
+
+// The check boxes with a tooltip, in the order of their rows, which follow the colour buttons' rows.
+constexpr int kToolTipCheckBoxIds[] = {IDC_STOP_ENTRIES, IDC_CLEAR_INFO, IDC_CASE_CHECK, IDC_WHOLE_WORD_CHECK,
+                                       IDC_OPEN_EXPORT};
+
+static_assert(std::size(kColourButtonIds) == kButtonCaptionRows, "one caption for each colour button");
+static_assert(std::size(kColourButtonIds) + std::size(kToolTipCheckBoxIds) == kToolTipRows,
+              "one tooltip for each colour button and each of these check boxes");
+
+}  // namespace
+
 void CTallowmereDlg::ApplyLanguage(bool keepComboSelection)
 {
     CopyLanguageTables(g_Language);
     RecreateToolTips();
-    for (int i = 0; i < 9; ++i) m_Statics[i].SetText(g_StaticCaptions[i]);
-    for (int key = 1; key <= 13; ++key)
-        SetDlgItemTextW(Handle(), kColourButtonIds[key - 1], g_ButtonCaptions[key - 1].c_str());
+    for (size_t i = 0; i < std::size(m_Statics); ++i) m_Statics[i].SetText(g_StaticCaptions[i]);
+    for (size_t i = 0; i < std::size(kColourButtonIds); ++i)
+        SetDlgItemTextW(Handle(), kColourButtonIds[i], g_ButtonCaptions[i].c_str());
     m_StopEntriesCheck.SetText(g_ExtraCaptions[0]);
     m_ClearInfoCheck.SetText(g_ExtraCaptions[1]);
     m_OpenExportCheck.SetText(g_ExtraCaptions[4]);
@@ -31,11 +45,13 @@ void CTallowmereDlg::RecreateToolTips()
         if (tip) DestroyWindow(tip);
         tip = nullptr;
     }
-    for (int slot = 0; slot < 13; ++slot)
-        m_ToolTipWindows[slot] = CreateToolTip(kColourButtonIds[slot], g_ToolTips[slot]);
-    const int checkBoxIds[5] = {IDC_STOP_ENTRIES, IDC_CLEAR_INFO, IDC_CASE_CHECK, IDC_WHOLE_WORD_CHECK,
-                                IDC_OPEN_EXPORT};
-    for (int i = 0; i < 5; ++i) m_ToolTipWindows[13 + i] = CreateToolTip(checkBoxIds[i], g_ToolTips[13 + i]);
+    size_t slot = 0;
+    const auto add = [&](int controlId) {
+        m_ToolTipWindows[slot] = CreateToolTip(controlId, g_ToolTips[slot]);
+        ++slot;
+    };
+    for (const int id : kColourButtonIds) add(id);
+    for (const int id : kToolTipCheckBoxIds) add(id);
 }
 
 HWND CTallowmereDlg::CreateToolTip(int controlId, const wchar_t* text)

@@ -2,6 +2,8 @@
 
 #include <lmcons.h>
 
+#include <iterator>
+
 #include "dialog/worker_thread.h"
 #include "framework/main_window.h"
 #include "framework/message_boxes.h"
@@ -50,10 +52,12 @@ void CTallowmereDlg::AttachControls()
     m_ClearTargetPathButton.Attach(dialog, IDC_CLEAR_TARGET_PATH);
     m_InsertTargetPathButton.Attach(dialog, IDC_INSERT_TARGET_PATH);
     m_SelectTargetButton.Attach(dialog, IDC_SELECT_TARGET);
-    const int staticIds[9] = {IDC_STATIC_SELECT_DIR, IDC_STATIC_SOURCE, IDC_STATIC_TARGET,
-                              IDC_STATIC_COMMAND,    IDC_STATIC_SEARCH, IDC_STATIC_INFO,
-                              IDC_STATIC_REPLACE,    IDC_STATIC_CASE,   IDC_STATIC_WHOLE_WORD};
-    for (int i = 0; i < 9; ++i) m_Statics[i].Attach(dialog, staticIds[i]);
+    // In the order of their caption rows.
+    const int staticIds[] = {IDC_STATIC_SELECT_DIR, IDC_STATIC_SOURCE, IDC_STATIC_TARGET,
+                             IDC_STATIC_COMMAND,    IDC_STATIC_SEARCH, IDC_STATIC_INFO,
+                             IDC_STATIC_REPLACE,    IDC_STATIC_CASE,   IDC_STATIC_WHOLE_WORD};
+    static_assert(std::size(staticIds) == kStaticCaptionRows, "one static for each caption row");
+    for (size_t i = 0; i < std::size(staticIds); ++i) m_Statics[i].Attach(dialog, staticIds[i]);
     m_StopEntriesCheck.Attach(dialog, IDC_STOP_ENTRIES);
     m_OpenExportCheck.Attach(dialog, IDC_OPEN_EXPORT);
     m_ClearInfoCheck.Attach(dialog, IDC_CLEAR_INFO);
@@ -136,7 +140,7 @@ void CTallowmereDlg::FirstPaint()
     RECT wanted = {g_StartPosX, g_StartPosY, g_StartPosX + width, g_StartPosY + height};
     if (!MonitorFromRect(&wanted, MONITOR_DEFAULTTONULL)) wanted.left = wanted.top = 0;
     SetWindowPos(Handle(), nullptr, wanted.left, wanted.top, width, height, SWP_NOZORDER);
-    InitColorButtons();
+    InitColourButtons();
     ApplyLanguage(false);
     m_CaseCheck.SetCheck(true);
     m_FirstPaintDone = true;
@@ -247,6 +251,14 @@ bool CTallowmereDlg::OnMessage(UINT msg, WPARAM w, LPARAM l, LRESULT* result)
         return true;
     default: return false;
     }
+}
+
+bool CTallowmereDlg::OnDrawItem(int /*id*/, const DRAWITEMSTRUCT* item)
+{
+    // The colour buttons are the window's only owner-drawn controls.
+    if (item->CtlType != ODT_BUTTON) return false;
+    DrawColourButton(*item);
+    return true;
 }
 
 void CTallowmereDlg::OnNMClickShellList(NMHDR* header, LRESULT* result)

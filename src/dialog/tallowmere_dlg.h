@@ -13,6 +13,7 @@
 #include "framework/dialog.h"
 #include "framework/shell_browser.h"
 #include "framework/strings.h"
+#include "texts/text_tables.h"
 
 class CTallowmereDlg : public Dialog, public CommandHost {
 public:
@@ -75,9 +76,9 @@ private:
     void ApplyLanguage(bool keepComboSelection);
     void RecreateToolTips();
     HWND CreateToolTip(int controlId, const wchar_t* text);
-    // Colour buttons and timer.
-    void InitColorButtons();
+    void InitColourButtons();
     void OnTimer(UINT_PTR id);
+    // False for a control that the window does not draw itself.
     bool OnDrawItem(int id, const DRAWITEMSTRUCT* item);
     CString ButtonPressedLine(int nameRow) const;
     CString QuotedButtonPressedLine(int captionRow) const;
@@ -90,7 +91,7 @@ private:
     Edit m_SearchEdit;
     Edit m_TargetEdit;
     Edit m_ReplaceEdit;
-    Static m_Statics[9];
+    Static m_Statics[kStaticCaptionRows];  // one for each caption row
     ColourButton m_SelectSourceButton;
     ColourButton m_UpButton;
     ColourButton m_RefreshButton;
@@ -113,7 +114,7 @@ private:
     // What only the window keeps.
     CString m_CurrentFolder;  // the item last clicked in the shell browser
     HoverHighlight m_Hover;
-    HWND m_ToolTipWindows[18] = {};
+    HWND m_ToolTipWindows[kToolTipRows] = {};  // one for each tooltip row
     UINT_PTR m_TimerId = 1;
     int32_t m_TimerTicks = 0;
     int32_t m_ClearInfoReleaseTick = 0;  // tick at which the Clear Info box is unchecked

@@ -17,15 +17,15 @@ void ColourButton::Attach(HWND dialog, int id)
     Control::Attach(dialog, id);
     const LONG_PTR style = GetWindowLongPtrW(hwnd_, GWL_STYLE);
     SetWindowLongPtrW(hwnd_, GWL_STYLE, (style & ~static_cast<LONG_PTR>(BS_TYPEMASK)) | BS_OWNERDRAW);
-    SetFaceColor(GetSysColor(COLOR_BTNFACE), false);
+    SetFaceColour(GetSysColor(COLOR_BTNFACE), false);
 }
 
-COLORREF ColourButton::FaceColor() const
+COLORREF ColourButton::FaceColour() const
 {
     return static_cast<COLORREF>(GetWindowLongPtrW(hwnd_, GWLP_USERDATA));
 }
 
-void ColourButton::SetFaceColor(COLORREF colour, bool redraw) const
+void ColourButton::SetFaceColour(COLORREF colour, bool redraw) const
 {
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, static_cast<LONG_PTR>(colour));
     if (redraw) RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
@@ -37,7 +37,7 @@ void DrawColourButton(const DRAWITEMSTRUCT& item)
     const int saved = SaveDC(dc);
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
     RECT face = item.rcItem;
-    const unique_brush brush(CreateSolidBrush(ColourButton(item.hwndItem).FaceColor()));
+    const unique_brush brush(CreateSolidBrush(ColourButton(item.hwndItem).FaceColour()));
     FillRect(dc, &face, brush.get());
     DrawEdge(dc, &face, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_ADJUST);
 

@@ -10,8 +10,8 @@ public:
     using Control::Control;
     // Takes over the drawing of the template's push button; the face starts in the system's button colour.
     void Attach(HWND dialog, int id);
-    COLORREF FaceColor() const;
-    void SetFaceColor(COLORREF colour, bool redraw) const;
+    COLORREF FaceColour() const;
+    void SetFaceColour(COLORREF colour, bool redraw) const;
 };
 
 // Answers the dialog's WM_DRAWITEM for a colour button: the face, a raised edge (sunken while pressed),

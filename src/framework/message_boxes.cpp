@@ -2,7 +2,6 @@
 
 #include "framework/main_window.h"
 
-HWND g_MainWindow = nullptr;
 int32_t g_MessageBoxCount = 0;
 
 namespace {

@@ -20,37 +20,38 @@ CString DeleteSuperfluousWhiteSpace(const CString& name)
     return TrimRightWhiteSpace(result);
 }
 
-struct SeparatorRule {
-    const wchar_t* keyword;
-    bool changesLeft;
-    CString (*change)(std::wstring_view);
-};
+enum class Side { Left, Right };
 
-const SeparatorRule kSeparatorRules[] = {
-    {L"firstcapleft", true, CapitalizeWords},   {L"allcapleft", true, ToUpperAscii},
-    {L"allsmallleft", true, ToLowerAscii},      {L"firstcapright", false, CapitalizeWords},
-    {L"allcapright", false, ToUpperAscii},      {L"allsmallright", false, ToLowerAscii},
-};
+// The name with one side of the first separator changed; a name without the separator stays as it is.
+CString ChangeSide(const CString& name, const CString& separator, Side side, CString (*change)(std::wstring_view))
+{
+    const size_t at = name.find(separator);
+    if (at == CString::npos) return name;
+    CString left = name.substr(0, at);
+    CString right = name.substr(at + separator.size());
+    if (side == Side::Left) left = change(left);
+    else right = change(right);
+    return left + separator + right;
+}
 
 }  // namespace
 
-CString ApplyCaseRule(const CString& name, const CString& rule, const CString& separator)
+CString ApplyCaseRule(const CString& name, CaseRule rule, const CString& separator)
 {
-    if (rule == L"upper") return ToUpperAscii(name);
-    if (rule == L"lower") return ToLowerAscii(name);
-    if (rule == L"firstcap") return CapitalizeWords(name);
-    for (const SeparatorRule& separatorRule : kSeparatorRules) {
-        if (rule != separatorRule.keyword) continue;
-        const size_t at = name.find(separator);
-        if (at == CString::npos) return name;
-        CString left = name.substr(0, at);
-        CString right = name.substr(at + separator.size());
-        if (separatorRule.changesLeft) left = separatorRule.change(left);
-        else right = separatorRule.change(right);
-        return left + separator + right;
+    switch (rule) {
+    case CaseRule::Upper: return ToUpperAscii(name);
+    case CaseRule::Lower: return ToLowerAscii(name);
+    case CaseRule::FirstCap: return CapitalizeWords(name);
+    case CaseRule::FirstCapLeft: return ChangeSide(name, separator, Side::Left, CapitalizeWords);
+    case CaseRule::AllCapLeft: return ChangeSide(name, separator, Side::Left, ToUpperAscii);
+    case CaseRule::AllSmallLeft: return ChangeSide(name, separator, Side::Left, ToLowerAscii);
+    case CaseRule::FirstCapRight: return ChangeSide(name, separator, Side::Right, CapitalizeWords);
+    case CaseRule::AllCapRight: return ChangeSide(name, separator, Side::Right, ToUpperAscii);
+    case CaseRule::AllSmallRight: return ChangeSide(name, separator, Side::Right, ToLowerAscii);
+    case CaseRule::DeleteSuperfluousWhiteSpace: break;
     }
-    if (rule == L"delsuppws") return DeleteSuperfluousWhiteSpace(name);
-    return {};
+    // Outside the switch, so that the compiler sees every path return; the switch names every rule.
+    return DeleteSuperfluousWhiteSpace(name);
 }
 
 int32_t CheckSeparatorOnce(const CString& name, const CString& separator, const CString& faultText)

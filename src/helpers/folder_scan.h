@@ -27,6 +27,7 @@ struct FileRecord {
 
 struct FolderRecord {
     CString path;  // set by the caller, ends in "\"
+    // Statistics filled for completeness; nothing reads them yet, except fileCount.
     int32_t depth = 0;
     int32_t subfolderCount = 0;
     int32_t fileCount = 0;

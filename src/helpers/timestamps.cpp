@@ -44,17 +44,11 @@ void SetLocalClockForTests(const SYSTEMTIME* fixed)
     g_fixedClock = fixed ? *fixed : SYSTEMTIME{};
 }
 
-CString MakeTimestamp(const CString& mode)
+CString MakeTimestamp()
 {
     const SYSTEMTIME now = ReadLocalClock();
-    const CString date = PadNumber(now.wYear, 4) + L"-" + PadNumber(now.wMonth, 2) + L"-" + PadNumber(now.wDay, 2);
-    const CString hour = PadNumber(now.wHour, 2), minute = PadNumber(now.wMinute, 2),
-                  second = PadNumber(now.wSecond, 2);
-    if (mode == L"date") return date;
-    if (mode == L"time") return hour + L"." + minute + L"." + second;
-    if (mode == L"datetime") return date + L"_" + hour + L"." + minute + L"." + second;
-    if (mode == L"timewc") return hour + L":" + minute + L":" + second;
-    return CString();
+    return PadNumber(now.wYear, 4) + L"-" + PadNumber(now.wMonth, 2) + L"-" + PadNumber(now.wDay, 2) + L"_" +
+           PadNumber(now.wHour, 2) + L"." + PadNumber(now.wMinute, 2) + L"." + PadNumber(now.wSecond, 2);
 }
 
 TimestampSplit SplitOffTimestamp(const CString& name)

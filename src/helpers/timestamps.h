@@ -9,8 +9,8 @@ struct TimestampSplit {
     CString name;   // without the stamp, trimmed; the given name when none was found
 };
 
-// mode: "date", "time", "datetime" or "timewc"; one reading of the local clock.
-CString MakeTimestamp(const CString& mode);
+// The stamp of this moment, from one reading of the local clock.
+CString MakeTimestamp();
 TimestampSplit SplitOffTimestamp(const CString& name);
 
 // Tests fix the clock with a time of their own; nullptr returns to the real local clock.

@@ -22,8 +22,8 @@ extern const uint16_t g_CommandFlags[kCommandListRows];
 
 // The lines of commands 21, 30, 34, 35 and 37, on which the user may change the case and whole-word
 // check boxes.
-inline constexpr int32_t g_SearchOptionCommands[5] = {CommandLine(21), CommandLine(30), CommandLine(34),
-                                                      CommandLine(35), CommandLine(37)};
+inline constexpr int32_t g_SearchOptionCommands[] = {CommandLine(21), CommandLine(30), CommandLine(34),
+                                                    CommandLine(35), CommandLine(37)};
 
 inline bool IsSearchOptionCommand(int row)
 {

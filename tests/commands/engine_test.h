@@ -1,7 +1,7 @@
 #pragma once
 // Base of the engine tests: English tables, a scripted window, a temporary folder, a fixed clock, COM
 // for the shortcuts, every message box recorded and answered instead of shown, and each command run
-// through the executor as the Execute button runs it.
+// through the executor as the Execute button runs it. Every global that a test changes is put back.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -18,10 +18,12 @@
 #include "commands/folder_playlists.h"
 #include "framework/com.h"
 #include "framework/message_boxes.h"
+#include "framework/shell_opener.h"
 #include "helpers/folder_scan.h"
 #include "helpers/timestamps.h"
 #include "state/globals.h"
 #include "support/clipboard_lock.h"
+#include "support/saved_globals.h"
 #include "support/temp_folder.h"
 #include "texts/command_lines.h"
 #include "texts/text_tables.h"
@@ -105,6 +107,7 @@ protected:
     {
         SetMessageBoxAnswerer(nullptr);
         SetLocalClockForTests(nullptr);
+        SetShellOpener(nullptr);
     }
     void SetUp() override { ASSERT_TRUE(SUCCEEDED(com_.Result())); }
 
@@ -159,6 +162,8 @@ protected:
                std::to_wstring(count) + L".";
     }
 
+    // First made, last gone: the globals are saved before the fixture sets them.
+    const SavedGlobals globals_;
     // Failed moves and copies leave documentation links on the one clipboard that every test process
     // shares: engine tests take turns with the tests that read it back.
     const ClipboardLock clipboard_;

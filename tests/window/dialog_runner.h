@@ -15,6 +15,7 @@
 #include "framework/message_boxes.h"
 #include "res/resource_ids.h"
 #include "state/globals.h"
+#include "support/saved_globals.h"
 #include "support/temp_folder.h"
 
 class DialogRunner {
@@ -96,6 +97,7 @@ public:
     }
 
 private:
+    const SavedGlobals globals_;  // first made, so put back after the window has gone
     std::optional<TempFolder> ownFolder_;
     CString folder_;
     std::atomic<CTallowmereDlg*> dialog_ = nullptr;

@@ -229,9 +229,9 @@ TEST(ColourButtons, ButtonUnderTheCursorIsRedAtOnceOrAtTheNextTickOfTheWindowsTi
         GetWindowRect(id ? window.Control(id) : window.Window(), &r);
         return r;
     };
-    const auto face = [&](int key) { return ColourButton(window.Control(kColourButtonIds[key - 1])).FaceColor(); };
+    const auto face = [&](int key) { return ColourButton(window.Control(kColourButtonIds[key - 1])).FaceColour(); };
     const auto expectHighlight = [&](int key) {  // that button red (0: none), the others in their own colour
-        for (int k = 1; k <= 13; ++k) EXPECT_EQ(face(k), k == key ? kHoverColour : kNormalColours[k - 1]) << k;
+        for (int k = 1; k <= kColourButtonCount; ++k) EXPECT_EQ(face(k), k == key ? kHoverColour : kNormalColours[k - 1]) << k;
     };
     // The cursor comes from the dialog's background onto `p`: the dialog hears it leave.
     const auto enter = [&](POINT p) {

@@ -1,0 +1,3 @@
+#include "framework/main_window.h"
+
+HWND g_MainWindow = nullptr;
