@@ -16,10 +16,10 @@ void WriteExport(CommandHost& host, const CString& title, TextEncoder text);
 
 // The two halves of WriteExport, for a command that logs the export's path before its report: the
 // file alone (its path, or the path tried last and the error), then the report and the opening.
-NewFile WriteExportFile(const CString& title, TextEncoder text);
+[[nodiscard]] NewFile WriteExportFile(const CString& title, TextEncoder text);
 // The file alone under the stamp given, so that a companion file elsewhere can take the same stamp
 // and counter.
-NewFile WriteExportFile(const CString& title, TextEncoder text, const CString& stamp);
+[[nodiscard]] NewFile WriteExportFile(const CString& title, TextEncoder text, const CString& stamp);
 void ReportExport(CommandHost& host, const NewFile& file);
 
 // The paths a command could not handle: in the information list under listHeading, numbered as

@@ -37,12 +37,6 @@ int32_t ForEachPlaylist(CommandHost& host, const CString& folder, const std::vec
     return total;
 }
 
-int32_t MakeFolder(const CString& folder)
-{
-    if (FolderExists(folder)) return 0;
-    return CreateDirectoryW(folder.c_str(), nullptr) ? 0 : static_cast<int32_t>(GetLastError());
-}
-
 namespace {
 
 // The typed sub-folder without its blanks and one leading and one trailing "\\", as "\\Sub" and "Sub\\"
@@ -62,7 +56,7 @@ bool MakeOutputFolder(CommandHost& host, const CString& playlistFolder, const CS
 {
     const CString name = subFolder.empty() ? MakeTimestamp() : SubFolderName(subFolder);
     outputFolder = playlistFolder + name + L"\\";
-    const int32_t error = IsPlainName(name) ? MakeFolder(outputFolder) : ERROR_INVALID_NAME;
+    const int32_t error = IsPlainName(name) ? EnsureFolder(outputFolder) : ERROR_INVALID_NAME;
     if (error != 0) ReportFailure(host, error);
     return error == 0;
 }

@@ -25,10 +25,6 @@ using PlaylistWork = std::function<void(const CString& path, const CString& name
 int32_t ForEachPlaylist(CommandHost& host, const CString& folder, const std::vector<CString>& names,
                         bool reportEmpty, const PlaylistWork& work);
 
-// 0 when the folder is there or was made now, else the Windows error; a file of that name is no
-// folder (ERROR_ALREADY_EXISTS).
-int32_t MakeFolder(const CString& folder);
-
 // The folder for the new playlists: the sub-folder of the playlist folder named by subFolder, or a new
 // one named by the stamp when subFolder is empty; made when missing. False, with the error number
 // reported (ERROR_INVALID_NAME for a name that is not a plain folder name), when there is none.
@@ -38,5 +34,5 @@ bool MakeOutputFolder(CommandHost& host, const CString& playlistFolder, const CS
 // Writes the text as the new copy of the playlist named playlistName: folder + that name without its
 // extension and any stamp in it + " " + stamp + ".m3u". A name already taken gets the stamp with the
 // counter, from firstCounter on (0: the bare stamp first), so that no file is ever replaced.
-NewFile WritePlaylistCopy(const CString& folder, const CString& playlistName, const CString& stamp, TextEncoder& text,
+[[nodiscard]] NewFile WritePlaylistCopy(const CString& folder, const CString& playlistName, const CString& stamp, TextEncoder& text,
                           int32_t firstCounter = 0);

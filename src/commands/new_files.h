@@ -19,5 +19,5 @@ CString CountedStamp(const CString& stamp, int32_t counter);
 
 // Writes the bytes to pathForStamp(stamp used), starting with the counter given and going up while
 // the name is taken.
-NewFile WriteNewStampedFile(const std::function<CString(const CString& stamp)>& pathForStamp, const CString& stamp,
+[[nodiscard]] NewFile WriteNewStampedFile(const std::function<CString(const CString& stamp)>& pathForStamp, const CString& stamp,
                             const std::optional<CStringA>& bytes, int32_t firstCounter = 0);

@@ -20,13 +20,6 @@
 
 namespace {
 
-// Up to and including the last "\\"; empty without one.
-std::wstring_view FolderOf(std::wstring_view path)
-{
-    const size_t slash = path.rfind(L'\\');
-    return slash == std::wstring_view::npos ? std::wstring_view() : path.substr(0, slash + 1);
-}
-
 // A corrected playlist keeps the kind of order its name announces in the current language.
 PlaylistOrder OrderFromPath(const CString& path)
 {
@@ -54,9 +47,9 @@ bool ReadEntries(CommandHost& host, const CString& path, TextLines& entries)
 // folder stops them.
 bool AllInOneFolder(CommandHost& host, const TextLines& entries)
 {
-    const std::wstring_view songFolder = FolderOf(entries[0]);
+    const std::wstring_view songFolder = GetFolderPartView(entries[0]);
     for (size_t i = 0; i < entries.size(); ++i) {
-        const std::wstring_view folder = FolderOf(entries[i]);
+        const std::wstring_view folder = GetFolderPartView(entries[i]);
         if (EqualsNoCase(folder, songFolder)) continue;
         ReportStoppingFault(host, g_Messages[40] + L" 1. " + g_Messages[41] + CString(songFolder) + L" <=> " +
                                       CountToString(i + 1) + L". " + g_Messages[41] +

@@ -136,7 +136,7 @@ void MovePlaylistsIntoSubFolders(CommandHost& host, const CommandInputs& inputs)
         const CString oldPath = inputs.sourcePath + name, newPath = folder + name;
         // A name Windows would store otherwise ("dot." as "dot") or open as a device ("con") is not tried.
         const bool plain = IsPlainName(folderName);
-        if (const int32_t error = plain ? MakeFolder(folder) : ERROR_INVALID_NAME; error != 0) {
+        if (const int32_t error = plain ? EnsureFolder(folder) : ERROR_INVALID_NAME; error != 0) {
             ReportFailure(host, error);
         } else {
             host.AddInfoLine(g_Messages[115] + folder);

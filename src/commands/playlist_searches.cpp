@@ -163,8 +163,7 @@ void SearchFileNames(CommandHost& host, const CommandInputs& inputs)
     size_t matches = 0;
     for (const FileRecord& file : scan.files) {
         // The stem alone: the extension is never searched, and a name without one is passed over.
-        const size_t dot = file.name.rfind(L'.');
-        if (dot == CString::npos || config.Find(std::wstring_view(file.name).substr(0, dot)) == kNotFound) continue;
+        if (config.FindInStem(file.name) == kNotFound) continue;
         text.AppendLine(file.name);
         ++matches;
     }

@@ -18,7 +18,7 @@ void CreatePlaylistFromShortcuts(CommandHost& host, const CommandInputs& inputs,
     for (const FileRecord& file : scan.files) {
         if (!file.name.ends_with(L".lnk")) continue;
         CString target;
-        ResolveShortcutTarget(file.folder + file.name, target);
+        (void)ResolveShortcutTarget(file.folder + file.name, target);  // unresolvable: an empty entry
         targets.push_back(std::move(target));
     }
     if (targets.empty()) {

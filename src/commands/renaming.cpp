@@ -116,16 +116,13 @@ void FindAndReplaceInNames(CommandHost& host, const CommandInputs& inputs)
     int32_t renamed = 0;
     int64_t replacements = 0;
     for (const FileRecord& file : scan.files) {
-        const size_t dot = file.name.rfind(L'.');
-        if (dot == CString::npos) continue;
-        const CString stem = file.name.substr(0, dot);
-        const CString probe = config.matchCase ? stem : ToLowerAscii(stem);
-        const size_t at = probe.find(search);
+        const size_t at = config.FindInStem(file.name);
         if (at == CString::npos) continue;
+        const std::wstring_view stem = StemOf(file.name);
         // Every occurrence counts, also in a name whose renaming then fails; only the first is replaced.
-        replacements += CountOccurrences(probe, search);
-        const CString newName =
-            stem.substr(0, at) + inputs.replaceText + stem.substr(at + search.size()) + file.name.substr(dot);
+        replacements += static_cast<int64_t>(config.Count(stem));
+        const CString newName = CString(stem.substr(0, at)) + inputs.replaceText + CString(stem.substr(at + search.size())) +
+                                file.name.substr(stem.size());
         if (RenameInFolder(host, inputs.sourcePath, file.name, newName)) ++renamed;
     }
     const CString searched = g_Messages[101] + search + L"]";

@@ -29,6 +29,27 @@ SearchConfig GetSearchConfig(CommandHost& host, const CString& searchText)
     return {text, MakeFileNameSafe(description), matchCase};
 }
 
+std::wstring_view StemOf(std::wstring_view fileName)
+{
+    return fileName.substr(0, fileName.rfind(L'.'));
+}
+
+size_t SearchConfig::Count(std::wstring_view text) const
+{
+    size_t count = 0;
+    for (size_t at = Find(text); at != std::wstring_view::npos; at = Find(text)) {
+        ++count;
+        text.remove_prefix(at + searchText.size());
+    }
+    return count;
+}
+
+size_t SearchConfig::FindInStem(std::wstring_view fileName) const
+{
+    if (fileName.rfind(L'.') == std::wstring_view::npos) return std::wstring_view::npos;
+    return Find(StemOf(fileName));
+}
+
 size_t SearchConfig::Find(std::wstring_view text) const
 {
     if (matchCase) return text.find(searchText);

@@ -193,9 +193,7 @@ void MoveSearchMatches(CommandHost& host, const CommandInputs& inputs)
     const SearchConfig search = GetSearchConfig(host, inputs.searchText);
     std::vector<FileMove> moves;
     for (const FileRecord& file : source.files) {
-        const size_t dot = file.name.rfind(L'.');
-        if (dot == CString::npos) continue;
-        if (search.Find(std::wstring_view(file.name).substr(0, dot)) == std::wstring_view::npos) continue;
+        if (search.FindInStem(file.name) == std::wstring_view::npos) continue;
         moves.push_back({inputs.sourcePath + file.name, inputs.targetPath + file.name});
     }
     if (moves.empty()) {

@@ -90,7 +90,7 @@ void CTallowmereDlg::RunCommand(bool testOnly)
 void CTallowmereDlg::OnBnClickedInfo()
 {
     AddInfoLine(ButtonPressedLine(11));
-    ShowMessageBox(g_ButtonEventTexts[16], g_MessageBoxCaption, MB_OK | MB_ICONEXCLAMATION);
+    (void)ShowMessageBox(g_ButtonEventTexts[16], g_MessageBoxCaption, MB_OK | MB_ICONEXCLAMATION);  // only OK
 }
 
 void CTallowmereDlg::OnBnClickedHelp()

@@ -103,9 +103,9 @@ bool CTallowmereDlg::OnInitDialog()
     g_SettingsDir = g_BaseDir + L"\\_Settings\\";
     g_SettingsFile = g_BaseDir + L"\\_Settings\\Settings.txt";
     // A folder that cannot be made shows up later, where it is used.
-    EnsureFolder(g_ExportsDir);
-    EnsureFolder(g_HelpDir);
-    EnsureFolder(g_SettingsDir);
+    (void)EnsureFolder(g_ExportsDir);
+    (void)EnsureFolder(g_HelpDir);
+    (void)EnsureFolder(g_SettingsDir);
     ReadSettingsFile(g_SettingsFile, [this](const CString& line) { AddInfoLine(line); });
 
     SetWindowTextW(Handle(), g_Title.c_str());

@@ -11,7 +11,7 @@
 extern int32_t g_MessageBoxCount;
 
 // A box without owner window, so the main window stays usable behind it; returns the button pressed.
-int32_t ShowMessageBox(const CString& text, const CString& caption, UINT type);
+[[nodiscard]] int32_t ShowMessageBox(const CString& text, const CString& caption, UINT type);
 // An OK box owned by the main window, captioned with the program's name, shown while the count is 5 or less.
 void ShowLimitedMessageBox(const CString& text);
 

@@ -43,11 +43,6 @@ CString DisplayName(IShellFolder* folder, PCUITEMID_CHILD child, SHGDNF form)
     return text;
 }
 
-bool EndsWith(const CString& text, const CString& tail)
-{
-    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
-}
-
 // The parsing name of a file-system item is its path; virtual items (My Computer, the Control Panel) have none.
 // Where that name may have been cut at MAX_PATH (Wine cuts and still reports success), the path is built from
 // the parent's path and the item's own file name instead, so a deep song never yields a wrong path.
@@ -67,7 +62,7 @@ CString PathOf(PCIDLIST_ABSOLUTE pidl)
     if (FAILED(SHGetDataFromIDListW(parent.Get(), child, SHGDFIL_FINDDATA, &data, sizeof data))) return {};
     const CString name = data.cFileName;
     if (name.empty()) return {};
-    if (EndsWith(path, L"\\" + name)) return path;
+    if (path.ends_with(L"\\" + name)) return path;
     unique_pidl folderPidl(ILClone(pidl));
     if (!folderPidl || !ILRemoveLastID(folderPidl.get())) return {};
     CString folder = PathOf(folderPidl.get());

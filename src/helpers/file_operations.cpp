@@ -162,6 +162,6 @@ int32_t RenameFileChecked(const CString& oldPath, const CString& newPath, CStrin
 
 int32_t EnsureFolder(const CString& folder)
 {
-    if (PathExists(folder)) return 0;
+    if (FolderExists(folder)) return 0;
     return CreateDirectoryW(folder.c_str(), nullptr) ? 0 : static_cast<int32_t>(GetLastError());
 }

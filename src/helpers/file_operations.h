@@ -12,11 +12,12 @@ bool PathExists(const CString& path);    // a file or a folder
 bool FileExists(const CString& path);    // a file, not a folder
 bool FolderExists(const CString& path);  // a folder, not a file
 
-int32_t CopyFileChecked(const CString& source, const CString& newPath, bool failIfExists);
-int32_t MoveFileChecked(const CString& source, const CString& newPath);
+[[nodiscard]] int32_t CopyFileChecked(const CString& source, const CString& newPath, bool failIfExists);
+[[nodiscard]] int32_t MoveFileChecked(const CString& source, const CString& newPath);
 // A rename that changes only the case goes through a temporary name; when its last step fails and the
 // way back fails too, the file stays under that name, which leftUnder (when given) then receives.
-int32_t RenameFileChecked(const CString& oldPath, const CString& newPath, CString* leftUnder = nullptr);
+[[nodiscard]] int32_t RenameFileChecked(const CString& oldPath, const CString& newPath, CString* leftUnder = nullptr);
 
-// 0 when the path exists (a file counts) or the one missing level was created, else the Windows code.
-int32_t EnsureFolder(const CString& folder);
+// 0 when the folder is there or its one missing level was made now, else the Windows code; a file of
+// that name is no folder (ERROR_ALREADY_EXISTS).
+[[nodiscard]] int32_t EnsureFolder(const CString& folder);

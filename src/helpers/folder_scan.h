@@ -50,7 +50,7 @@ struct FolderRecord {
 // Adds the entries of record.path (one level, "." and ".." skipped) to what the record holds. 0 when
 // the folder was listed (also when it holds nothing), else the Windows code of the failed listing; the
 // entries listed before a failure stay in the record.
-uint32_t ScanFolder(FolderRecord& record);
+[[nodiscard]] uint32_t ScanFolder(FolderRecord& record);
 // A new record of the folder (ending in "\"), scanned; the scan's result goes to error when given.
 FolderRecord ScanFolderAt(const CString& folder, uint32_t* error = nullptr);
 // A coarse, monotone key: every year 365 days, every month 30 days.

@@ -26,8 +26,13 @@ CString GetFileNamePart(std::wstring_view path)
 
 CString GetFolderPart(std::wstring_view path)
 {
+    return CString(GetFolderPartView(path));
+}
+
+std::wstring_view GetFolderPartView(std::wstring_view path)
+{
     const size_t slash = path.rfind(L'\\');
-    return slash == std::wstring_view::npos ? CString() : CString(path.substr(0, slash + 1));
+    return slash == std::wstring_view::npos ? std::wstring_view() : path.substr(0, slash + 1);
 }
 
 std::wstring_view SongFileNameOf(std::wstring_view entry)

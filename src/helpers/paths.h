@@ -8,6 +8,7 @@ CString GetExtension(std::wstring_view path);     // from the last "." on, dot i
 CString StripExtension(std::wstring_view path);   // before the last "."
 CString GetFileNamePart(std::wstring_view path);  // after the last "\"
 CString GetFolderPart(std::wstring_view path);    // up to and including the last "\"
+std::wstring_view GetFolderPartView(std::wstring_view path);  // the same, as a part of the path
 // The file name a playlist entry gives its song: after the last "\\", or the whole entry when it names
 // the song without a folder.
 std::wstring_view SongFileNameOf(std::wstring_view entry);

@@ -13,7 +13,7 @@ bool IsSoundShortcutFile(std::string_view bytes);
 
 // The target path stored in the shortcut, whole however long; `target` is empty after any failure.
 // The link is resolved with the shell's own search for a moved target, which may rewrite the file.
-HRESULT ResolveShortcutTarget(const CString& shortcutPath, CString& target);
+[[nodiscard]] HRESULT ResolveShortcutTarget(const CString& shortcutPath, CString& target);
 
 // Writes (or replaces) the shortcut file; nothing is saved when the target is refused.
-HRESULT CreateShortcutFile(const CString& target, const CString& shortcutPath, const CString& description);
+[[nodiscard]] HRESULT CreateShortcutFile(const CString& target, const CString& shortcutPath, const CString& description);

@@ -84,7 +84,7 @@ DWORD PutFileInPlace(const CString& path, const CStringA& bytes, ExistingFile ex
 
 void WriteTextFileCStdio(const CString& path, const CString& text)
 {
-    WriteTextFile(path, text);
+    (void)WriteTextFile(path, text);  // the settings are written at close, with no one left to tell
 }
 
 int32_t WriteTextFile(const CString& path, const CString& text)

@@ -8,6 +8,6 @@
 CString WindowsErrorLink(uint32_t code);
 // Reads the thread's last error before anything can change it, puts its link on the clipboard
 // (an empty text when there is none) and returns it. The last error is left as it was read.
-uint32_t WindowsErrorHelp();
+[[nodiscard]] uint32_t WindowsErrorHelp();
 // The text for a ShellExecuteW result; empty for success (above 32).
 CString ShellExecuteErrorText(int32_t code);

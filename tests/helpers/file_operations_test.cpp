@@ -108,7 +108,7 @@ TEST_F(FileOperations, FoldersAreMadeOneLevelDeepAndFilesAreNotFolders)
 {
     const CString file = temp_.Write(L"a.mp3", "A");
     const struct { CString path; int32_t result; } cases[] = {
-        {folder_, 0}, {file, 0}, {folder_ + L"new", 0}, {folder_ + L"new", 0}, {folder_ + L"x\\y", ERROR_PATH_NOT_FOUND},
+        {folder_, 0}, {file, ERROR_ALREADY_EXISTS}, {folder_ + L"new", 0}, {folder_ + L"new", 0}, {folder_ + L"x\\y", ERROR_PATH_NOT_FOUND},
     };
     for (const auto& c : cases) EXPECT_EQ(EnsureFolder(c.path), c.result) << c.path;
     EXPECT_TRUE(FileExists(file) && !FolderExists(file) && FolderExists(folder_ + L"new") && !FileExists(folder_ + L"new"));
