@@ -5,6 +5,7 @@
 #include "dialog/tallowmere_dlg.h"
 #include "res/resource_ids.h"
 #include "state/globals.h"
+#include "texts/text_rows.h"
 #include "texts/text_tables.h"
 
 void CTallowmereDlg::ApplyLanguage(bool keepComboSelection)
@@ -14,9 +15,9 @@ void CTallowmereDlg::ApplyLanguage(bool keepComboSelection)
     for (int i = 0; i < 9; ++i) m_Statics[i].SetText(g_StaticCaptions[i]);
     for (int key = 1; key <= 13; ++key)
         SetDlgItemTextW(Handle(), kColourButtonIds[key - 1], g_ButtonCaptions[key - 1].c_str());
-    m_StopEntriesCheck.SetText(g_ExtraCaptions[0]);
-    m_ClearInfoCheck.SetText(g_ExtraCaptions[1]);
-    m_OpenExportCheck.SetText(g_ExtraCaptions[4]);
+    m_StopEntriesCheck.SetText(g_ExtraCaptions[extra_caption::kStopEntries]);
+    m_ClearInfoCheck.SetText(g_ExtraCaptions[extra_caption::kClearInfo]);
+    m_OpenExportCheck.SetText(g_ExtraCaptions[extra_caption::kOpenExports]);
 
     const int line = keepComboSelection ? m_CommandCombo.CurSel() : 0;
     m_CommandCombo.ResetContent();
@@ -59,7 +60,7 @@ HWND CTallowmereDlg::CreateToolTip(int controlId, const wchar_t* text)
 
 void CTallowmereDlg::OnBnClickedLanguage()
 {
-    AddInfoLine(ButtonPressedLine(9));
+    AddInfoLine(ButtonPressedLine(button_event::kLanguageName));
     CString name;
     if (g_Language == L"English") {
         g_Language = L"German";
@@ -69,5 +70,5 @@ void CTallowmereDlg::OnBnClickedLanguage()
         name = L"English";
     }
     ApplyLanguage(true);
-    AddInfoLine(g_Messages[92] + name);
+    AddInfoLine(g_Messages[msg::kActiveLanguage] + name);
 }

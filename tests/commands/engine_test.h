@@ -24,6 +24,7 @@
 #include "support/clipboard_lock.h"
 #include "support/temp_folder.h"
 #include "texts/command_lines.h"
+#include "texts/text_rows.h"
 #include "texts/text_tables.h"
 
 using Lines = std::vector<CString>;
@@ -123,7 +124,7 @@ protected:
         host.selectedLine = CommandLine(command);
         host.edits = {source, target, search, replace};
         ExecuteCommand(host, false);
-        if (host.lines.empty() || host.lines.front() != g_Messages[0]) return host.lines;
+        if (host.lines.empty() || host.lines.front() != g_Messages[msg::kExecutePressed]) return host.lines;
         return {host.lines.begin() + 1, host.lines.end()};
     }
 
@@ -155,8 +156,8 @@ protected:
     CString Export(const CString& title) const { return folder.Path() + stamp + title + L".txt"; }
     static CString Report(const CString& playlistFolder, const CString& name, int count)
     {
-        return g_Messages[22] + playlistFolder + L". Name: " + name + L". " + g_Messages[23] +
-               std::to_wstring(count) + L".";
+        return g_Messages[msg::kPlaylistGeneratedIn] + playlistFolder + L". Name: " + name + L". " +
+               g_Messages[msg::kFoundSongsCount] + std::to_wstring(count) + L".";
     }
 
     // Failed moves and copies leave documentation links on the one clipboard that every test process

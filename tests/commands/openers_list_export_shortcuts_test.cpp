@@ -1,6 +1,7 @@
 #include "engine_test.h"
 #include "framework/shell_opener.h"
 #include "helpers/shortcuts.h"
+#include "texts/text_rows.h"
 
 namespace {
 
@@ -49,7 +50,8 @@ TEST_F(FurtherCommands, TheListIsExportedAsItStandsWithThisRunsLineUnlessEntries
         ExecuteCommand(list, false);
         EXPECT_EQ(list.lines.size(), stop ? 2u : 4u);
         EXPECT_EQ(TempFolder::ReadBytes(Export((stop ? L"_001" : L"") + CString(L"Listbox Content"))),
-                  Bytes(g_Messages[153] + L": \n" + Joined(before) + (stop ? L"" : g_Messages[0] + L"\n")));
+                  Bytes(g_Messages[msg::kListboxContent] + L": \n" + Joined(before) +
+                        (stop ? L"" : g_Messages[msg::kExecutePressed] + L"\n")));
     }
     g_StopEntries = 0;
 }
@@ -70,13 +72,14 @@ TEST_F(FurtherCommands, ShortcutsAreNamedAfterTheirSongsAndOneOfThisRunIsNeverRe
     const CString playlist = folder.Write(L"Lists \u0416\\Mix.m3u", Bytes(Joined(entries)));
     const Lines lines = Run(42, playlist);
     ASSERT_EQ(lines.size(), 4u);
-    EXPECT_EQ(lines[0].rfind(g_Messages[118] + L"-", 0), 0u) << lines[0];
+    EXPECT_EQ(lines[0].rfind(g_Messages[msg::kShortcutNotCreatedResult] + L"-", 0), 0u) << lines[0];
     EXPECT_EQ(Lines(lines.begin() + 1, lines.end()),
-              (Lines{g_Messages[119] + L"7", g_Messages[120] + L"2", g_Messages[121] + L"1"}));
+              (Lines{g_Messages[msg::kShortcutsCreatedCount] + L"7", g_Messages[msg::kLinkedSongsNotFoundCount] + L"2",
+                     g_Messages[msg::kShortcutsNotCreatedCount] + L"1"}));
     const wchar_t* made[] = {L"Song", L"Song - Shortcut#1.lnk", L"SONG - Shortcut#2.lnk", L"\u00C4",
                              L"\u00E4 - Shortcut#1.lnk", L"Two.x", L""};
     for (size_t i = 0; i < std::size(made); ++i) {
-        const CString name = wcschr(made[i], L'#') ? made[i] : made[i] + g_Messages[117] + L".lnk";
+        const CString name = wcschr(made[i], L'#') ? made[i] : made[i] + g_Messages[msg::kShortcutSuffix] + L".lnk";
         CString target;
         EXPECT_EQ(ResolveShortcutTarget(links + name, target), S_OK) << name;
         EXPECT_EQ(target, songs[i]) << name;
