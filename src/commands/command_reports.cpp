@@ -7,6 +7,7 @@
 #include "helpers/strings.h"
 #include "helpers/windows_errors.h"
 #include "state/globals.h"
+#include "texts/text_rows.h"
 #include "texts/text_tables.h"
 
 bool AskToProceed(const CString& question)
@@ -16,7 +17,7 @@ bool AskToProceed(const CString& question)
 
 CString FailureText(int64_t code, const CString& path)
 {
-    CString text = g_Messages[93] + Int64ToString(code);
+    CString text = g_Messages[msg::kCommandNotSuccessful] + Int64ToString(code);
     if (!path.empty()) text += L" (" + path + L")";
     return text;
 }
@@ -56,7 +57,7 @@ void ReportWindowsError(CommandHost& host, int32_t code)
     const uint32_t reported = ReportedErrorCode(code);
     if (reported == 0) return;
     SetClipboardText(WindowsErrorLink(reported));
-    host.AddInfoLine(g_Messages[33] + Int64ToString(reported));
+    host.AddInfoLine(g_Messages[msg::kWindowsErrorOccurred] + Int64ToString(reported));
     // Read back, so the line shows what the user will paste.
     host.AddInfoLine(GetClipboardText());
 }

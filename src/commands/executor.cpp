@@ -11,6 +11,7 @@
 #include "commands/folder_listing.h"
 #include "commands/input_validation.h"
 #include "texts/command_lines.h"
+#include "texts/text_rows.h"
 #include "texts/text_tables.h"
 
 namespace {
@@ -65,7 +66,7 @@ private:
 void ValidateAndRun(CommandHost& host, bool testOnly)
 {
     // The Test button logs its own line before it gets here.
-    if (!testOnly) host.AddInfoLine(g_Messages[0]);
+    if (!testOnly) host.AddInfoLine(g_Messages[msg::kExecutePressed]);
     const int index = host.GetSelectedCommandIndex();
     const CommandInputs inputs = ValidateCommandInputs(host, index, testOnly);
     if (inputs.errorFlags != 0) return;

@@ -6,6 +6,7 @@
 #include "helpers/timestamps.h"
 #include "helpers/windows_errors.h"
 #include "state/globals.h"
+#include "texts/text_rows.h"
 #include "texts/text_tables.h"
 
 void WriteExport(CommandHost& host, const CString& title, const CString& text)
@@ -34,7 +35,7 @@ NewFile WriteExportFile(const CString& title, TextEncoder text, const CString& s
 void ReportExport(CommandHost& host, const NewFile& file)
 {
     if (ReportUnwritten(host, file)) return;
-    host.AddInfoLine(g_Messages[94] + file.path);
+    host.AddInfoLine(g_Messages[msg::kExportCreated] + file.path);
     if (g_OpenExport != 1) return;
     const CString failure = ShellExecuteErrorText(static_cast<int32_t>(OpenWithShell(file.path)));
     if (!failure.empty()) host.AddInfoLine(L"Failed: " + failure);

@@ -9,6 +9,7 @@
 #include "helpers/strings.h"
 #include "helpers/text_files.h"
 #include "helpers/timestamps.h"
+#include "texts/text_rows.h"
 #include "texts/text_tables.h"
 
 std::vector<CString> ListPlaylistNames(const CString& folder)
@@ -32,7 +33,7 @@ int32_t ForEachPlaylist(CommandHost& host, const CString& folder, const std::vec
         if (ReportUnreadable(host, count, path)) continue;
         total += count;
         if (count > 0) work(path, name, lines);
-        else if (reportEmpty) host.AddInfoLine(path + g_Messages[130]);
+        else if (reportEmpty) host.AddInfoLine(path + g_Messages[msg::kIsEmpty]);
     }
     return total;
 }

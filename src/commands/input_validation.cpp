@@ -10,6 +10,7 @@
 #include "state/globals.h"
 #include "texts/command_flags.h"
 #include "texts/command_lines.h"
+#include "texts/text_rows.h"
 #include "texts/text_tables.h"
 
 namespace {
@@ -27,7 +28,7 @@ public:
     // The first input fault is introduced by one common line.
     void ReportInputFault(const CString& text)
     {
-        if (!inputFault_) Report(g_Messages[17]);
+        if (!inputFault_) Report(g_Messages[msg::kInvalidInputs]);
         inputFault_ = true;
         Report(text);
     }
@@ -63,7 +64,8 @@ bool TargetHoldsFiles(const CString& targetPath)
 
 bool ConfirmsEmptyReplaceText()
 {
-    return ShowMessageBox(g_Messages[147], g_MessageBoxCaption, MB_YESNO | MB_ICONWARNING) == IDYES;
+    return ShowMessageBox(g_Messages[msg::kEmptyReplaceQuestion], g_MessageBoxCaption,
+                          MB_YESNO | MB_ICONWARNING) == IDYES;
 }
 
 // Headings and separator lines carry no requirement bits, so only the line kind is reported for them.
@@ -72,11 +74,11 @@ void CheckLine(CommandHost& host, int index, CommandInputs& inputs, FaultReport&
     const CString& line = g_CommandList[index];
     if (line == g_SeparatorLine) {
         inputs.errorFlags |= kSeparatorSelected;
-        report.Report(g_Messages[16]);
+        report.Report(g_Messages[msg::kNonExecutableLine]);
     }
     if (line.find(L'.') == CString::npos) {
         inputs.errorFlags |= kNotACommand;
-        report.Report(g_Messages[16]);
+        report.Report(g_Messages[msg::kNonExecutableLine]);
     }
     const uint16_t flags = g_CommandFlags[index];
     if (flags & kNeedsSource) {
@@ -84,13 +86,13 @@ void CheckLine(CommandHost& host, int index, CommandInputs& inputs, FaultReport&
             inputs.sourcePath = host.EditText(InputEdit::Source);
             if (!IsM3uFile(inputs.sourcePath)) {
                 inputs.errorFlags |= kInvalidM3uSource;
-                report.ReportInputFault(g_Messages[58]);
+                report.ReportInputFault(g_Messages[msg::kInvalidPlaylistPath]);
             }
         } else {
             inputs.sourcePath = ReadFolderPath(host, InputEdit::Source);
             if (!PathExists(inputs.sourcePath)) {
                 inputs.errorFlags |= kInvalidSource;
-                report.ReportInputFault(g_Messages[18]);
+                report.ReportInputFault(g_Messages[msg::kInvalidSourcePath]);
             }
         }
     }
@@ -98,18 +100,18 @@ void CheckLine(CommandHost& host, int index, CommandInputs& inputs, FaultReport&
         inputs.targetPath = ReadFolderPath(host, InputEdit::Target);
         if (!PathExists(inputs.targetPath)) {
             inputs.errorFlags |= kInvalidTarget;
-            report.ReportInputFault(g_Messages[19]);
+            report.ReportInputFault(g_Messages[msg::kInvalidTargetPath]);
         }
     }
     if ((flags & kNeedsEmptyTarget) && TargetHoldsFiles(inputs.targetPath)) {
         inputs.errorFlags |= kTargetNotEmpty;
-        report.ReportInputFault(g_Messages[29]);
+        report.ReportInputFault(g_Messages[msg::kTargetMustBeEmpty]);
     }
     if (flags & kNeedsSearchText) {
         inputs.searchText = host.EditText(InputEdit::Search);
         if (inputs.searchText.empty()) {
             inputs.errorFlags |= kSearchTextMissing;
-            report.ReportInputFault(g_Messages[20]);
+            report.ReportInputFault(g_Messages[msg::kSearchStringRequired]);
         }
     }
     if (flags & kNeedsReplaceText) {
@@ -117,7 +119,7 @@ void CheckLine(CommandHost& host, int index, CommandInputs& inputs, FaultReport&
         // Asked even after other faults, so the user hears of every input at once.
         if (inputs.replaceText.empty() && !ConfirmsEmptyReplaceText()) {
             inputs.errorFlags |= kReplaceTextMissing;
-            report.ReportInputFault(g_Messages[21]);
+            report.ReportInputFault(g_Messages[msg::kReplaceStringRequired]);
         }
     }
 }
@@ -146,7 +148,7 @@ CommandInputs ValidateCommandInputs(CommandHost& host, int index, bool testOnly)
     FaultReport report(host);
     if (index < 0 || index >= kCommandListRows) {
         inputs.errorFlags |= kUnknownCommand;
-        report.Report(g_Messages[15]);
+        report.Report(g_Messages[msg::kCommandNotFound]);
     } else {
         CheckLine(host, index, inputs, report);
     }
@@ -159,7 +161,7 @@ CommandInputs ValidateCommandInputs(CommandHost& host, int index, bool testOnly)
         if (command >= row.firstCommand && command <= row.lastCommand) *row.pool = host.EditText(row.edit);
     if (testOnly) {
         inputs.errorFlags = kTestPassed;
-        ShowLimitedMessageBox(g_Messages[28]);
+        ShowLimitedMessageBox(g_Messages[msg::kNoErrorsFound]);
     }
     return inputs;
 }

@@ -16,6 +16,7 @@
 #include "helpers/strings.h"
 #include "helpers/text_files.h"
 #include "helpers/text_lines.h"
+#include "texts/text_rows.h"
 #include "texts/text_tables.h"
 
 namespace {
@@ -23,8 +24,8 @@ namespace {
 // A corrected playlist keeps the kind of order its name announces in the current language.
 PlaylistOrder OrderFromPath(const CString& path)
 {
-    if (path.find(g_Messages[26]) != CString::npos) return PlaylistOrder::Descending;
-    if (path.find(g_Messages[27]) != CString::npos) return PlaylistOrder::Shuffled;
+    if (path.find(g_Messages[msg::kDescendingPlaylistTitle]) != CString::npos) return PlaylistOrder::Descending;
+    if (path.find(g_Messages[msg::kShuffledPlaylistTitle]) != CString::npos) return PlaylistOrder::Shuffled;
     return PlaylistOrder::Ascending;
 }
 
@@ -37,7 +38,7 @@ bool ReadEntries(CommandHost& host, const CString& path, TextLines& entries)
         return false;
     }
     if (count == 0) {
-        ReportStoppingFault(host, g_Messages[39]);
+        ReportStoppingFault(host, g_Messages[msg::kForwardedFileEmpty]);
         return false;
     }
     return true;
@@ -51,9 +52,9 @@ bool AllInOneFolder(CommandHost& host, const TextLines& entries)
     for (size_t i = 0; i < entries.size(); ++i) {
         const std::wstring_view folder = GetFolderPartView(entries[i]);
         if (EqualsNoCase(folder, songFolder)) continue;
-        ReportStoppingFault(host, g_Messages[40] + L" 1. " + g_Messages[41] + CString(songFolder) + L" <=> " +
-                                      CountToString(i + 1) + L". " + g_Messages[41] +
-                                      CString(folder));
+        ReportStoppingFault(host, g_Messages[msg::kSongsNotInOneFolder] + L" 1. " + g_Messages[msg::kFileInPlaylist] +
+                                      CString(songFolder) + L" <=> " + CountToString(i + 1) + L". " +
+                                      g_Messages[msg::kFileInPlaylist] + CString(folder));
         return false;
     }
     return true;
@@ -63,9 +64,9 @@ void ExportMisses(CommandHost& host, const std::vector<std::wstring_view>& misse
 {
     if (misses.empty()) return;
     TextEncoder text;
-    text.Append(g_Messages[43]);
+    text.Append(g_Messages[msg::kSongsNotFoundHeading]);
     for (const std::wstring_view miss : misses) text.AppendLine(miss);
-    WriteExport(host, g_Messages[44], std::move(text));
+    WriteExport(host, g_Messages[msg::kNotFoundMp3sTitle], std::move(text));
 }
 
 // The song a command 7 entry stands for: the file whose path equals the entry with ASCII letters
@@ -147,7 +148,7 @@ void CorrectPlaylistBlanks(CommandHost& host, const CommandInputs& inputs)
         result.push_back(path->second);
     }
     if (result.empty()) {
-        host.AddInfoLine(g_Messages[42]);
+        host.AddInfoLine(g_Messages[msg::kNoSongsInReferencedFolder]);
     } else {
         const auto count = static_cast<int32_t>(result.size());
         WriteNewPlaylist(host, OrderFromPath(inputs.sourcePath), GetFolderPart(inputs.sourcePath), result, count);
@@ -197,9 +198,9 @@ void VerifyPlaylist(CommandHost& host, const CommandInputs& inputs)
         if (!songs.FindPath(entry)) misses.push_back(entry);
     }
     if (misses.empty()) {
-        host.AddInfoLine(g_Messages[45]);
+        host.AddInfoLine(g_Messages[msg::kAllReferencedSongsFound]);
         return;
     }
-    for (const std::wstring_view miss : misses) host.AddInfoLine(g_Messages[95] + CString(miss));
+    for (const std::wstring_view miss : misses) host.AddInfoLine(g_Messages[msg::kFileNotFound] + CString(miss));
     ExportMisses(host, misses);
 }

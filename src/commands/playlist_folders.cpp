@@ -16,6 +16,7 @@
 #include "helpers/strings.h"
 #include "helpers/timestamps.h"
 #include "state/globals.h"
+#include "texts/text_rows.h"
 #include "texts/text_tables.h"
 
 namespace {
@@ -43,8 +44,8 @@ private:
 // The playlists of the folder announced with their number, or the line that there are none (false).
 bool AnnouncePlaylists(CommandHost& host, const std::vector<CString>& names)
 {
-    if (names.empty()) host.AddInfoLine(g_Messages[80]);
-    else host.AddInfoLine(g_Messages[122] + CountToString(names.size()));
+    if (names.empty()) host.AddInfoLine(g_Messages[msg::kNoPlaylistsFound]);
+    else host.AddInfoLine(g_Messages[msg::kPlaylistsInFolderCount] + CountToString(names.size()));
     return !names.empty();
 }
 
@@ -58,7 +59,7 @@ void CorrectFolderDuplicates(CommandHost& host, const CommandInputs& inputs)
     if (!MakeOutputFolder(host, inputs.sourcePath, host.EditText(InputEdit::Search), output)) return;
     int32_t unchanged = 0, corrected = 0, missing = 0;
     TextEncoder misses;
-    misses.Append(g_Messages[133]);
+    misses.Append(g_Messages[msg::kEntriesWithoutOriginalHeading]);
     const int32_t total = ForEachPlaylist(host, inputs.sourcePath, names, true, [&](const CString& path,
                                                                                 const CString& name,
                                                                                 const TextLines& entries) {
@@ -82,14 +83,15 @@ void CorrectFolderDuplicates(CommandHost& host, const CommandInputs& inputs)
         }
         const NewFile file = WritePlaylistCopy(output, name, MakeTimestamp(), text);
         if (ReportUnwritten(host, file)) return;
-        host.AddInfoLine(g_Messages[131] + file.path + L". " + g_Messages[132] + CountToString(entries.size()) + L".");
+        host.AddInfoLine(g_Messages[msg::kNewPlaylistGenerated] + file.path + L". " +
+                         g_Messages[msg::kNewPlaylistLinesCount] + CountToString(entries.size()) + L".");
     });
-    if (missing > 0) WriteExport(host, g_Messages[68], std::move(misses));
-    else host.AddInfoLine(g_Messages[134]);
-    host.AddInfoLine(g_Messages[136] + CountToString(total));
-    host.AddInfoLine(g_Messages[137] + CountToString(unchanged));
-    host.AddInfoLine(g_Messages[138] + CountToString(corrected));
-    if (missing > 0) host.AddInfoLine(g_Messages[135] + CountToString(missing));
+    if (missing > 0) WriteExport(host, g_Messages[msg::kMissingOriginalsTitle], std::move(misses));
+    else host.AddInfoLine(g_Messages[msg::kOriginalForEachEntry]);
+    host.AddInfoLine(g_Messages[msg::kProcessedPlaylistLinesCount] + CountToString(total));
+    host.AddInfoLine(g_Messages[msg::kLinesAlreadyOnOriginalCount] + CountToString(unchanged));
+    host.AddInfoLine(g_Messages[msg::kCorrectedLinesCount] + CountToString(corrected));
+    if (missing > 0) host.AddInfoLine(g_Messages[msg::kEntriesWithoutOriginalCount] + CountToString(missing));
 }
 
 void PointFolderIntoSongFolder(CommandHost& host, const CommandInputs& inputs)
@@ -119,10 +121,10 @@ void PointFolderIntoSongFolder(CommandHost& host, const CommandInputs& inputs)
         lastStamp = stamp;
         counter = file.counter + 1;
         if (ReportUnwritten(host, file)) return;
-        host.AddInfoLine(g_Messages[81] + file.path);
+        host.AddInfoLine(g_Messages[msg::kNewPlaylistCreated] + file.path);
         ++created;
     });
-    host.AddInfoLine(g_Messages[110] + CountToString(created));
+    host.AddInfoLine(g_Messages[msg::kNewPlaylistsCount] + CountToString(created));
 }
 
 void MovePlaylistsIntoSubFolders(CommandHost& host, const CommandInputs& inputs)
@@ -139,20 +141,20 @@ void MovePlaylistsIntoSubFolders(CommandHost& host, const CommandInputs& inputs)
         if (const int32_t error = plain ? EnsureFolder(folder) : ERROR_INVALID_NAME; error != 0) {
             ReportFailure(host, error);
         } else {
-            host.AddInfoLine(g_Messages[115] + folder);
+            host.AddInfoLine(g_Messages[msg::kFolderCreated] + folder);
             ++created;
         }
         // Tried also without the folder, so that the failure is reported like any other.
         if (const int32_t error = plain ? MoveFileChecked(oldPath, newPath) : ERROR_INVALID_NAME; error != 0) {
-            host.AddInfoLine(g_Messages[112] + oldPath + L" => " + newPath);
-            host.AddInfoLine(g_Messages[33] + Int64ToString(ReportedErrorCode(error)));
+            host.AddInfoLine(g_Messages[msg::kNotMovedPlaylist] + oldPath + L" => " + newPath);
+            host.AddInfoLine(g_Messages[msg::kWindowsErrorOccurred] + Int64ToString(ReportedErrorCode(error)));
             ++failed;
         } else {
-            host.AddInfoLine(g_Messages[111] + oldPath + L" => " + newPath);
+            host.AddInfoLine(g_Messages[msg::kMovedPlaylist] + oldPath + L" => " + newPath);
             ++moved;
         }
     }
-    if (created > 0) host.AddInfoLine(g_Messages[113] + CountToString(created));
-    if (moved > 0) host.AddInfoLine(g_Messages[83] + CountToString(moved));
-    if (failed > 0) host.AddInfoLine(g_Messages[114] + CountToString(failed));
+    if (created > 0) host.AddInfoLine(g_Messages[msg::kCreatedFoldersCount] + CountToString(created));
+    if (moved > 0) host.AddInfoLine(g_Messages[msg::kMovedPlaylistsCount] + CountToString(moved));
+    if (failed > 0) host.AddInfoLine(g_Messages[msg::kFailedPlaylistMovesCount] + CountToString(failed));
 }

@@ -14,6 +14,7 @@
 #include "helpers/strings.h"
 #include "helpers/text_encoding.h"
 #include "helpers/timestamps.h"
+#include "texts/text_rows.h"
 #include "texts/text_tables.h"
 
 namespace {
@@ -70,9 +71,9 @@ uint32_t Shuffle(std::vector<std::wstring_view>& entries)
 const CString& NamePrefix(PlaylistOrder order)
 {
     switch (order) {
-    case PlaylistOrder::Descending: return g_Messages[26];
-    case PlaylistOrder::Shuffled: return g_Messages[27];
-    default: return g_Messages[25];
+    case PlaylistOrder::Descending: return g_Messages[msg::kDescendingPlaylistTitle];
+    case PlaylistOrder::Shuffled: return g_Messages[msg::kShuffledPlaylistTitle];
+    default: return g_Messages[msg::kAlphabeticalPlaylistTitle];
     }
 }
 
@@ -105,6 +106,6 @@ void WriteNewPlaylist(CommandHost& host, PlaylistOrder order, const CString& fol
         [&](const CString& stamp) { return folder + NamePrefix(order) + stamp + L".m3u"; },
         MakeTimestamp(), text.Finish());
     if (ReportUnwritten(host, file)) return;
-    host.AddInfoLine(g_Messages[22] + folder + L". Name: " + GetFileNamePart(file.path) + L". " + g_Messages[23] +
-                     Int64ToString(songCount) + L".");
+    host.AddInfoLine(g_Messages[msg::kPlaylistGeneratedIn] + folder + L". Name: " + GetFileNamePart(file.path) + L". " +
+                     g_Messages[msg::kFoundSongsCount] + Int64ToString(songCount) + L".");
 }

@@ -15,6 +15,7 @@
 #include "helpers/text_encoding.h"
 #include "helpers/text_lines.h"
 #include "helpers/timestamps.h"
+#include "texts/text_rows.h"
 #include "texts/text_tables.h"
 
 namespace {
@@ -24,7 +25,7 @@ constexpr size_t kNotFound = std::wstring_view::npos;
 // The title of a search's export: what was done, the search, and the number of findings.
 CString SearchExportTitle(const CString& done, const SearchConfig& config, size_t count)
 {
-    return done + config.description + L" (" + CountToString(count) + g_Messages[91];
+    return done + config.description + L" (" + CountToString(count) + g_Messages[msg::kMatchesTitleEnd];
 }
 
 // The findings of the playlist searches: under a heading, grouped under the full path of their
@@ -50,7 +51,7 @@ public:
         text_.Append(L"    ");
         for (const std::wstring_view piece : finding) text_.Append(piece);
         text_.Append(L" (");
-        text_.Append(g_Messages[142] + CountToString(row) + L") \n");
+        text_.Append(g_Messages[msg::kRowNumber] + CountToString(row) + L") \n");
         ++count_;
     }
     size_t Size() const { return count_; }
@@ -69,7 +70,7 @@ void SearchPlaylistFolder(CommandHost& host, const CommandInputs& inputs)
 {
     const SearchConfig config = GetSearchConfig(host, inputs.searchText);
     const std::vector<CString> names = ListPlaylistNames(inputs.sourcePath);
-    GroupedFindings findings(g_Messages[141] + config.searchText + L"]: \n");
+    GroupedFindings findings(g_Messages[msg::kSearchResultsHeading] + config.searchText + L"]: \n");
     const int32_t total = ForEachPlaylist(host, inputs.sourcePath, names, true,
                                           [&](const CString& path, const CString&, const TextLines& lines) {
                                               findings.StartPlaylist(path);
@@ -77,14 +78,14 @@ void SearchPlaylistFolder(CommandHost& host, const CommandInputs& inputs)
                                                   if (config.Find(lines[i]) != kNotFound)
                                                       findings.Add({lines[i]}, i + 1);
                                           });
-    host.AddInfoLine(g_Messages[139] + CountToString(names.size()));
-    host.AddInfoLine(g_Messages[136] + CountToString(total));
-    host.AddInfoLine(g_Messages[140] + CountToString(findings.Size()));
+    host.AddInfoLine(g_Messages[msg::kFoundPlaylistsCount] + CountToString(names.size()));
+    host.AddInfoLine(g_Messages[msg::kProcessedPlaylistLinesCount] + CountToString(total));
+    host.AddInfoLine(g_Messages[msg::kFindingsCount] + CountToString(findings.Size()));
     if (findings.Size() == 0) {
-        host.AddInfoLine(g_Messages[143]);
+        host.AddInfoLine(g_Messages[msg::kNoSearchResults]);
         return;
     }
-    findings.Export(host, SearchExportTitle(g_Messages[89], config, findings.Size()));
+    findings.Export(host, SearchExportTitle(g_Messages[msg::kSearchResultTitle], config, findings.Size()));
 }
 
 void ReplaceInPlaylistFolder(CommandHost& host, const CommandInputs& inputs)
@@ -94,7 +95,7 @@ void ReplaceInPlaylistFolder(CommandHost& host, const CommandInputs& inputs)
     CString output;
     if (!MakeOutputFolder(host, inputs.sourcePath, CString(), output)) return;
     const std::wstring_view replacement = inputs.replaceText;
-    GroupedFindings findings(g_Messages[141] + config.searchText + L"]: \n");
+    GroupedFindings findings(g_Messages[msg::kSearchResultsHeading] + config.searchText + L"]: \n");
     int32_t created = 0;
     const int32_t total = ForEachPlaylist(host, inputs.sourcePath, names, true, [&](const CString& path,
                                                                                 const CString& name,
@@ -117,18 +118,18 @@ void ReplaceInPlaylistFolder(CommandHost& host, const CommandInputs& inputs)
         }
         const NewFile file = WritePlaylistCopy(output, name, MakeTimestamp(), text);
         if (ReportUnwritten(host, file)) return;
-        host.AddInfoLine(g_Messages[81] + file.path);
+        host.AddInfoLine(g_Messages[msg::kNewPlaylistCreated] + file.path);
         ++created;
     });
-    host.AddInfoLine(g_Messages[139] + CountToString(names.size()));
-    host.AddInfoLine(g_Messages[136] + CountToString(total));
-    host.AddInfoLine(g_Messages[144] + CountToString(findings.Size()));
-    host.AddInfoLine(g_Messages[146] + CountToString(created));
+    host.AddInfoLine(g_Messages[msg::kFoundPlaylistsCount] + CountToString(names.size()));
+    host.AddInfoLine(g_Messages[msg::kProcessedPlaylistLinesCount] + CountToString(total));
+    host.AddInfoLine(g_Messages[msg::kFindingsAndReplacementsCount] + CountToString(findings.Size()));
+    host.AddInfoLine(g_Messages[msg::kNewPlaylistsInNewFolderCount] + CountToString(created));
     if (findings.Size() == 0) {
-        host.AddInfoLine(g_Messages[143]);
+        host.AddInfoLine(g_Messages[msg::kNoSearchResults]);
         return;
     }
-    findings.Export(host, SearchExportTitle(g_Messages[145], config, findings.Size()));
+    findings.Export(host, SearchExportTitle(g_Messages[msg::kReplacementsTitle], config, findings.Size()));
 }
 
 void VerifyPlaylistFolder(CommandHost& host, const CommandInputs& inputs)
@@ -136,22 +137,22 @@ void VerifyPlaylistFolder(CommandHost& host, const CommandInputs& inputs)
     ScannedSongs songs;
     songs.AddFolder(inputs.targetPath);
     const std::vector<CString> names = ListPlaylistNames(inputs.sourcePath);
-    GroupedFindings missing(g_Messages[150]);
+    GroupedFindings missing(g_Messages[msg::kMissingReferencesHeading]);
     const int32_t total = ForEachPlaylist(host, inputs.sourcePath, names, true,
                                           [&](const CString& path, const CString&, const TextLines& lines) {
                                               missing.StartPlaylist(path);
                                               for (size_t i = 0; i < lines.size(); ++i)
                                                   if (!songs.FindPath(lines[i])) missing.Add({lines[i]}, i + 1);
                                           });
-    host.AddInfoLine(g_Messages[139] + CountToString(names.size()));
-    host.AddInfoLine(g_Messages[136] + CountToString(total));
-    host.AddInfoLine(g_Messages[148] + CountToString(songs.Record().files.size()));
-    host.AddInfoLine(g_Messages[149] + CountToString(missing.Size()));
+    host.AddInfoLine(g_Messages[msg::kFoundPlaylistsCount] + CountToString(names.size()));
+    host.AddInfoLine(g_Messages[msg::kProcessedPlaylistLinesCount] + CountToString(total));
+    host.AddInfoLine(g_Messages[msg::kFoundSongFilesCount] + CountToString(songs.Record().files.size()));
+    host.AddInfoLine(g_Messages[msg::kMissingSongFilesCount] + CountToString(missing.Size()));
     if (missing.Size() == 0) {
-        host.AddInfoLine(g_Messages[152]);
+        host.AddInfoLine(g_Messages[msg::kAllReferencedFilesFound]);
         return;
     }
-    missing.Export(host, L" " + g_Messages[151] + L" (" + CountToString(missing.Size()) + L")");
+    missing.Export(host, L" " + g_Messages[msg::kNotFoundMp3FilesTitle] + L" (" + CountToString(missing.Size()) + L")");
 }
 
 void SearchFileNames(CommandHost& host, const CommandInputs& inputs)
@@ -159,7 +160,7 @@ void SearchFileNames(CommandHost& host, const CommandInputs& inputs)
     const SearchConfig config = GetSearchConfig(host, inputs.searchText);
     const FolderRecord scan = ListFolder(inputs.sourcePath);
     TextEncoder text;
-    text.Append(g_Messages[88] + config.description + L": \n");
+    text.Append(g_Messages[msg::kMatchesFoundHeading] + config.description + L": \n");
     size_t matches = 0;
     for (const FileRecord& file : scan.files) {
         // The stem alone: the extension is never searched, and a name without one is passed over.
@@ -168,11 +169,12 @@ void SearchFileNames(CommandHost& host, const CommandInputs& inputs)
         ++matches;
     }
     if (matches == 0) {
-        host.AddInfoLine(g_Messages[90]);
+        host.AddInfoLine(g_Messages[msg::kNoMatchingFileNames]);
         return;
     }
-    const NewFile file = WriteExportFile(SearchExportTitle(g_Messages[89], config, matches), std::move(text));
+    const NewFile file =
+        WriteExportFile(SearchExportTitle(g_Messages[msg::kSearchResultTitle], config, matches), std::move(text));
     if (file.error == 0) host.AddInfoLine(file.path);
     ReportExport(host, file);
-    host.AddInfoLine(g_Messages[116] + CountToString(matches));
+    host.AddInfoLine(g_Messages[msg::kMatchesCount] + CountToString(matches));
 }

@@ -7,6 +7,7 @@
 #include "helpers/paths.h"
 #include "helpers/shortcuts.h"
 #include "helpers/text_files.h"
+#include "texts/text_rows.h"
 #include "texts/text_tables.h"
 
 // One entry per file ending in ".lnk" (exact case) in the folder itself. A shortcut that cannot be
@@ -22,7 +23,7 @@ void CreatePlaylistFromShortcuts(CommandHost& host, const CommandInputs& inputs,
         targets.push_back(std::move(target));
     }
     if (targets.empty()) {
-        host.AddInfoLine(g_Messages[24]);
+        host.AddInfoLine(g_Messages[msg::kNoLinkedSongsInFolder]);
         return;
     }
     std::vector<std::wstring_view> entries(targets.begin(), targets.end());
@@ -37,7 +38,7 @@ void CreatePlaylistFromPlaylist(CommandHost& host, const CommandInputs& inputs, 
     // An unreadable playlist is not an empty one: the user gets the reason.
     if (ReportUnreadable(host, count, CString())) return;
     if (count == 0) {
-        host.AddInfoLine(g_Messages[38]);
+        host.AddInfoLine(g_Messages[msg::kNoSongsInPlaylist]);
         return;
     }
     std::vector<std::wstring_view> entries(lines.begin(), lines.end());

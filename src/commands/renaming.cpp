@@ -14,6 +14,7 @@
 #include "helpers/paths.h"
 #include "helpers/strings.h"
 #include "helpers/text_lines.h"
+#include "texts/text_rows.h"
 #include "texts/text_tables.h"
 
 namespace {
@@ -33,7 +34,7 @@ bool RenameInFolder(CommandHost& host, const CString& folder, const CString& old
     const int32_t code =
         IsPlainName(newName) ? RenameFileChecked(folder + oldName, folder + newName, &leftUnder) : ERROR_INVALID_NAME;
     if (code == 0) return true;
-    host.AddInfoLine(g_Messages[97] + RenamingText(folder, oldName, newName));
+    host.AddInfoLine(g_Messages[msg::kRenamingNotExecuted] + RenamingText(folder, oldName, newName));
     // The way back failed too: the user has to find the file under the temporary name.
     if (!leftUnder.empty()) ReportFailure(host, code, leftUnder);
     return false;
@@ -46,14 +47,14 @@ void RenameCounted(CommandHost& host, const CString& folder, const CString& oldN
         ++counts.failed;
         return;
     }
-    host.AddInfoLine(g_Messages[96] + RenamingText(folder, oldName, newName));
+    host.AddInfoLine(g_Messages[msg::kFileRenamed] + RenamingText(folder, oldName, newName));
     ++counts.renamed;
 }
 
 void LogRenamingTotals(CommandHost& host, const RenamingCounts& counts)
 {
-    host.AddInfoLine(g_Messages[98] + Int64ToString(counts.renamed));
-    if (counts.failed > 0) host.AddInfoLine(g_Messages[99] + Int64ToString(counts.failed));
+    host.AddInfoLine(g_Messages[msg::kRenamingsExecutedCount] + Int64ToString(counts.renamed));
+    if (counts.failed > 0) host.AddInfoLine(g_Messages[msg::kRenamingsFailedCount] + Int64ToString(counts.failed));
 }
 
 void RenameByCaseRule(CommandHost& host, const CommandInputs& inputs, CaseRule rule, const CString& separator)
@@ -63,9 +64,9 @@ void RenameByCaseRule(CommandHost& host, const CommandInputs& inputs, CaseRule r
     for (const FileRecord& file : scan.files) {
         if (!separator.empty()) {
             // The counted box may stay hidden after the fifth one; the list keeps the reason.
-            const int32_t found = CheckSeparatorOnce(file.name, separator, g_Messages[46]);
+            const int32_t found = CheckSeparatorOnce(file.name, separator, g_Messages[msg::kSeparatorNotOnce]);
             if (found != 1) {
-                host.AddInfoLine(g_Messages[46] + Int64ToString(found));
+                host.AddInfoLine(g_Messages[msg::kSeparatorNotOnce] + Int64ToString(found));
                 return;
             }
         }
@@ -96,16 +97,16 @@ void VerifyDuplicateNames(CommandHost& host, const CommandInputs& inputs)
         if (listed.insert(original).second) missing.push_back(original);
     }
     if (missing.empty()) {
-        host.AddInfoLine(g_Messages[66]);
+        host.AddInfoLine(g_Messages[msg::kOriginalForEachDuplicate]);
         return;
     }
-    CString text = g_Messages[67];
+    CString text = g_Messages[msg::kOriginalsNotFoundHeading];
     for (const CString& original : missing) {
-        host.AddInfoLine(g_Messages[100] + original);
+        host.AddInfoLine(g_Messages[msg::kOriginalNotFound] + original);
         text += original + L"\n";
     }
-    host.AddInfoLine(g_Messages[69] + CountToString(missing.size()));
-    WriteExport(host, g_Messages[68], text);
+    host.AddInfoLine(g_Messages[msg::kOriginalsNotFoundCount] + CountToString(missing.size()));
+    WriteExport(host, g_Messages[msg::kMissingOriginalsTitle], text);
 }
 
 void FindAndReplaceInNames(CommandHost& host, const CommandInputs& inputs)
@@ -125,11 +126,11 @@ void FindAndReplaceInNames(CommandHost& host, const CommandInputs& inputs)
                                 file.name.substr(stem.size());
         if (RenameInFolder(host, inputs.sourcePath, file.name, newName)) ++renamed;
     }
-    const CString searched = g_Messages[101] + search + L"]";
+    const CString searched = g_Messages[msg::kSearchStringLabel] + search + L"]";
     if (renamed == 0) {
-        host.AddInfoLine(g_Messages[48] + searched);
+        host.AddInfoLine(g_Messages[msg::kNoRenamings] + searched);
         return;
     }
-    host.AddInfoLine(g_Messages[49] + Int64ToString(renamed) + searched);
-    host.AddInfoLine(g_Messages[50] + Int64ToString(replacements) + searched);
+    host.AddInfoLine(g_Messages[msg::kRenamedFilesCount] + Int64ToString(renamed) + searched);
+    host.AddInfoLine(g_Messages[msg::kReplacementsCount] + Int64ToString(replacements) + searched);
 }

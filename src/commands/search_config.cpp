@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "helpers/strings.h"
+#include "texts/text_rows.h"
 #include "texts/text_tables.h"
 
 namespace {
@@ -24,8 +25,8 @@ SearchConfig GetSearchConfig(CommandHost& host, const CString& searchText)
     const bool wholeWords = host.IsOptionChecked(OptionBox::WholeWord);
     CString text = matchCase ? searchText : ToLowerAscii(searchText);
     if (wholeWords) text = L" " + text + L" ";
-    const CString description = L"[" + text + L" (" + g_Messages[matchCase ? 84 : 85] + L", " +
-                                g_Messages[wholeWords ? 86 : 87] + L")]";
+    const CString description = L"[" + text + L" (" + g_Messages[matchCase ? msg::kMatchCaseYes : msg::kMatchCaseNo] +
+                                L", " + g_Messages[wholeWords ? msg::kWholeWordsYes : msg::kWholeWordsNo] + L")]";
     return {text, MakeFileNameSafe(description), matchCase};
 }
 

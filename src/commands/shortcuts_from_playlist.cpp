@@ -12,6 +12,7 @@
 #include "helpers/strings.h"
 #include "helpers/text_files.h"
 #include "helpers/text_lines.h"
+#include "texts/text_rows.h"
 #include "texts/text_tables.h"
 
 // Paths stay UTF-16 from the playlist to the shortcut. A shortcut left by an earlier run is replaced;
@@ -30,17 +31,18 @@ void CreateShortcutsFromPlaylist(CommandHost& host, const CommandInputs& inputs)
             ++notFound;
             continue;
         }
-        const CString name = made.Find(StripExtension(GetFileNamePart(line)) + g_Messages[117] + L".lnk");
+        const CString name =
+            made.Find(StripExtension(GetFileNamePart(line)) + g_Messages[msg::kShortcutSuffix] + L".lnk");
         const HRESULT result = CreateShortcutFile(target, folder + name, target);
         if (SUCCEEDED(result)) {
             made.Take(name);
             ++created;
         } else {
-            host.AddInfoLine(g_Messages[118] + Int64ToString(result));
+            host.AddInfoLine(g_Messages[msg::kShortcutNotCreatedResult] + Int64ToString(result));
             ++failed;
         }
     }
-    if (created > 0) host.AddInfoLine(g_Messages[119] + Int64ToString(created));
-    if (notFound > 0) host.AddInfoLine(g_Messages[120] + Int64ToString(notFound));
-    if (failed > 0) host.AddInfoLine(g_Messages[121] + Int64ToString(failed));
+    if (created > 0) host.AddInfoLine(g_Messages[msg::kShortcutsCreatedCount] + Int64ToString(created));
+    if (notFound > 0) host.AddInfoLine(g_Messages[msg::kLinkedSongsNotFoundCount] + Int64ToString(notFound));
+    if (failed > 0) host.AddInfoLine(g_Messages[msg::kShortcutsNotCreatedCount] + Int64ToString(failed));
 }

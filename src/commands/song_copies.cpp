@@ -18,6 +18,7 @@
 #include "helpers/strings.h"
 #include "helpers/text_files.h"
 #include "helpers/text_lines.h"
+#include "texts/text_rows.h"
 #include "texts/text_tables.h"
 
 namespace {
@@ -41,10 +42,10 @@ void Restore(CommandHost& host, const CString& copyPath, const CString& original
 {
     const CString paths = copyPath + L" => " + originalPath;
     if (CopyFileChecked(copyPath, originalPath, true) == 0) {
-        host.AddInfoLine(g_Messages[106] + paths);
+        host.AddInfoLine(g_Messages[msg::kOriginalCreated] + paths);
         ++done.created;
     } else {
-        host.AddInfoLine(g_Messages[107] + paths);
+        host.AddInfoLine(g_Messages[msg::kOriginalNotCreated] + paths);
         ++done.failed;
     }
 }
@@ -52,9 +53,10 @@ void Restore(CommandHost& host, const CString& copyPath, const CString& original
 // "Everything OK" only when nothing was to be restored; a failure is never summed up as that.
 void ReportRestorations(CommandHost& host, const Restorations& done, const CString& everythingOk)
 {
-    host.AddInfoLine(done.created > 0 || done.failed > 0 ? g_Messages[70] + Int64ToString(done.created)
-                                                          : everythingOk);
-    if (done.failed > 0) host.AddInfoLine(g_Messages[108] + Int64ToString(done.failed));
+    host.AddInfoLine(done.created > 0 || done.failed > 0
+                         ? g_Messages[msg::kOriginalsCreatedCount] + Int64ToString(done.created)
+                         : everythingOk);
+    if (done.failed > 0) host.AddInfoLine(g_Messages[msg::kOriginalsNotCreatedCount] + Int64ToString(done.failed));
 }
 
 }  // namespace
@@ -82,10 +84,11 @@ void CopyPlaylistSongs(CommandHost& host, const CommandInputs& inputs)
         else failed.push_back(source);
     }
     if (failed.empty()) {
-        host.AddInfoLine(g_Messages[31]);
+        host.AddInfoLine(g_Messages[msg::kLinkedFilesCopied]);
         return;
     }
-    ExportNumberedPaths(host, failed, g_Messages[59], g_Messages[60], L"." + g_Messages[103], g_Messages[61]);
+    ExportNumberedPaths(host, failed, g_Messages[msg::kSongsNotCopiedHeading], g_Messages[msg::kNotAllSongsFound],
+                        L"." + g_Messages[msg::kNotFound], g_Messages[msg::kNotFoundSongsTitle]);
 }
 
 void RestoreFromDuplicates(CommandHost& host, const CommandInputs& inputs)
@@ -115,7 +118,7 @@ void RestoreFromDuplicates(CommandHost& host, const CommandInputs& inputs)
     Restorations done;
     for (const Choice& choice : chosen)
         Restore(host, inputs.targetPath + *choice.name, inputs.sourcePath + StripNameNumber(*choice.name), done);
-    ReportRestorations(host, done, g_Messages[66]);
+    ReportRestorations(host, done, g_Messages[msg::kOriginalForEachDuplicate]);
 }
 
 void RestoreFromUnused(CommandHost& host, const CommandInputs& inputs)
@@ -134,5 +137,5 @@ void RestoreFromUnused(CommandHost& host, const CommandInputs& inputs)
     }
     Restorations done;
     for (const CString* name : missing) Restore(host, inputs.targetPath + *name, inputs.sourcePath + name->substr(1), done);
-    ReportRestorations(host, done, g_Messages[71]);
+    ReportRestorations(host, done, g_Messages[msg::kOriginalForEachUnused]);
 }

@@ -19,6 +19,7 @@
 #include "helpers/text_lines.h"
 #include "helpers/timestamps.h"
 #include "state/globals.h"
+#include "texts/text_rows.h"
 #include "texts/text_tables.h"
 
 namespace {
@@ -56,33 +57,38 @@ Placement MovePlanned(MovePlan& plan, const CString& targetFolder, const FileMov
 // or filling it is rarely meant.
 bool ConfirmMoves(CommandHost& host, size_t count)
 {
-    CString question = g_Messages[123] + CountToString(count);
-    if (host.EditText(InputEdit::Source) == g_Mp3Pool) question += L"\n\n" + g_Messages[124];
-    if (host.EditText(InputEdit::Target) == g_Mp3Pool) question += L"\n\n" + g_Messages[125];
-    question += L"\n\n" + g_Messages[126];
+    CString question = g_Messages[msg::kSongsToMoveCount] + CountToString(count);
+    if (host.EditText(InputEdit::Source) == g_Mp3Pool)
+        question += L"\n\n" + g_Messages[msg::kSourceMatchesSettingsQuestion];
+    if (host.EditText(InputEdit::Target) == g_Mp3Pool)
+        question += L"\n\n" + g_Messages[msg::kTargetMatchesSettingsQuestion];
+    question += L"\n\n" + g_Messages[msg::kExecuteCommandQuestion];
     if (AskToProceed(question)) return true;
-    host.AddInfoLine(g_Messages[55]);
+    host.AddInfoLine(g_Messages[msg::kAbortedByUser]);
     return false;
 }
 
 // The numbered list of the files not moved, in the information list and as an export.
 void ReportNotMoved(CommandHost& host, const std::vector<CString>& paths, const CString& afterNumber)
 {
-    ExportNumberedPaths(host, paths, g_Messages[63], g_Messages[63], afterNumber, g_Messages[62]);
+    ExportNumberedPaths(host, paths, g_Messages[msg::kSongsNotMovedHeading], g_Messages[msg::kSongsNotMovedHeading],
+                        afterNumber, g_Messages[msg::kNotMovedSongsTitle]);
 }
 
 void ReportMovedCount(CommandHost& host, int64_t moved)
 {
-    host.AddInfoLine(moved > 0 ? g_Messages[64] + Int64ToString(moved) : g_Messages[65]);
+    host.AddInfoLine(moved > 0 ? g_Messages[msg::kMovedFilesCount] + Int64ToString(moved)
+                               : g_Messages[msg::kNoFilesMoved]);
 }
 
 void WriteMovedPlaylist(CommandHost& host, const CString& folder, TextEncoder text, int64_t moved)
 {
     const NewFile playlist = WriteNewStampedFile(
-        [&](const CString& stamp) { return folder + g_Messages[25] + stamp + L".m3u"; }, MakeTimestamp(),
-        text.Finish());
+        [&](const CString& stamp) { return folder + g_Messages[msg::kAlphabeticalPlaylistTitle] + stamp + L".m3u"; },
+        MakeTimestamp(), text.Finish());
     if (ReportUnwritten(host, playlist)) return;
-    host.AddInfoLine(g_Messages[22] + playlist.path + L". " + g_Messages[34] + Int64ToString(moved) + L".");
+    host.AddInfoLine(g_Messages[msg::kPlaylistGeneratedIn] + playlist.path + L". " +
+                     g_Messages[msg::kMovedAndReplacedSongsCount] + Int64ToString(moved) + L".");
 }
 
 // The export of the failed moves, and beside it in the emptied folder a file of their target paths
@@ -90,11 +96,11 @@ void WriteMovedPlaylist(CommandHost& host, const CString& folder, TextEncoder te
 void WriteNotMovedFiles(CommandHost& host, const CString& folder, TextEncoder exportText, TextEncoder targetsText)
 {
     const CString stamp = MakeTimestamp();
-    const NewFile exported = WriteExportFile(g_Messages[62], std::move(exportText), stamp);
+    const NewFile exported = WriteExportFile(g_Messages[msg::kNotMovedSongsTitle], std::move(exportText), stamp);
     ReportExport(host, exported);
     const NewFile targets = WriteNewStampedFile(
-        [&](const CString& counted) { return folder + counted + g_Messages[62] + L".txt"; }, stamp,
-        targetsText.Finish(), exported.counter);
+        [&](const CString& counted) { return folder + counted + g_Messages[msg::kNotMovedSongsTitle] + L".txt"; },
+        stamp, targetsText.Finish(), exported.counter);
     ReportUnwritten(host, targets);
 }
 
@@ -106,14 +112,14 @@ void EmptySongFolder(CommandHost& host, const CommandInputs& inputs)
     for (const CString& extension : g_ExcludeExtensions) excluded.Add(extension);
     MovePlan plan = PlanMoves(inputs, [&](const CString& name) { return !excluded.Contains(GetExtension(name)); });
     if (plan.moves.empty()) {
-        host.AddInfoLine(g_Messages[127]);
+        host.AddInfoLine(g_Messages[msg::kNoFilesToMove]);
         return;
     }
     if (!ConfirmMoves(host, plan.moves.size())) return;
 
     TextEncoder movedText, playlistText, notMovedText, targetsText;
-    movedText.Append(g_Messages[37]);
-    notMovedText.Append(g_Messages[63]);
+    movedText.Append(g_Messages[msg::kMovedSongsHeading]);
+    notMovedText.Append(g_Messages[msg::kSongsNotMovedHeading]);
     int64_t moved = 0, failed = 0;
     for (const FileMove& move : plan.moves) {
         const Placement placed = MovePlanned(plan, inputs.targetPath, move);
@@ -124,15 +130,16 @@ void EmptySongFolder(CommandHost& host, const CommandInputs& inputs)
             continue;
         }
         ReportWindowsError(host, placed.result);
-        notMovedText.AppendLine(move.sourcePath + g_Messages[129] + Int64ToString(ReportedErrorCode(placed.result)));
+        notMovedText.AppendLine(move.sourcePath + g_Messages[msg::kWindowsErrorCode] +
+                                Int64ToString(ReportedErrorCode(placed.result)));
         targetsText.AppendLine(placed.path);
-        host.AddInfoLine(g_Messages[128] + Int64ToString(++failed) + L". " + move.sourcePath);
+        host.AddInfoLine(g_Messages[msg::kMoveFailed] + Int64ToString(++failed) + L". " + move.sourcePath);
     }
     if (moved > 0) {
         WriteMovedPlaylist(host, inputs.sourcePath, std::move(playlistText), moved);
-        WriteExport(host, g_Messages[36], std::move(movedText));
+        WriteExport(host, g_Messages[msg::kMovedFilesTitle], std::move(movedText));
     } else {
-        host.AddInfoLine(g_Messages[35]);
+        host.AddInfoLine(g_Messages[msg::kNoSongsInFolder]);
     }
     if (failed > 0) WriteNotMovedFiles(host, inputs.sourcePath, std::move(notMovedText), std::move(targetsText));
 }
@@ -143,7 +150,7 @@ void MoveNumberedDuplicates(CommandHost& host, const CommandInputs& inputs)
         return GetExtension(name) != L".m3u" && IsNumberedName(name) >= 1;
     });
     if (plan.moves.empty()) {
-        host.AddInfoLine(g_Messages[127]);
+        host.AddInfoLine(g_Messages[msg::kNoFilesToMove]);
         return;
     }
     if (!ConfirmMoves(host, plan.moves.size())) return;
@@ -153,7 +160,7 @@ void MoveNumberedDuplicates(CommandHost& host, const CommandInputs& inputs)
     for (const FileMove& move : plan.moves) {
         const Placement placed = MovePlanned(plan, inputs.targetPath, move);
         if (placed.result == 0) {
-            host.AddInfoLine(g_Messages[104] + move.sourcePath);
+            host.AddInfoLine(g_Messages[msg::kMovedFile] + move.sourcePath);
             ++moved;
             continue;
         }
@@ -179,8 +186,8 @@ void MoveUnusedSongs(CommandHost& host, const CommandInputs& inputs)
             failures.push_back(placed.path);
             continue;
         }
-        if (placed.path == inputs.targetPath + file.name) host.AddInfoLine(g_Messages[104] + sourcePath);
-        else host.AddInfoLine(g_Messages[105] + sourcePath + L" => " + placed.path);
+        if (placed.path == inputs.targetPath + file.name) host.AddInfoLine(g_Messages[msg::kMovedFile] + sourcePath);
+        else host.AddInfoLine(g_Messages[msg::kRenamedAndMovedFile] + sourcePath + L" => " + placed.path);
         ++moved;
     }
     ReportMovedCount(host, moved);
@@ -197,23 +204,26 @@ void MoveSearchMatches(CommandHost& host, const CommandInputs& inputs)
         moves.push_back({inputs.sourcePath + file.name, inputs.targetPath + file.name});
     }
     if (moves.empty()) {
-        ReportStoppingFault(host, g_Messages[79]);
+        ReportStoppingFault(host, g_Messages[msg::kNoMatches]);
         return;
     }
-    if (!AskToProceed(g_Messages[75] + CountToString(moves.size()) + g_Messages[76])) return;
+    if (!AskToProceed(g_Messages[msg::kAttention] + CountToString(moves.size()) +
+                      g_Messages[msg::kFileShiftsPendingQuestion]))
+        return;
 
     int64_t moved = 0;
     std::vector<CString> failures;
     for (const FileMove& move : moves) {
         const CString paths = move.sourcePath + L" => " + move.targetPath;
         if (const int32_t result = MoveFileChecked(move.sourcePath, move.targetPath); result != 0) {
-            host.AddInfoLine(g_Messages[73] + Int64ToString(ReportedErrorCode(result)) + L". " + paths);
+            host.AddInfoLine(g_Messages[msg::kMoveFailedErrorCode] + Int64ToString(ReportedErrorCode(result)) + L". " +
+                             paths);
             failures.push_back(move.sourcePath);
             continue;
         }
-        host.AddInfoLine(g_Messages[72] + paths);
+        host.AddInfoLine(g_Messages[msg::kMoved] + paths);
         ++moved;
     }
-    if (failures.empty()) host.AddInfoLine(g_Messages[74] + Int64ToString(moved));
-    else ReportNotMoved(host, failures, L"." + g_Messages[109]);
+    if (failures.empty()) host.AddInfoLine(g_Messages[msg::kAllMatchingFilesMovedCount] + Int64ToString(moved));
+    else ReportNotMoved(host, failures, L"." + g_Messages[msg::kNotMovedFile]);
 }

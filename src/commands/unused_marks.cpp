@@ -10,6 +10,7 @@
 #include "helpers/strings.h"
 #include "helpers/text_files.h"
 #include "helpers/text_lines.h"
+#include "texts/text_rows.h"
 #include "texts/text_tables.h"
 
 namespace {
@@ -26,12 +27,12 @@ void ExportAskAndRename(CommandHost& host, const CString& folder, const CString&
 {
     CString text = heading;
     for (const MarkChange& change : changes) text += folder + change.oldName + L"\n";
-    WriteExport(host, g_Messages[52], text);
+    WriteExport(host, g_Messages[msg::kUnusedSongsTitle], text);
     RenamingCounts counts;
-    if (AskToProceed(pending + CountToString(changes.size()) + L". " + g_Messages[54])) {
+    if (AskToProceed(pending + CountToString(changes.size()) + L". " + g_Messages[msg::kExecuteRenamingsQuestion])) {
         for (const MarkChange& change : changes) RenameCounted(host, folder, change.oldName, change.newName, counts);
     } else {
-        host.AddInfoLine(g_Messages[55]);
+        host.AddInfoLine(g_Messages[msg::kAbortedByUser]);
     }
     LogRenamingTotals(host, counts);
 }
@@ -54,8 +55,9 @@ void MarkUnusedSongs(CommandHost& host, const CommandInputs& inputs)
         if (StartsWithAt(file.name)) ++skipped;
         else changes.push_back({file.name, L"@" + file.name});
     }
-    ExportAskAndRename(host, inputs.sourcePath, g_Messages[51], g_Messages[53], changes);
-    if (skipped > 0) host.AddInfoLine(g_Messages[102] + Int64ToString(skipped));
+    ExportAskAndRename(host, inputs.sourcePath, g_Messages[msg::kUnreferencedSongsHeading],
+                       g_Messages[msg::kMarkingsPendingCount], changes);
+    if (skipped > 0) host.AddInfoLine(g_Messages[msg::kSkippedFilesCount] + Int64ToString(skipped));
 }
 
 void DeleteUnusedMarks(CommandHost& host, const CommandInputs& inputs)
@@ -64,5 +66,6 @@ void DeleteUnusedMarks(CommandHost& host, const CommandInputs& inputs)
     std::vector<MarkChange> changes;
     for (const FileRecord& file : songs.files)
         if (StartsWithAt(file.name)) changes.push_back({file.name, file.name.substr(1)});
-    ExportAskAndRename(host, inputs.sourcePath, g_Messages[56], g_Messages[57], changes);
+    ExportAskAndRename(host, inputs.sourcePath, g_Messages[msg::kSongsToUnmarkHeading],
+                       g_Messages[msg::kUnmarkingsPendingCount], changes);
 }

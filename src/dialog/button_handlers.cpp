@@ -9,6 +9,7 @@
 #include "helpers/strings.h"
 #include "state/globals.h"
 #include "texts/command_flags.h"
+#include "texts/text_rows.h"
 #include "texts/text_tables.h"
 
 namespace {
@@ -23,23 +24,24 @@ CString WithoutTrailingLineBreaks(CString text)
 
 }  // namespace
 
-// "The " + name + " button was pressed."
 CString CTallowmereDlg::ButtonPressedLine(int nameRow) const
 {
-    return g_ButtonEventTexts[13] + g_ButtonEventTexts[nameRow] + g_ButtonEventTexts[0];
+    return g_ButtonEventTexts[button_event::kButtonArticle] + g_ButtonEventTexts[nameRow] +
+           g_ButtonEventTexts[button_event::kButtonWasPressed];
 }
 
 // The target-side path buttons name themselves by their current caption.
 CString CTallowmereDlg::QuotedButtonPressedLine(int captionRow) const
 {
-    return g_ButtonEventTexts[13] + L"'" + g_ButtonCaptions[captionRow] + L"'" + g_ButtonEventTexts[0];
+    return g_ButtonEventTexts[button_event::kButtonArticle] + L"'" + g_ButtonCaptions[captionRow] + L"'" +
+           g_ButtonEventTexts[button_event::kButtonWasPressed];
 }
 
 void CTallowmereDlg::SelectIntoEdit(const CString& eventLine, Edit& edit)
 {
     AddInfoLine(eventLine);
     if (m_CurrentFolder.empty()) return;
-    AddInfoLine(g_Messages[30] + m_CurrentFolder);
+    AddInfoLine(g_Messages[msg::kSelectedFileOrPath] + m_CurrentFolder);
     edit.SetText(m_CurrentFolder);
 }
 
@@ -56,22 +58,36 @@ void CTallowmereDlg::ClearPath(const CString& eventLine, Edit& edit)
     m_CurrentFolder.clear();
 }
 
-void CTallowmereDlg::OnBnClickedSelectSource() { SelectIntoEdit(ButtonPressedLine(1), m_SourceEdit); }
+void CTallowmereDlg::OnBnClickedSelectSource()
+{
+    SelectIntoEdit(ButtonPressedLine(button_event::kSelectName), m_SourceEdit);
+}
+
 void CTallowmereDlg::OnBnClickedSelectTarget() { SelectIntoEdit(QuotedButtonPressedLine(5), m_TargetEdit); }
-void CTallowmereDlg::OnBnClickedInsertSourcePath() { InsertClipboardInto(ButtonPressedLine(4), m_SourceEdit); }
+
+void CTallowmereDlg::OnBnClickedInsertSourcePath()
+{
+    InsertClipboardInto(ButtonPressedLine(button_event::kInsertName), m_SourceEdit);
+}
+
 void CTallowmereDlg::OnBnClickedInsertTargetPath() { InsertClipboardInto(QuotedButtonPressedLine(7), m_TargetEdit); }
-void CTallowmereDlg::OnBnClickedClearSourcePath() { ClearPath(ButtonPressedLine(12), m_SourceEdit); }
+
+void CTallowmereDlg::OnBnClickedClearSourcePath()
+{
+    ClearPath(ButtonPressedLine(button_event::kClearPathName), m_SourceEdit);
+}
+
 void CTallowmereDlg::OnBnClickedClearTargetPath() { ClearPath(QuotedButtonPressedLine(12), m_TargetEdit); }
 
 void CTallowmereDlg::OnBnClickedUp()
 {
-    AddInfoLine(ButtonPressedLine(2));
+    AddInfoLine(ButtonPressedLine(button_event::kUpName));
     m_ShellList.DisplayParentFolder();
 }
 
 void CTallowmereDlg::OnBnClickedRefresh()
 {
-    AddInfoLine(ButtonPressedLine(3));
+    AddInfoLine(ButtonPressedLine(button_event::kRefreshName));
     m_ShellList.Refresh();
 }
 
@@ -83,19 +99,21 @@ void CTallowmereDlg::RunCommand(bool testOnly)
     // Ignored while a command waits behind one of its questions: that run is still going on.
     if (IsCommandRunning()) return;
     const InfoListRun run(m_InfoList);
-    if (testOnly) AddInfoLine(g_ButtonEventTexts[25]);
+    if (testOnly) AddInfoLine(g_ButtonEventTexts[button_event::kTestPressed]);
     ExecuteCommand(*this, testOnly);
 }
 
 void CTallowmereDlg::OnBnClickedInfo()
 {
-    AddInfoLine(ButtonPressedLine(11));
-    (void)ShowMessageBox(g_ButtonEventTexts[16], g_MessageBoxCaption, MB_OK | MB_ICONEXCLAMATION);  // only OK
+    AddInfoLine(ButtonPressedLine(button_event::kInfoName));
+    // Only OK: nothing to answer.
+    (void)ShowMessageBox(g_ButtonEventTexts[button_event::kSelectFolderHint], g_MessageBoxCaption,
+                         MB_OK | MB_ICONEXCLAMATION);
 }
 
 void CTallowmereDlg::OnBnClickedHelp()
 {
-    AddInfoLine(ButtonPressedLine(7));
+    AddInfoLine(ButtonPressedLine(button_event::kManualGermanName));
     const CString& manual = g_Language == L"English" ? g_HelpFileEnglish : g_HelpFileGerman;
     if (OpenWithShell(manual) <= 32) ReportFailure(*this, GetLastError());
 }
@@ -104,31 +122,33 @@ void CTallowmereDlg::OnBnClickedClearInfo()
 {
     // Every click empties the list, whether it checked or unchecked the box.
     m_InfoList.ResetContent();
-    AddInfoLine(ButtonPressedLine(10));
+    AddInfoLine(ButtonPressedLine(button_event::kClearInfoName));
     m_ClearInfoReleaseTick = m_TimerTicks + 3;
 }
 
 void CTallowmereDlg::OnBnClickedStopEntries()
 {
-    const CString prefix = g_ButtonEventTexts[22] + g_ButtonEventTexts[18];
+    const CString prefix =
+        g_ButtonEventTexts[button_event::kCheckboxArticle] + g_ButtonEventTexts[button_event::kStopEntriesName];
     // Both lines always reach the list; only what lies between them is held back.
     const bool checked = m_StopEntriesCheck.IsChecked();
     g_StopEntries = 0;
-    AddInfoLine(prefix + g_ButtonEventTexts[checked ? 20 : 21]);
+    AddInfoLine(prefix +
+                g_ButtonEventTexts[checked ? button_event::kCheckboxChecked : button_event::kCheckboxUnchecked]);
     g_StopEntries = checked ? 1 : 0;
 }
 
 void CTallowmereDlg::OnBnClickedCaseCheckbox()
 {
     if (IsSearchOptionCommand(GetSelectedCommandIndex())) return;
-    AddInfoLine(g_Messages[77]);
+    AddInfoLine(g_Messages[msg::kCaseCheckboxNotApplicable]);
     m_CaseCheck.SetCheck(true);
 }
 
 void CTallowmereDlg::OnBnClickedWholeWordCheckbox()
 {
     if (IsSearchOptionCommand(GetSelectedCommandIndex())) return;
-    AddInfoLine(g_Messages[78]);
+    AddInfoLine(g_Messages[msg::kWholeWordsCheckboxNotApplicable]);
     m_WholeWordCheck.SetCheck(false);
 }
 

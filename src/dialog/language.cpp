@@ -7,6 +7,7 @@
 #include "dialog/tallowmere_dlg.h"
 #include "res/resource_ids.h"
 #include "state/globals.h"
+#include "texts/text_rows.h"
 #include "texts/text_tables.h"
 
 namespace {
@@ -28,9 +29,9 @@ void CTallowmereDlg::ApplyLanguage(bool keepComboSelection)
     for (size_t i = 0; i < std::size(m_Statics); ++i) m_Statics[i].SetText(g_StaticCaptions[i]);
     for (size_t i = 0; i < std::size(kColourButtonIds); ++i)
         SetDlgItemTextW(Handle(), kColourButtonIds[i], g_ButtonCaptions[i].c_str());
-    m_StopEntriesCheck.SetText(g_ExtraCaptions[0]);
-    m_ClearInfoCheck.SetText(g_ExtraCaptions[1]);
-    m_OpenExportCheck.SetText(g_ExtraCaptions[4]);
+    m_StopEntriesCheck.SetText(g_ExtraCaptions[extra_caption::kStopEntries]);
+    m_ClearInfoCheck.SetText(g_ExtraCaptions[extra_caption::kClearInfo]);
+    m_OpenExportCheck.SetText(g_ExtraCaptions[extra_caption::kOpenExports]);
 
     const int line = keepComboSelection ? m_CommandCombo.CurSel() : 0;
     m_CommandCombo.ResetContent();
@@ -75,7 +76,7 @@ HWND CTallowmereDlg::CreateToolTip(int controlId, const wchar_t* text)
 
 void CTallowmereDlg::OnBnClickedLanguage()
 {
-    AddInfoLine(ButtonPressedLine(9));
+    AddInfoLine(ButtonPressedLine(button_event::kLanguageName));
     CString name;
     if (g_Language == L"English") {
         g_Language = L"German";
@@ -85,5 +86,5 @@ void CTallowmereDlg::OnBnClickedLanguage()
         name = L"English";
     }
     ApplyLanguage(true);
-    AddInfoLine(g_Messages[92] + name);
+    AddInfoLine(g_Messages[msg::kActiveLanguage] + name);
 }

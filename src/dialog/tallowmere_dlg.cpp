@@ -12,6 +12,7 @@
 #include "res/resource_ids.h"
 #include "state/globals.h"
 #include "state/settings_file.h"
+#include "texts/text_rows.h"
 #include "texts/text_tables.h"
 
 CTallowmereDlg::CTallowmereDlg()
@@ -266,6 +267,6 @@ void CTallowmereDlg::OnNMClickShellList(NMHDR* header, LRESULT* result)
     if (!m_ShellClicksEnabled) return;
     const CString path = m_ShellList.GetItemPath(reinterpret_cast<NMITEMACTIVATE*>(header)->iItem);
     if (!path.empty()) m_CurrentFolder = path;
-    else AddInfoLine(g_ScanMessages[28]);
+    else AddInfoLine(g_ScanMessages[scan_msg::kClickSelectedNoFolder]);
     *result = 0;
 }

@@ -6,6 +6,7 @@
 #include "helpers/strings.h"
 #include "helpers/text_files.h"
 #include "state/globals.h"
+#include "texts/text_rows.h"
 #include "texts/text_tables.h"
 
 namespace {
@@ -23,7 +24,7 @@ void ApplySetting(int key, const CString& value, const std::function<void(const 
             addInfoLine(value == L"English" ? L"Read Settings File:" : L"Lese die Einstellungen-Datei:");
         } else {
             g_Language = L"English";
-            addInfoLine(g_ScanMessagesEnglish[34]);
+            addInfoLine(g_ScanMessagesEnglish[scan_msg::kLanguageSettingMissing]);
         }
         addInfoLine(g_SettingsKeys[kLanguage] + g_Language);
         return;
@@ -54,7 +55,8 @@ void ReadSettingsFile(const CString& path, const std::function<void(const CStrin
     std::vector<CString> lines;
     const int32_t read = ReadLinesUnicode(lines, path);
     if (read < 0) {
-        addInfoLine(g_ScanMessagesEnglish[33] + Int64ToString(-static_cast<int64_t>(read)));
+        addInfoLine(g_ScanMessagesEnglish[scan_msg::kSettingsFileNotOpened] +
+                    Int64ToString(-static_cast<int64_t>(read)));
         return;
     }
     for (const CString& line : lines) {

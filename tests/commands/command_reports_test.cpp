@@ -1,5 +1,6 @@
 #include "commands/exports.h"
 #include "engine_test.h"
+#include "texts/text_rows.h"
 
 // A box closed without an answer, or one that could not be shown, is no Yes.
 TEST_F(EngineTest, OnlyTheAnswerYesGoesOn)
@@ -28,9 +29,9 @@ TEST_F(EngineTest, WindowsErrorIsLoggedWithTheCodeGivenAndItsLink)
 {
     const struct { int32_t code; Lines lines; } cases[] = {
         {0, {}},
-        {5, {g_Messages[33] + L"5", kErrorLink0To499}},
-        {-1, {g_Messages[33] + L"3", kErrorLink0To499}},
-        {-2, {g_Messages[33] + L"3", kErrorLink0To499}},
+        {5, {g_Messages[msg::kWindowsErrorOccurred] + L"5", kErrorLink0To499}},
+        {-1, {g_Messages[msg::kWindowsErrorOccurred] + L"3", kErrorLink0To499}},
+        {-2, {g_Messages[msg::kWindowsErrorOccurred] + L"3", kErrorLink0To499}},
     };
     for (const auto& c : cases) {
         host.lines.clear();
@@ -47,7 +48,7 @@ TEST_F(Exports, AFailedWriteIsReportedAloneAndNothingIsOpened)
     g_ExportsDir = folder.Path() + L"Missing\\";
     g_OpenExport = 1;  // an attempt to open the missing file would log a "Failed: " line
     const CString path = g_ExportsDir + stamp + L"Listbox Content.txt";
-    WriteExport(host, g_Messages[153], L"text\n");
-    EXPECT_EQ(host.lines, Lines{g_Messages[93] + L"3 (" + path + L")"});
+    WriteExport(host, g_Messages[msg::kListboxContent], L"text\n");
+    EXPECT_EQ(host.lines, Lines{g_Messages[msg::kCommandNotSuccessful] + L"3 (" + path + L")"});
     EXPECT_FALSE(TempFolder::Exists(path));
 }

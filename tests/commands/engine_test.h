@@ -26,6 +26,7 @@
 #include "support/saved_globals.h"
 #include "support/temp_folder.h"
 #include "texts/command_lines.h"
+#include "texts/text_rows.h"
 #include "texts/text_tables.h"
 
 using Lines = std::vector<CString>;
@@ -126,7 +127,7 @@ protected:
         host.selectedLine = CommandLine(command);
         host.edits = {source, target, search, replace};
         ExecuteCommand(host, false);
-        if (host.lines.empty() || host.lines.front() != g_Messages[0]) return host.lines;
+        if (host.lines.empty() || host.lines.front() != g_Messages[msg::kExecutePressed]) return host.lines;
         return {host.lines.begin() + 1, host.lines.end()};
     }
 
@@ -158,8 +159,8 @@ protected:
     CString Export(const CString& title) const { return folder.Path() + stamp + title + L".txt"; }
     static CString Report(const CString& playlistFolder, const CString& name, int count)
     {
-        return g_Messages[22] + playlistFolder + L". Name: " + name + L". " + g_Messages[23] +
-               std::to_wstring(count) + L".";
+        return g_Messages[msg::kPlaylistGeneratedIn] + playlistFolder + L". Name: " + name + L". " +
+               g_Messages[msg::kFoundSongsCount] + std::to_wstring(count) + L".";
     }
 
     // First made, last gone: the globals are saved before the fixture sets them.

@@ -2,6 +2,7 @@
 
 #include "commands/command_blocks.h"
 #include "engine_test.h"
+#include "texts/text_rows.h"
 
 namespace {
 
@@ -28,9 +29,12 @@ TEST_F(Executor, ARunStartedBehindAnOpenQuestionIsIgnored)
     };
     ExecuteCommand(host, false);
     // One press, one run of command 35 over a folder without playlists.
-    EXPECT_EQ(host.lines, (Lines{g_Messages[0], g_Messages[139] + L"0", g_Messages[136] + L"0", g_Messages[144] + L"0",
-                                 g_Messages[146] + L"0", g_Messages[143]}));
-    EXPECT_EQ(BoxTexts(), Lines{g_Messages[147]});
+    EXPECT_EQ(host.lines,
+              (Lines{g_Messages[msg::kExecutePressed], g_Messages[msg::kFoundPlaylistsCount] + L"0",
+                     g_Messages[msg::kProcessedPlaylistLinesCount] + L"0",
+                     g_Messages[msg::kFindingsAndReplacementsCount] + L"0",
+                     g_Messages[msg::kNewPlaylistsInNewFolderCount] + L"0", g_Messages[msg::kNoSearchResults]}));
+    EXPECT_EQ(BoxTexts(), Lines{g_Messages[msg::kEmptyReplaceQuestion]});
 
 }
 
@@ -39,9 +43,9 @@ TEST_F(Executor, AnExceptionEndsTheCommandWithItsReportAndTheNextRunRuns)
     ThrowingHost failing;
     failing.selectedLine = 1;
     ExecuteCommand(failing, false);
-    EXPECT_EQ(failing.lines, (Lines{g_Messages[0], g_Messages[93] + L"8"}));
+    EXPECT_EQ(failing.lines, (Lines{g_Messages[msg::kExecutePressed], g_Messages[msg::kCommandNotSuccessful] + L"8"}));
     EXPECT_FALSE(IsCommandRunning());
-    EXPECT_EQ(Run(1, folder.Path()), Lines{g_Messages[24]});
+    EXPECT_EQ(Run(1, folder.Path()), Lines{g_Messages[msg::kNoLinkedSongsInFolder]});
 }
 
 TEST(CommandBlocks, EveryCommandHasABlockAndNothingElseHasOne)

@@ -5,6 +5,7 @@
 
 #include "engine_test.h"
 #include "helpers/strings.h"
+#include "texts/text_rows.h"
 
 namespace {
 
@@ -43,13 +44,14 @@ TEST_F(FileFaults, AMoveAcrossVolumesCountsOnlyWhenTheSourceIsGone)
     Fill(source, {{L"a.mp3", "A"}, {L"ro.mp3", "R"}});
     SetFileAttributesW((source + L"ro.mp3").c_str(), FILE_ATTRIBUTE_READONLY);
     const Lines lines = Run(24, source, other.Path());
-    EXPECT_NE(std::find(lines.begin(), lines.end(), g_Messages[128] + L"1. " + source + L"ro.mp3"), lines.end());
-    EXPECT_NE(std::find(lines.begin(), lines.end(), g_Messages[33] + L"5"), lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), g_Messages[msg::kMoveFailed] + L"1. " + source + L"ro.mp3"),
+              lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), g_Messages[msg::kWindowsErrorOccurred] + L"5"), lines.end());
     EXPECT_EQ(other.List(), Names{L"a.mp3"});
-    const CString playlist = source + g_Messages[25] + stamp + L".m3u";
+    const CString playlist = source + g_Messages[msg::kAlphabeticalPlaylistTitle] + stamp + L".m3u";
     EXPECT_EQ(TempFolder::ReadBytes(playlist), Bytes(other.Path() + L"a.mp3\n"));
     EXPECT_EQ(TempFolder::ReadBytes(Export(L" Moved Files")),
-              Bytes(g_Messages[37] + source + L"a.mp3 => " + other.Path() + L"a.mp3\n"));
+              Bytes(g_Messages[msg::kMovedSongsHeading] + source + L"a.mp3 => " + other.Path() + L"a.mp3\n"));
     EXPECT_EQ(TempFolder::ReadBytes(source + L"ro.mp3"), "R");
 }
 
@@ -60,8 +62,10 @@ TEST_F(FileFaults, AMoveOntoItselfFailsForANameWithoutADot)
     const struct { int command; CString failed; } cases[] = {{24, source + L"README"}, {27, source + L"@notes"}};
     for (const auto& c : cases) {
         const Lines lines = Run(c.command, source, source);
-        EXPECT_NE(std::find(lines.begin(), lines.end(), g_Messages[33] + L"183"), lines.end()) << c.command;
-        EXPECT_EQ(std::find(lines.begin(), lines.end(), g_Messages[104] + c.failed), lines.end()) << c.command;
+        EXPECT_NE(std::find(lines.begin(), lines.end(), g_Messages[msg::kWindowsErrorOccurred] + L"183"), lines.end())
+            << c.command;
+        EXPECT_EQ(std::find(lines.begin(), lines.end(), g_Messages[msg::kMovedFile] + c.failed), lines.end())
+            << c.command;
         EXPECT_EQ(TempFolder::ReadBytes(c.failed), c.command == 24 ? "R" : "N");
     }
 }
@@ -73,8 +77,10 @@ TEST_F(FileFaults, Command25CopiesEachSongOnceAndNothingOutsideTheTarget)
     const CString list = folder.Write(L"List.m3u", Bytes(Joined({a + L"\u00E4b.mp3", a + L".\\\u00C4B.mp3",
                                                                 a + L"x\\..\\\u00E4b.mp3", L"../up.mp3", a + L".."})));
     Fill(target, {});
-    EXPECT_EQ(Run(25, list, target), (Lines{g_Messages[60], L" 1." + g_Messages[103] + L"../up.mp3",
-                                          L" 2." + g_Messages[103] + a + L"..", g_Messages[94] + Export(L" Not found Songs")}));
+    EXPECT_EQ(Run(25, list, target),
+              (Lines{g_Messages[msg::kNotAllSongsFound], L" 1." + g_Messages[msg::kNotFound] + L"../up.mp3",
+                     L" 2." + g_Messages[msg::kNotFound] + a + L"..",
+                     g_Messages[msg::kExportCreated] + Export(L" Not found Songs")}));
     EXPECT_EQ(Held(target), (Files{{L"\u00E4b.mp3", "U"}}));
 }
 
@@ -86,8 +92,10 @@ TEST_F(FileFaults, Command33TriesNoFolderWhoseNameIsNotPlain)
         folder.Write(sub + L"dot\\keep.txt");
         folder.WriteTwin(sub + name, "D:\\a.mp3\r\n");
         const CString paths = playlists + name + L" => " + playlists + name.substr(0, name.size() - 4) + L"\\" + name;
-        EXPECT_EQ(Run(33, playlists), (Lines{g_Messages[122] + L"1", FailureText(ERROR_INVALID_NAME),
-                                            g_Messages[112] + paths, g_Messages[33] + L"123", g_Messages[114] + L"1"}))
+        EXPECT_EQ(Run(33, playlists),
+                  (Lines{g_Messages[msg::kPlaylistsInFolderCount] + L"1", FailureText(ERROR_INVALID_NAME),
+                         g_Messages[msg::kNotMovedPlaylist] + paths, g_Messages[msg::kWindowsErrorOccurred] + L"123",
+                         g_Messages[msg::kFailedPlaylistMovesCount] + L"1"}))
             << name;
         EXPECT_EQ(folder.List(sub), (Names{L"dot", name}));
         EXPECT_EQ(folder.List(sub + L"dot\\"), Names{L"keep.txt"});

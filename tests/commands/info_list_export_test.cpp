@@ -1,4 +1,5 @@
 #include "engine_test.h"
+#include "texts/text_rows.h"
 
 namespace {
 
@@ -20,7 +21,8 @@ TEST_F(InfoListExport, TheListIsExportedAsItStandsWithThisRunsLineUnlessEntriesA
         ExecuteCommand(list, false);
         EXPECT_EQ(list.lines.size(), stop ? 2u : 4u);
         EXPECT_EQ(TempFolder::ReadBytes(Export((stop ? L"_001" : L"") + CString(L"Listbox Content"))),
-                  Bytes(g_Messages[153] + L": \n" + Joined(before) + (stop ? L"" : g_Messages[0] + L"\n")));
+                  Bytes(g_Messages[msg::kListboxContent] + L": \n" + Joined(before) +
+                        (stop ? L"" : g_Messages[msg::kExecutePressed] + L"\n")));
     }
 }
 

@@ -1,5 +1,6 @@
 #include "commands/input_validation.h"
 #include "engine_test.h"
+#include "texts/text_rows.h"
 
 namespace {
 
@@ -69,7 +70,7 @@ TEST_F(Validation, EveryFaultWithItsLinesInOrderAndOneGatheringBox)
         }
         EXPECT_EQ(host.lines, expected);
         Lines shown;
-        if (c.line == 47 && !*c.replace) shown.push_back(g_Messages[147]);
+        if (c.line == 47 && !*c.replace) shown.push_back(g_Messages[msg::kEmptyReplaceQuestion]);
         if (c.flags) shown.push_back(gathered);
         EXPECT_EQ(BoxTexts(), shown);
         EXPECT_EQ(g_MessageBoxCount, c.flags ? 1 : 0);  // the question is not counted
@@ -92,7 +93,7 @@ TEST_F(Validation, ChecksWithoutFaultCompleteAndRememberTheLinesPaths)
         const wchar_t* source = c.line == 34 ? L"My.M3U" : c.line == 13 ? L"Music\\" : L"Music";
         const CommandInputs inputs = Validate(c.line, source, L"Empty", L"x", L"y", c.testOnly);
         EXPECT_EQ(inputs.errorFlags, c.testOnly ? kTestPassed : 0);
-        EXPECT_EQ(BoxTexts(), c.testOnly ? Lines{g_Messages[28]} : Lines{});
+        EXPECT_EQ(BoxTexts(), c.testOnly ? Lines{g_Messages[msg::kNoErrorsFound]} : Lines{});
         EXPECT_EQ(g_MessageBoxCount, c.testOnly ? 1 : 0);
         EXPECT_EQ(host.Edit(InputEdit::Source), At(c.line == 34 ? L"My.M3U" : L"Music\\"));
         const auto expected = [this](char pool) {
@@ -106,5 +107,5 @@ TEST_F(Validation, ChecksWithoutFaultCompleteAndRememberTheLinesPaths)
     EXPECT_EQ(g_Mp3Pool + g_DuplicatePool + g_UnusedPool, L"oldoldold");
     // A test run asks about an empty replace text as well, and passes it on empty.
     EXPECT_EQ(Validate(47, L"Music", L"", L"x", L"", true).replaceText, L"");
-    EXPECT_EQ(BoxTexts(), (Lines{g_Messages[147], g_Messages[28]}));
+    EXPECT_EQ(BoxTexts(), (Lines{g_Messages[msg::kEmptyReplaceQuestion], g_Messages[msg::kNoErrorsFound]}));
 }

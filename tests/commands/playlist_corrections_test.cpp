@@ -3,17 +3,21 @@
 
 #include "engine_test.h"
 #include "helpers/strings.h"
+#include "texts/text_rows.h"
 
 namespace {
 
 class PlaylistCorrections : public EngineTest {
 protected:
     CString Report(int count) const { return EngineTest::Report(lists, ascending, count); }
-    static std::string ExportBytes(const Lines& misses) { return Bytes(g_Messages[43] + Joined(misses)); }
+    static std::string ExportBytes(const Lines& misses)
+    {
+        return Bytes(g_Messages[msg::kSongsNotFoundHeading] + Joined(misses));
+    }
 
-    const CString ascending = g_Messages[25] + stamp + L".m3u";
+    const CString ascending = g_Messages[msg::kAlphabeticalPlaylistTitle] + stamp + L".m3u";
     const CString exportPath = Export(L"Not Found MP3s");
-    const CString exported = g_Messages[94] + exportPath;
+    const CString exported = g_Messages[msg::kExportCreated] + exportPath;
 };
 
 TEST_F(PlaylistCorrections, BlanksAndCaseAreCorrectedToTheSongOnDiskAndMissesExported)
@@ -59,7 +63,7 @@ TEST_F(PlaylistCorrections, DuplicatesPointToTheirOriginalsAndBareNamesHaveNoSon
 
     const CString bare = Playlist(L"Bare.m3u", {L"a.mp3", L"b#2.mp3"});
     for (const CString& path : {exportPath, lists + ascending}) DeleteFileW(path.c_str());
-    EXPECT_EQ(Run(7, bare), (Lines{g_Messages[42], exported}));
+    EXPECT_EQ(Run(7, bare), (Lines{g_Messages[msg::kNoSongsInReferencedFolder], exported}));
     EXPECT_EQ(TempFolder::ReadBytes(exportPath), ExportBytes({L"a.mp3", L"b#2.mp3"}));
     EXPECT_FALSE(TempFolder::Exists(lists + ascending));
 }
@@ -93,9 +97,10 @@ TEST_F(PlaylistCorrections, AMixedEmptyOrUnreadablePlaylistStopsWithItsFaultAndW
     const CString locked = Playlist(L"Locked.m3u", {songs + L"a.mp3"});
     const unique_handle hold = TempFolder::Lock(locked);
     const struct { CString source; CString fault; std::vector<int> commands; } cases[] = {
-        {mixed, g_Messages[40] + L" 1. File in M3U: D:\\A\\ <=> 3. File in M3U: D:\\B\\", {7, 8}},
-        {Playlist(L"Blank.m3u", {L"  ", L"\t"}), g_Messages[39], {7, 8, 9}},
-        {locked, g_Messages[93] + L"32", {7, 8, 9}},
+        {mixed, g_Messages[msg::kSongsNotInOneFolder] + L" 1. File in M3U: D:\\A\\ <=> 3. File in M3U: D:\\B\\",
+         {7, 8}},
+        {Playlist(L"Blank.m3u", {L"  ", L"\t"}), g_Messages[msg::kForwardedFileEmpty], {7, 8, 9}},
+        {locked, g_Messages[msg::kCommandNotSuccessful] + L"32", {7, 8, 9}},
     };
     for (const auto& c : cases) {
         for (int command : c.commands) {
@@ -114,12 +119,13 @@ TEST_F(PlaylistCorrections, VerificationFindsSongsInAnyAsciiCaseAndReportsMisses
     Fill(a, Named({L"1.mp3", L"3.mp3"}));
     Fill(b, Named({L"2.mp3"}));
     const CString all = Playlist(L"All.m3u", {a + L"1.mp3", b + L"2.mp3", ToLowerAscii(a) + L"3.MP3"});
-    EXPECT_EQ(Run(9, all), Lines{g_Messages[45]});
+    EXPECT_EQ(Run(9, all), Lines{g_Messages[msg::kAllReferencedSongsFound]});
     EXPECT_FALSE(TempFolder::Exists(exportPath));
 
     const Lines misses = {L"#EXTM3U", a + L"gone.mp3", L"D:\\B\\x.mp3"};
     EXPECT_EQ(Run(9, Playlist(L"Ext.m3u", {misses[0], a + L"1.mp3", misses[1], misses[2]})),
-              (Lines{g_Messages[95] + misses[0], g_Messages[95] + misses[1], g_Messages[95] + misses[2], exported}));
+              (Lines{g_Messages[msg::kFileNotFound] + misses[0], g_Messages[msg::kFileNotFound] + misses[1],
+                     g_Messages[msg::kFileNotFound] + misses[2], exported}));
     EXPECT_EQ(TempFolder::ReadBytes(exportPath), ExportBytes(misses));
 }
 

@@ -2,6 +2,7 @@
 #include "engine_test.h"
 #include "helpers/paths.h"
 #include "helpers/strings.h"
+#include "texts/text_rows.h"
 
 namespace {
 
@@ -23,22 +24,25 @@ TEST_F(PlaylistFolders, Command31PointsNumberedEntriesToOriginalsAndCountsInOrde
     Lines expected;
     Files written;  // path -> bytes
     for (const CString& name : ListPlaylistNames(lists)) {
-        if (name == L"Empty.m3u") expected.push_back(lists + name + g_Messages[130]);
+        if (name == L"Empty.m3u") expected.push_back(lists + name + g_Messages[msg::kIsEmpty]);
         if (name == L"Bad.m3u") expected.push_back(bad);
         if (!name.starts_with(L"Rock")) continue;
         // Both are named Rock: the second in the same second takes the counter.
         const CString path = lists + stamp + L"\\Rock " + CountedStamp(stamp, int32_t(written.size())) + L".m3u";
         const bool big = name != L"Rock.m3u";
-        expected.push_back(g_Messages[131] + path + L". " + g_Messages[132] + (big ? L"6." : L"1."));
+        expected.push_back(g_Messages[msg::kNewPlaylistGenerated] + path + L". " +
+                           g_Messages[msg::kNewPlaylistLinesCount] + (big ? L"6." : L"1."));
         written[path] = Bytes(big ? Joined({L"#EXTM3U", songs + L"Song.MP3", misses[0], misses[1], misses[2],
                                             songs + L"Plain#x.mp3"}) : songs + L"Song.MP3\n");
     }
     const CString exportPath = Export(L" Missing Originals");
-    expected.insert(expected.end(), {g_Messages[94] + exportPath, g_Messages[136] + L"7", g_Messages[137] + L"2",
-                                     g_Messages[138] + L"2", g_Messages[135] + L"3"});
+    expected.insert(expected.end(),
+                    {g_Messages[msg::kExportCreated] + exportPath, g_Messages[msg::kProcessedPlaylistLinesCount] + L"7",
+                     g_Messages[msg::kLinesAlreadyOnOriginalCount] + L"2", g_Messages[msg::kCorrectedLinesCount] + L"2",
+                     g_Messages[msg::kEntriesWithoutOriginalCount] + L"3"});
     EXPECT_EQ(Run(31, lists, songs), expected);
     for (const auto& [path, bytes] : written) EXPECT_EQ(TempFolder::ReadBytes(path), bytes);
-    CString missing = g_Messages[133];
+    CString missing = g_Messages[msg::kEntriesWithoutOriginalHeading];
     for (const CString& miss : misses) missing += rock + L": " + miss + L"\n";
     EXPECT_EQ(TempFolder::ReadBytes(exportPath), Bytes(missing));
     g_ExcludeExtensions.clear();
@@ -67,13 +71,13 @@ TEST_F(PlaylistFolders, Command32PointsEntriesIntoTheSongFolderKeepsCommentsAndC
     Fill(songs, {});
     const Lines entries = {L"#EXTINF:1,Title", L"D:\\Old\\x.mp3", L"rel.mp3"};
     for (const wchar_t* name : {L"A.m3u", L"B 2024-05-01_10.00.00.m3u", L"C.m3u"}) Playlist(name, entries);
-    Lines expected = {g_Messages[122] + L"3"}, written;
+    Lines expected = {g_Messages[msg::kPlaylistsInFolderCount] + L"3"}, written;
     for (const CString& name : ListPlaylistNames(lists)) {
         const CString counted = CountedStamp(stamp, int32_t(written.size()));
         written.push_back(lists + L"Sub\\" + name.substr(0, 1) + L" " + counted + L".m3u");
-        expected.push_back(g_Messages[81] + written.back());
+        expected.push_back(g_Messages[msg::kNewPlaylistCreated] + written.back());
     }
-    expected.push_back(g_Messages[110] + L"3");
+    expected.push_back(g_Messages[msg::kNewPlaylistsCount] + L"3");
     EXPECT_EQ(Run(32, lists, songs, L"Sub"), expected);
     for (const CString& path : written)
         EXPECT_EQ(TempFolder::ReadBytes(path), Bytes(Joined({entries[0], songs + L"x.mp3", songs + L"rel.mp3"})));
@@ -84,14 +88,18 @@ TEST_F(PlaylistFolders, Command33MovesEachPlaylistIntoItsFolderAndNeverOverAnoth
     Playlist(L"My List.m3u", {L"a"});
     const CString kept = Playlist(L"Kept.m3u", {L"new"});
     folder.Write(L"Lists\\Kept\\Kept.m3u", "old");
-    Lines expected = {g_Messages[122] + L"2"};
+    Lines expected = {g_Messages[msg::kPlaylistsInFolderCount] + L"2"};
     for (const CString& name : ListPlaylistNames(lists)) {
         const CString sub = lists + StripExtension(name) + L"\\", move = lists + name + L" => " + sub + name;
-        expected.push_back(g_Messages[115] + sub);
-        if (name == L"Kept.m3u") expected.insert(expected.end(), {g_Messages[112] + move, g_Messages[33] + L"183"});
-        else expected.push_back(g_Messages[111] + move);
+        expected.push_back(g_Messages[msg::kFolderCreated] + sub);
+        if (name == L"Kept.m3u")
+            expected.insert(expected.end(), {g_Messages[msg::kNotMovedPlaylist] + move,
+                                             g_Messages[msg::kWindowsErrorOccurred] + L"183"});
+        else expected.push_back(g_Messages[msg::kMovedPlaylist] + move);
     }
-    expected.insert(expected.end(), {g_Messages[113] + L"2", g_Messages[83] + L"1", g_Messages[114] + L"1"});
+    expected.insert(expected.end(),
+                    {g_Messages[msg::kCreatedFoldersCount] + L"2", g_Messages[msg::kMovedPlaylistsCount] + L"1",
+                     g_Messages[msg::kFailedPlaylistMovesCount] + L"1"});
     EXPECT_EQ(Run(33, lists), expected);
     EXPECT_EQ(TempFolder::ReadBytes(lists + L"My List\\My List.m3u"), "a\r\n");
     EXPECT_EQ(TempFolder::ReadBytes(kept), "new\r\n");

@@ -1,5 +1,6 @@
 #include "engine_test.h"
 #include "helpers/strings.h"
+#include "texts/text_rows.h"
 
 namespace {
 
@@ -7,7 +8,7 @@ using PlaylistSearches = EngineTest;
 
 CString Finding(const CString& text, int row)
 {
-    return L"    " + text + L" (" + g_Messages[142] + std::to_wstring(row) + L") \n";
+    return L"    " + text + L" (" + g_Messages[msg::kRowNumber] + std::to_wstring(row) + L") \n";
 }
 
 TEST_F(PlaylistSearches, Command34GroupsFindingsUnderTheirPlaylistWithRowsThatSkipBlankLines)
@@ -15,13 +16,14 @@ TEST_F(PlaylistSearches, Command34GroupsFindingsUnderTheirPlaylistWithRowsThatSk
     host.caseChecked = false;
     Playlist(L"One.m3u", {L"", L"D:\\Hard ROCK\\a.mp3", L"  ", L"#EXTINF:1,Rock", L"D:\\Pop\\b.mp3"});
     Playlist(L"Two.m3u", {L"x rock y"});
-    CString text = g_Messages[141] + L"rock]: \n";
+    CString text = g_Messages[msg::kSearchResultsHeading] + L"rock]: \n";
     for (const CString& name : ListPlaylistNames(lists))
         text += lists + name + L": \n" + (name == L"Two.m3u" ? Finding(L"x rock y", 1)
                                           : Finding(L"D:\\Hard ROCK\\a.mp3", 1) + Finding(L"#EXTINF:1,Rock", 2));
     const CString path = Export(L" Search Result [rock (Capital or Small Letters = no, Whole Words = no)] (3 Matches)");
-    EXPECT_EQ(Run(34, lists, L"", L"ROCK"), (Lines{g_Messages[139] + L"2", g_Messages[136] + L"4",
-                                                   g_Messages[140] + L"3", g_Messages[94] + path}));
+    EXPECT_EQ(Run(34, lists, L"", L"ROCK"),
+              (Lines{g_Messages[msg::kFoundPlaylistsCount] + L"2", g_Messages[msg::kProcessedPlaylistLinesCount] + L"4",
+                     g_Messages[msg::kFindingsCount] + L"3", g_Messages[msg::kExportCreated] + path}));
     EXPECT_EQ(TempFolder::ReadBytes(path), Bytes(text));
 }
 
@@ -31,12 +33,15 @@ TEST_F(PlaylistSearches, Command35ReplacesTheFirstOccurrenceInANewCopyAndKeepsTh
     const CString playlist = Playlist(L"Mix 2024-05-01_10.00.00.m3u", {L"a-b-a", L"", L"A-b-a", L"none"});
     const CString copy = lists + stamp + L"\\Mix " + stamp + L".m3u";
     const CString path = Export(L" Replacements [a (Capital or Small Letters = no, Whole Words = no)] (2 Matches)");
-    EXPECT_EQ(Run(35, lists, L"", L"a", L"x"), (Lines{g_Messages[81] + copy, g_Messages[139] + L"1",
-                                                      g_Messages[136] + L"3", g_Messages[144] + L"2",
-                                                      g_Messages[146] + L"1", g_Messages[94] + path}));
+    EXPECT_EQ(Run(35, lists, L"", L"a", L"x"),
+              (Lines{g_Messages[msg::kNewPlaylistCreated] + copy, g_Messages[msg::kFoundPlaylistsCount] + L"1",
+                     g_Messages[msg::kProcessedPlaylistLinesCount] + L"3",
+                     g_Messages[msg::kFindingsAndReplacementsCount] + L"2",
+                     g_Messages[msg::kNewPlaylistsInNewFolderCount] + L"1", g_Messages[msg::kExportCreated] + path}));
     EXPECT_EQ(TempFolder::ReadBytes(copy), "x-b-a\r\nx-b-a\r\nnone\r\n");
-    EXPECT_EQ(TempFolder::ReadBytes(path), Bytes(g_Messages[141] + L"a]: \n" + playlist + L": \n" +
-                                                 Finding(L"a-b-a => x-b-a", 1) + Finding(L"A-b-a => x-b-a", 2)));
+    EXPECT_EQ(TempFolder::ReadBytes(path),
+              Bytes(g_Messages[msg::kSearchResultsHeading] + L"a]: \n" + playlist + L": \n" +
+                    Finding(L"a-b-a => x-b-a", 1) + Finding(L"A-b-a => x-b-a", 2)));
 }
 
 TEST_F(PlaylistSearches, Command36ListsEveryLineThatNamesNoFileOfTheSongFolder)
@@ -44,10 +49,13 @@ TEST_F(PlaylistSearches, Command36ListsEveryLineThatNamesNoFileOfTheSongFolder)
     folder.Write(L"Songs\\Song.mp3");
     Playlist(L"V.m3u", {L"", L"#EXTM3U", ToLowerAscii(songs) + L"SONG.MP3", L"E:\\x\\Song.mp3"});
     const CString path = Export(L" Not Found MP3 Files (2)");
-    EXPECT_EQ(Run(36, lists, songs), (Lines{g_Messages[139] + L"1", g_Messages[136] + L"3", g_Messages[148] + L"1",
-                                           g_Messages[149] + L"2", g_Messages[94] + path}));
+    EXPECT_EQ(Run(36, lists, songs),
+              (Lines{g_Messages[msg::kFoundPlaylistsCount] + L"1", g_Messages[msg::kProcessedPlaylistLinesCount] + L"3",
+                     g_Messages[msg::kFoundSongFilesCount] + L"1", g_Messages[msg::kMissingSongFilesCount] + L"2",
+                     g_Messages[msg::kExportCreated] + path}));
     EXPECT_EQ(TempFolder::ReadBytes(path),
-              Bytes(g_Messages[150] + lists + L"V.m3u: \n" + Finding(L"#EXTM3U", 1) + Finding(L"E:\\x\\Song.mp3", 3)));
+              Bytes(g_Messages[msg::kMissingReferencesHeading] + lists + L"V.m3u: \n" + Finding(L"#EXTM3U", 1) +
+                    Finding(L"E:\\x\\Song.mp3", 3)));
 }
 
 TEST_F(PlaylistSearches, Command37SearchesNameStemsOnlyInTheirCaseAndLogsTheExportTwice)
@@ -58,11 +66,12 @@ TEST_F(PlaylistSearches, Command37SearchesNameStemsOnlyInTheirCaseAndLogsTheExpo
     SetFileAttributesW((lists + L"Rocky Road.txt").c_str(), FILE_ATTRIBUTE_HIDDEN);
     SetFileAttributesW((lists + L"Hard Rock.mp3").c_str(), FILE_ATTRIBUTE_SYSTEM);
     const CString description = L"[Rock (Capital or Small Letters = yes, Whole Words = no)]";
-    CString text = g_Messages[88] + description + L": \n";
+    CString text = g_Messages[msg::kMatchesFoundHeading] + description + L": \n";
     for (const FileRecord& file : ScanFolderAt(lists).files)
         if (file.name == L"Hard Rock.mp3" || file.name == L"Rocky Road.txt") text += file.name + L"\n";
     const CString path = Export(L" Search Result " + description + L" (2 Matches)");
-    EXPECT_EQ(Run(37, lists, L"", L"Rock"), (Lines{path, g_Messages[94] + path, g_Messages[116] + L"2"}));
+    EXPECT_EQ(Run(37, lists, L"", L"Rock"),
+              (Lines{path, g_Messages[msg::kExportCreated] + path, g_Messages[msg::kMatchesCount] + L"2"}));
     EXPECT_EQ(TempFolder::ReadBytes(path), Bytes(text));
 }
 

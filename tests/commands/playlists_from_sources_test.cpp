@@ -2,6 +2,7 @@
 
 #include "engine_test.h"
 #include "helpers/shortcuts.h"
+#include "texts/text_rows.h"
 
 namespace {
 
@@ -21,7 +22,9 @@ TEST_F(PlaylistsFromSources, ShortcutsEndingInLowerCaseLnkGiveTheEntriesInTheCom
     const Lines sorted = {L"", L"", L"", L"", L"D:\\Music\\b.mp3", L"D:\\music\\a.mp3"};
     const Lines reversed(sorted.rbegin(), sorted.rend());
     const struct { int line; const CString& prefix; const Lines* order; } cases[] = {
-        {1, g_Messages[25], &sorted}, {2, g_Messages[26], &reversed}, {3, g_Messages[27], nullptr}};
+        {1, g_Messages[msg::kAlphabeticalPlaylistTitle], &sorted},
+        {2, g_Messages[msg::kDescendingPlaylistTitle], &reversed},
+        {3, g_Messages[msg::kShuffledPlaylistTitle], nullptr}};
     for (const auto& c : cases) {
         const CString name = c.prefix + stamp + L".m3u";
         EXPECT_EQ(Run(c.line, links), Lines{Report(links, name, 6)}) << c.line;
@@ -38,11 +41,12 @@ TEST_F(PlaylistsFromSources, AShuffleIsARandomPermutationUnderANameOfItsOwn)
     Lines entries;
     for (wchar_t c = L'a'; c < L'i'; ++c) entries.push_back(CString(L"C:\\Songs\\") + c + L".mp3");
     const CString source = folder.Write(L"Eight.m3u", Bytes(Joined(entries)));
-    ASSERT_TRUE(CreateDirectoryW((folder.Path() + g_Messages[27] + stamp + L".m3u").c_str(), nullptr));
-    const CString taken = folder.Write(g_Messages[27] + stamp + L"_001.m3u", "older\r\n");
+    ASSERT_TRUE(
+        CreateDirectoryW((folder.Path() + g_Messages[msg::kShuffledPlaylistTitle] + stamp + L".m3u").c_str(), nullptr));
+    const CString taken = folder.Write(g_Messages[msg::kShuffledPlaylistTitle] + stamp + L"_001.m3u", "older\r\n");
     std::set<std::string> orders;
     for (int run = 2; run < 8; ++run) {
-        const CString name = g_Messages[27] + stamp + L"_00" + std::to_wstring(run) + L".m3u";
+        const CString name = g_Messages[msg::kShuffledPlaylistTitle] + stamp + L"_00" + std::to_wstring(run) + L".m3u";
         EXPECT_EQ(Run(6, source), Lines{Report(folder.Path(), name, 8)});
         const std::string bytes = TempFolder::ReadBytes(folder.Path() + name);
         EXPECT_EQ(SortedLines(bytes), SortedLines(Bytes(Joined(entries))));
@@ -72,9 +76,10 @@ TEST_F(PlaylistsFromSources, ABlankOrUnreadablePlaylistGivesNoPlaylist)
 {
     const CString blank = folder.Write(L"Blank.m3u", "  \r\n\t\r\n\r\n");
     const CString locked = folder.Write(L"Locked.m3u", "D:\\a.mp3\r\n");
-    EXPECT_EQ(Run(4, blank), Lines{g_Messages[38]});
+    EXPECT_EQ(Run(4, blank), Lines{g_Messages[msg::kNoSongsInPlaylist]});
     const unique_handle hold = TempFolder::Lock(locked);
-    for (int line : {4, 5, 6}) EXPECT_EQ(Run(line, locked), Lines{g_Messages[93] + L"32"}) << line;
+    for (int line : {4, 5, 6})
+        EXPECT_EQ(Run(line, locked), Lines{g_Messages[msg::kCommandNotSuccessful] + L"32"}) << line;
     EXPECT_EQ(folder.List(), (std::set<CString>{L"Blank.m3u", L"Locked.m3u"}));
 }
 

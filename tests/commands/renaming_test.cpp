@@ -2,6 +2,7 @@
 
 #include "engine_test.h"
 #include "helpers/strings.h"
+#include "texts/text_rows.h"
 
 namespace {
 
@@ -72,11 +73,11 @@ TEST_F(Renaming, DuplicatesWithoutAnOriginalOfAnyCaseAreListedOncePerSpelling)
     Fill(source, Named({L"song#1.mp3", L"Song.MP3", L"a#1.mp3", L"A#2.mp3", L"a#3.mp3", L"b#.mp3"}));
     const Lines lines = Run(20, source);
     ASSERT_EQ(lines.size(), 5u);
-    const CString missing = g_Messages[100];
+    const CString missing = g_Messages[msg::kOriginalNotFound];
     EXPECT_EQ(Names(lines.begin(), lines.begin() + 3),
               (Names{missing + L"A.mp3", missing + L"a.mp3", missing + L"b.mp3"}));
-    EXPECT_EQ(lines[3] + lines[4], Count(69, 3) + g_Messages[94] + Export(L" Missing Originals"));
-    CString exported = g_Messages[67];
+    EXPECT_EQ(lines[3] + lines[4], Count(69, 3) + g_Messages[msg::kExportCreated] + Export(L" Missing Originals"));
+    CString exported = g_Messages[msg::kOriginalsNotFoundHeading];
     for (size_t i = 0; i < 3; ++i) exported += lines[i].substr(missing.size()) + L"\n";
     EXPECT_EQ(TempFolder::ReadBytes(Export(L" Missing Originals")), Bytes(exported));
 }
@@ -98,10 +99,10 @@ TEST_F(Renaming, FindAndReplaceChangesTheFirstOccurrenceInTheStemAndCountsThemAl
         host.caseChecked = c.matchCase;
         host.wholeWordChecked = c.wholeWords;
         Fill(source, Named(c.before));
-        const CString searched = g_Messages[101] + c.logged + L"]";
+        const CString searched = g_Messages[msg::kSearchStringLabel] + c.logged + L"]";
         Lines expected;
         if (!c.failed.empty()) expected.push_back(Line(97, source, c.failed[0], c.failed[1]));
-        if (c.renamed == 0) expected.push_back(g_Messages[48] + searched);
+        if (c.renamed == 0) expected.push_back(g_Messages[msg::kNoRenamings] + searched);
         else expected.insert(expected.end(), {Count(49, c.renamed) + searched, Count(50, c.total) + searched});
         EXPECT_EQ(Run(21, source, L"", c.search, c.replace), expected) << c.search;
         EXPECT_EQ(folder.List(L"Source\\"), c.after) << c.search;
@@ -116,9 +117,11 @@ TEST_F(Renaming, UnusedMarksAreSetAndDeletedUnlessTheAnswerIsNo)
     const Files songs = Named({L"a.mp3", L"@c.mp3", L"pic.jpg"});
     const CString exportPath = Export(L"Unused Songs");
     const struct { int command, answer; Files before; const wchar_t* pending; Lines lines; Names after; } cases[] = {
-        {22, IDNO, songs, L"pic.jpg", {g_Messages[55], Count(98, 0), Count(102, 1)}, {L"@c.mp3", L"a.mp3", L"pic.jpg"}},
+        {22, IDNO, songs, L"pic.jpg", {g_Messages[msg::kAbortedByUser], Count(98, 0), Count(102, 1)},
+         {L"@c.mp3", L"a.mp3", L"pic.jpg"}},
         // A box closed without an answer is no Yes.
-        {22, 0, songs, L"pic.jpg", {g_Messages[55], Count(98, 0), Count(102, 1)}, {L"@c.mp3", L"a.mp3", L"pic.jpg"}},
+        {22, 0, songs, L"pic.jpg", {g_Messages[msg::kAbortedByUser], Count(98, 0), Count(102, 1)},
+         {L"@c.mp3", L"a.mp3", L"pic.jpg"}},
         {22, IDYES, songs, L"pic.jpg", {Line(96, source, L"pic.jpg", L"@pic.jpg"), Count(98, 1), Count(102, 1)},
          {L"@c.mp3", L"@pic.jpg", L"a.mp3"}},
         {23, IDYES, Named({L"@s.mp3", L"s.mp3"}), L"@s.mp3",
@@ -127,12 +130,14 @@ TEST_F(Renaming, UnusedMarksAreSetAndDeletedUnlessTheAnswerIsNo)
     for (const auto& c : cases) {
         answer = c.answer;
         Fill(source, c.before);
-        Lines expected = {g_Messages[94] + exportPath};
+        Lines expected = {g_Messages[msg::kExportCreated] + exportPath};
         expected.insert(expected.end(), c.lines.begin(), c.lines.end());
         EXPECT_EQ(Run(c.command, source, lists), expected) << c.command;
         EXPECT_EQ(folder.List(L"Source\\"), c.after) << c.command;
-        EXPECT_EQ(BoxTexts(), Lines{Count(c.command == 22 ? 53 : 57, 1) + L". " + g_Messages[54]});
-        const CString heading = g_Messages[c.command == 22 ? 51 : 56];
+        EXPECT_EQ(BoxTexts(),
+                  Lines{Count(c.command == 22 ? 53 : 57, 1) + L". " + g_Messages[msg::kExecuteRenamingsQuestion]});
+        const CString heading =
+            g_Messages[c.command == 22 ? msg::kUnreferencedSongsHeading : msg::kSongsToUnmarkHeading];
         EXPECT_EQ(TempFolder::ReadBytes(exportPath), Bytes(heading + source + c.pending + L"\n"));
         DeleteFileW(exportPath.c_str());
     }

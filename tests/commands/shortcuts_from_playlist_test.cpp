@@ -1,5 +1,6 @@
 #include "engine_test.h"
 #include "helpers/shortcuts.h"
+#include "texts/text_rows.h"
 
 namespace {
 
@@ -21,13 +22,14 @@ TEST_F(ShortcutsFromPlaylist, ShortcutsAreNamedAfterTheirSongsAndOneOfThisRunIsN
     const CString playlist = folder.Write(L"Lists \u0416\\Mix.m3u", Bytes(Joined(entries)));
     const Lines lines = Run(42, playlist);
     ASSERT_EQ(lines.size(), 4u);
-    EXPECT_EQ(lines[0].rfind(g_Messages[118] + L"-", 0), 0u) << lines[0];
+    EXPECT_EQ(lines[0].rfind(g_Messages[msg::kShortcutNotCreatedResult] + L"-", 0), 0u) << lines[0];
     EXPECT_EQ(Lines(lines.begin() + 1, lines.end()),
-              (Lines{g_Messages[119] + L"7", g_Messages[120] + L"2", g_Messages[121] + L"1"}));
+              (Lines{g_Messages[msg::kShortcutsCreatedCount] + L"7", g_Messages[msg::kLinkedSongsNotFoundCount] + L"2",
+                     g_Messages[msg::kShortcutsNotCreatedCount] + L"1"}));
     const wchar_t* made[] = {L"Song", L"Song - Shortcut#1.lnk", L"SONG - Shortcut#2.lnk", L"\u00C4",
                              L"\u00E4 - Shortcut#1.lnk", L"Two.x", L""};
     for (size_t i = 0; i < std::size(made); ++i) {
-        const CString name = wcschr(made[i], L'#') ? made[i] : made[i] + g_Messages[117] + L".lnk";
+        const CString name = wcschr(made[i], L'#') ? made[i] : made[i] + g_Messages[msg::kShortcutSuffix] + L".lnk";
         CString target;
         EXPECT_EQ(ResolveShortcutTarget(links + name, target), S_OK) << name;
         EXPECT_EQ(target, songs[i]) << name;

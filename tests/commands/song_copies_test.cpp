@@ -1,5 +1,6 @@
 #include "engine_test.h"
 #include "helpers/strings.h"
+#include "texts/text_rows.h"
 
 namespace {
 
@@ -23,16 +24,20 @@ TEST_F(SongCopies, PlaylistSongsOfOneNameAreAllCopiedAndTheMissingExported)
         EXPECT_EQ(Run(25, list, target), Lines{FailureText(32, list)});
     }
     const CString exported = Export(L" Not found Songs");
-    EXPECT_EQ(SortedBut(Run(25, list, target), 4), (Lines{g_Messages[60], L" 1." + g_Messages[103] + L"#EXTM3U",
-                                                      L" 2." + g_Messages[103] + a + L"gone.mp3", g_Messages[94] + exported}));
+    EXPECT_EQ(
+        SortedBut(Run(25, list, target), 4),
+        (Lines{g_Messages[msg::kNotAllSongsFound], L" 1." + g_Messages[msg::kNotFound] + L"#EXTM3U",
+               L" 2." + g_Messages[msg::kNotFound] + a + L"gone.mp3", g_Messages[msg::kExportCreated] + exported}));
     EXPECT_EQ(Held(target), (Files{{L"x.mp3", "XA"}, {L"x#1.mp3", "XB"}, {L"y.mp3", "Y"}, {L"\u00E4b.mp3", "UA"},
                                    {L"\u00C4b#1.mp3", "UB"}}));
-    EXPECT_EQ(TempFolder::ReadBytes(exported), Bytes(g_Messages[59] + L"#EXTM3U\n" + a + L"gone.mp3\n"));
+    EXPECT_EQ(TempFolder::ReadBytes(exported),
+              Bytes(g_Messages[msg::kSongsNotCopiedHeading] + L"#EXTM3U\n" + a + L"gone.mp3\n"));
 }
 
 TEST_F(SongCopies, MissingOriginalsAreRestoredAndNothingIsReplaced)
 {
-    const CString created = g_Messages[106] + target, failed = g_Messages[107] + target;
+    const CString created = g_Messages[msg::kOriginalCreated] + target,
+                  failed = g_Messages[msg::kOriginalNotCreated] + target;
     const struct { int command; Files originals, copies, restored; Lines lines; } cases[] = {
         // The highest number wins; each missing original gets its own doublet, also at equal numbers.
         {28, {{L"kept.MP3", "K"}},
@@ -41,22 +46,24 @@ TEST_F(SongCopies, MissingOriginalsAreRestoredAndNothingIsReplaced)
          {{L"kept.MP3", "K"}, {L"Song.mp3", "3"}, {L"Zero.mp3", "Z"}, {L"A.mp3", "A"}, {L"B.mp3", "B"}},
          {created + L"A#5.mp3 => " + source + L"A.mp3", created + L"B#5.mp3 => " + source + L"B.mp3",
           created + L"Song#3.mp3 => " + source + L"Song.mp3", created + L"Zero#0.mp3 => " + source + L"Zero.mp3",
-          g_Messages[70] + L"4"}},
+          g_Messages[msg::kOriginalsCreatedCount] + L"4"}},
         {29, {{L"@Other.mp3", "O"}, {L"Alpha.MP3", "L"}},
          {{L"@Song.mp3", "S"}, {L"@Song#2.mp3", "-"}, {L"@alpha.mp3", "-"}, {L"@Beta.mp3", "B"}},
          {{L"@Other.mp3", "O"}, {L"Alpha.MP3", "L"}, {L"Song.mp3", "S"}, {L"Beta.mp3", "B"}},
          {created + L"@Beta.mp3 => " + source + L"Beta.mp3", created + L"@Song.mp3 => " + source + L"Song.mp3",
-          g_Messages[70] + L"2"}},
+          g_Messages[msg::kOriginalsCreatedCount] + L"2"}},
         // Missing by ASCII letters, there by the file system's rules: a failed creation, not "Everything OK".
         {28, {{L"\u00C4b.mp3", "O"}}, {{L"\u00E4b#1.mp3", "-"}}, {{L"\u00C4b.mp3", "O"}},
-         {failed + L"\u00E4b#1.mp3 => " + source + L"\u00E4b.mp3", g_Messages[70] + L"0", g_Messages[108] + L"1"}},
+         {failed + L"\u00E4b#1.mp3 => " + source + L"\u00E4b.mp3", g_Messages[msg::kOriginalsCreatedCount] + L"0",
+          g_Messages[msg::kOriginalsNotCreatedCount] + L"1"}},
         {29, {{L"\u00C4b.mp3", "O"}}, {{L"@\u00E4b.mp3", "-"}}, {{L"\u00C4b.mp3", "O"}},
-         {failed + L"@\u00E4b.mp3 => " + source + L"\u00E4b.mp3", g_Messages[70] + L"0", g_Messages[108] + L"1"}},
+         {failed + L"@\u00E4b.mp3 => " + source + L"\u00E4b.mp3", g_Messages[msg::kOriginalsCreatedCount] + L"0",
+          g_Messages[msg::kOriginalsNotCreatedCount] + L"1"}},
     };
     for (const auto& c : cases) {
         Fill(source, c.originals);
         Fill(target, c.copies);
-        const size_t closing = c.lines.back().starts_with(g_Messages[108]) ? 2 : 1;
+        const size_t closing = c.lines.back().starts_with(g_Messages[msg::kOriginalsNotCreatedCount]) ? 2 : 1;
         EXPECT_EQ(SortedBut(Run(c.command, source, target), closing), c.lines) << c.command;
         EXPECT_EQ(Held(source), c.restored) << c.command;
         EXPECT_EQ(Held(target), c.copies) << c.command;

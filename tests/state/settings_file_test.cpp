@@ -9,6 +9,7 @@
 #include "state/globals.h"
 #include "state/settings_file.h"
 #include "support/temp_folder.h"
+#include "texts/text_rows.h"
 #include "texts/text_tables.h"
 
 namespace {
@@ -80,7 +81,7 @@ TEST_F(SettingsFile, AnUnreadableFileGivesOneLineWithItsWindowsCodeAndIsReplaced
                                                                           {L"missing\\Settings.txt", L"3"}};
     for (const auto& c : cases) {
         const CString path = folder_.Path() + c.name;
-        EXPECT_EQ(Read(path), Lines{g_ScanMessagesEnglish[33] + c.code}) << c.name;
+        EXPECT_EQ(Read(path), Lines{g_ScanMessagesEnglish[scan_msg::kSettingsFileNotOpened] + c.code}) << c.name;
         EXPECT_EQ(Globals(), Settings{}) << c.name;
         WriteSettingsFile(path, RECT{100, 50, 0, 0});
         EXPECT_EQ(folder_.ReadBytes(path), *c.code == L'3' ? "(unreadable)" : kStartFile) << c.name;
@@ -92,7 +93,9 @@ TEST_F(SettingsFile, ReadsEachKeyByItsOwnRules)
     const CString german = L"Lese die Einstellungen-Datei:";
     const struct { std::string bytes; Lines lines; Settings settings; } cases[] = {
         {"Language = German  \r\n", {german, L"Language = German"}, {.language = L"German"}},
-        {"Language = german\r\n", {g_ScanMessagesEnglish[34], L"Language = English"}, {}},
+        {"Language = german\r\n",
+         {g_ScanMessagesEnglish[scan_msg::kLanguageSettingMissing], L"Language = English"},
+         {}},
         {"Start Position = -1280, 20\r\n", {L"Start Position = -1280, 20"}, {.x = -1280, .y = 20}},
         {"Start Position = 100\r\n", {}, {}},
         {"Start Position = left,12px\r\n", {L"Start Position = left,12px"}, {.y = 12}},

@@ -10,6 +10,7 @@
 #include "helpers/clipboard.h"
 #include "helpers/file_operations.h"
 #include "support/clipboard_lock.h"
+#include "texts/text_rows.h"
 #include "texts/text_tables.h"
 
 namespace {
@@ -58,7 +59,7 @@ TEST(MainWindow, StartsInEnglishEachLineSetsCaptionsBoxesAndPathsTheLanguageSwit
     // Captions of every kind, the command list and the labels of the selected line follow the language.
     const struct { bool english; int line; CString sourceCaption, lastLine; } languages[] = {
         {true, 1, L"Selected Source Directory:", L""},
-        {false, 16, L"Gewähltes Quellverzeichnis:", g_MessagesGerman[92] + L"Deutsch"},
+        {false, 16, L"Gewähltes Quellverzeichnis:", g_MessagesGerman[msg::kActiveLanguage] + L"Deutsch"},
         {true, 16, L"Selected Source Directory:", L"The selected and active language is from now on: English"},
     };
     ComboBox combo;
@@ -72,7 +73,8 @@ TEST(MainWindow, StartsInEnglishEachLineSetsCaptionsBoxesAndPathsTheLanguageSwit
         EXPECT_EQ(combo.CurSel(), l.line);
         EXPECT_EQ(window.Text(IDC_STATIC_INFO), (l.english ? g_StaticCaptionsEnglish : g_StaticCaptionsGerman)[5]);
         EXPECT_EQ(window.Text(IDC_EXECUTE), (l.english ? g_ButtonCaptionsEnglish : g_ButtonCaptionsGerman)[4]);
-        EXPECT_EQ(window.Text(IDC_OPEN_EXPORT), (l.english ? g_ExtraCaptionsEnglish : g_ExtraCaptionsGerman)[4]);
+        EXPECT_EQ(window.Text(IDC_OPEN_EXPORT),
+                  (l.english ? g_ExtraCaptionsEnglish : g_ExtraCaptionsGerman)[extra_caption::kOpenExports]);
         EXPECT_EQ(combo.Count(), 58);
         EXPECT_EQ(combo.ItemText(57), (l.english ? g_CommandListEnglish : g_CommandListGerman)[57]);
         EXPECT_EQ(window.Text(IDC_STATIC_SOURCE), l.sourceCaption);
@@ -105,7 +107,9 @@ TEST(MainWindow, StartsInEnglishEachLineSetsCaptionsBoxesAndPathsTheLanguageSwit
     window.Click(IDC_STOP_ENTRIES);
     const std::vector<CString> expected = {
         L"The 'Clear Info' button was pressed.", L"The 'Stop Entries' checkbox was checked.",
-        g_ButtonEventTextsGerman[22] + g_ButtonEventTextsGerman[18] + g_ButtonEventTextsGerman[21]};
+        g_ButtonEventTextsGerman[button_event::kCheckboxArticle] +
+            g_ButtonEventTextsGerman[button_event::kStopEntriesName] +
+            g_ButtonEventTextsGerman[button_event::kCheckboxUnchecked]};
     EXPECT_EQ(window.InfoLines(), expected);
 }
 
@@ -167,7 +171,7 @@ TEST(MainWindow, RunsShowTheirLinesBeforeEachBoxAndIgnoreRunButtonsPressedBehind
     EXPECT_EQ(lines.back(), L"The Test button was pressed.");
     EXPECT_TRUE(LastLineInView(list));
     ASSERT_EQ(boxes.size(), 5u);
-    EXPECT_EQ(boxes.back(), g_MessagesEnglish[28]);
+    EXPECT_EQ(boxes.back(), g_MessagesEnglish[msg::kNoErrorsFound]);
     EXPECT_EQ(inView, std::vector<bool>(5, true));
 }
 
@@ -195,7 +199,8 @@ TEST(MainWindow, PathButtonsFillTheEditsAndHelpOpensTheManualThroughTheShellOpen
     // Besides a line per button pressed: the click on no item and the path selected.
     const std::vector<CString> lines = window.InfoLines();
     ASSERT_EQ(lines.size(), 7u);
-    EXPECT_EQ(lines[1] + L"|" + lines[3], g_ScanMessagesEnglish[28] + L"|Selected File or Path: " + folder);
+    EXPECT_EQ(lines[1] + L"|" + lines[3],
+              g_ScanMessagesEnglish[scan_msg::kClickSelectedNoFolder] + L"|Selected File or Path: " + folder);
 
     // Help: the manual of the language, opened through the shell opener; a failure is reported.
     CString opened;
@@ -212,7 +217,7 @@ TEST(MainWindow, PathButtonsFillTheEditsAndHelpOpensTheManualThroughTheShellOpen
     result = 2;
     window.Click(IDC_HELP_BUTTON);
     EXPECT_EQ(opened, window.WorkFolder() + L"\\_Help\\Hilfe.pdf");
-    EXPECT_EQ(window.InfoLines().back(), g_MessagesGerman[93] + L"2");
+    EXPECT_EQ(window.InfoLines().back(), g_MessagesGerman[msg::kCommandNotSuccessful] + L"2");
     SetShellOpener(nullptr);
 }
 
