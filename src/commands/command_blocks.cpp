@@ -11,9 +11,9 @@
 #include "commands/playlists_from_sources.h"
 #include "commands/renaming.h"
 #include "commands/shortcuts_from_playlist.h"
-#include "commands/unused_marks.h"
 #include "commands/song_copies.h"
 #include "commands/song_moves.h"
+#include "commands/unused_marks.h"
 #include "state/globals.h"
 #include "texts/command_lines.h"
 

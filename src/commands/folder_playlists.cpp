@@ -3,8 +3,8 @@
 #include <windows.h>
 
 #include "commands/command_reports.h"
-#include "helpers/file_operations.h"
 #include "commands/folder_listing.h"
+#include "helpers/file_operations.h"
 #include "helpers/paths.h"
 #include "helpers/strings.h"
 #include "helpers/text_files.h"

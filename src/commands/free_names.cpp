@@ -4,6 +4,7 @@
 
 #include "helpers/numbered_names.h"
 #include "helpers/strings.h"
+#include "helpers/windows_errors.h"
 
 FreeNames::FreeNames(const std::vector<FileRecord>& taken)
 {
@@ -39,7 +40,7 @@ Placement PlaceUnderFreeName(FreeNames& names, const CString& folder, const CStr
     CString candidate = name;
     for (;;) {
         const Placement placement{place(folder + candidate), folder + candidate};
-        const bool refused = placement.result == ERROR_ALREADY_EXISTS || placement.result == ERROR_FILE_EXISTS;
+        const bool refused = IsNameTakenError(placement.result);
         if (placement.result == 0 || refused) names.Take(candidate);
         if (!refused) return placement;
         const CString next = names.Find(candidate);

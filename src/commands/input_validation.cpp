@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
+#include "commands/folder_listing.h"
 #include "framework/message_boxes.h"
 #include "helpers/file_operations.h"
-#include "commands/folder_listing.h"
 #include "helpers/paths.h"
 #include "helpers/strings.h"
 #include "state/globals.h"

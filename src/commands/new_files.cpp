@@ -1,9 +1,8 @@
 #include "commands/new_files.h"
 
-#include <windows.h>
-
 #include "helpers/strings.h"
 #include "helpers/text_files.h"
+#include "helpers/windows_errors.h"
 
 CString CountedStamp(const CString& stamp, int32_t counter)
 {
@@ -19,7 +18,7 @@ NewFile WriteNewStampedFile(const std::function<CString(const CString& stamp)>& 
     for (file.counter = firstCounter; file.counter <= kMaxCounter; ++file.counter) {
         file.path = pathForStamp(CountedStamp(stamp, file.counter));
         file.error = WriteEncodedFile(file.path, bytes, ExistingFile::Keep);
-        if (file.error != ERROR_ALREADY_EXISTS && file.error != ERROR_FILE_EXISTS) break;
+        if (!IsNameTakenError(file.error)) break;
     }
     return file;
 }

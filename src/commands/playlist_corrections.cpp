@@ -8,9 +8,9 @@
 
 #include "commands/command_reports.h"
 #include "commands/exports.h"
+#include "commands/folder_listing.h"
 #include "commands/playlist_order.h"
 #include "commands/scanned_songs.h"
-#include "commands/folder_listing.h"
 #include "helpers/numbered_names.h"
 #include "helpers/paths.h"
 #include "helpers/strings.h"

@@ -7,10 +7,10 @@
 
 #include "commands/command_reports.h"
 #include "commands/exports.h"
+#include "commands/folder_listing.h"
 #include "commands/folder_playlists.h"
 #include "commands/scanned_songs.h"
 #include "commands/search_config.h"
-#include "commands/folder_listing.h"
 #include "helpers/strings.h"
 #include "helpers/text_encoding.h"
 #include "helpers/text_lines.h"

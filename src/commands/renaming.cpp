@@ -7,9 +7,9 @@
 
 #include "commands/command_reports.h"
 #include "commands/exports.h"
+#include "commands/folder_listing.h"
 #include "commands/search_config.h"
 #include "helpers/file_operations.h"
-#include "commands/folder_listing.h"
 #include "helpers/numbered_names.h"
 #include "helpers/paths.h"
 #include "helpers/strings.h"

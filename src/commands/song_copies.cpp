@@ -1,7 +1,5 @@
 #include "commands/song_copies.h"
 
-#include <windows.h>
-
 #include <cstdint>
 #include <functional>
 #include <unordered_map>
@@ -10,9 +8,9 @@
 
 #include "commands/command_reports.h"
 #include "commands/exports.h"
+#include "commands/folder_listing.h"
 #include "commands/free_names.h"
 #include "helpers/file_operations.h"
-#include "commands/folder_listing.h"
 #include "helpers/numbered_names.h"
 #include "helpers/paths.h"
 #include "helpers/strings.h"
@@ -74,12 +72,14 @@ void CopyPlaylistSongs(CommandHost& host, const CommandInputs& inputs)
         const CString source(line);
         const CString key = SameFileKey(source);
         if (copied.Contains(key)) continue;
-        // "..\x.mp3" or "C:\a\.." would put the copy outside the target folder, or nowhere.
+        // "../x.mp3" or "C:\a\.." would put the copy outside the target folder, or nowhere.
         const CString name(SongFileNameOf(line));
-        const Placement placed =
-            IsPlainName(name) ? PlaceUnderFreeName(names, inputs.targetPath, names.Find(name),
-                                                   [&](const CString& path) { return CopyFileChecked(source, path, true); })
-                              : Placement{ERROR_INVALID_NAME, inputs.targetPath + name};
+        if (!IsPlainName(name)) {
+            failed.push_back(source);
+            continue;
+        }
+        const Placement placed = PlaceUnderFreeName(names, inputs.targetPath, names.Find(name),
+                                                    [&](const CString& path) { return CopyFileChecked(source, path, true); });
         if (placed.result == 0) copied.Add(key);
         else failed.push_back(source);
     }

@@ -4,9 +4,9 @@
 
 #include "commands/command_reports.h"
 #include "commands/exports.h"
+#include "commands/folder_listing.h"
 #include "commands/folder_playlists.h"
 #include "commands/renaming.h"
-#include "commands/folder_listing.h"
 #include "helpers/strings.h"
 #include "helpers/text_files.h"
 #include "helpers/text_lines.h"

@@ -46,9 +46,9 @@ bool IdentifyFile(const CString& path, BY_HANDLE_FILE_INFORMATION& info)
 // Windows): the new name must not lead to another file.
 bool NamesAnotherFile(const CString& oldPath, const CString& newPath)
 {
+    // A path that cannot be opened names no file to compare; the rename then reports its own failure.
     BY_HANDLE_FILE_INFORMATION from{}, to{};
-    if (!IdentifyFile(newPath, to)) return false;
-    if (!IdentifyFile(oldPath, from)) return true;
+    if (!IdentifyFile(newPath, to) || !IdentifyFile(oldPath, from)) return false;
     return from.dwVolumeSerialNumber != to.dwVolumeSerialNumber || from.nFileIndexHigh != to.nFileIndexHigh ||
            from.nFileIndexLow != to.nFileIndexLow;
 }
@@ -92,7 +92,7 @@ DWORD CopyWhole(const CString& source, const CString& newPath, bool failIfExists
         temporary);
     if (copied != ERROR_SUCCESS) {
         // A failed copy may leave what it wrote so far.
-        if (copied != ERROR_FILE_EXISTS && copied != ERROR_ALREADY_EXISTS) RemoveOwnFile(temporary);
+        if (!IsNameTakenError(copied)) RemoveOwnFile(temporary);
         return copied;
     }
     const DWORD flags = failIfExists ? 0 : MOVEFILE_REPLACE_EXISTING;

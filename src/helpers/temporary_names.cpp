@@ -2,16 +2,13 @@
 
 #include <string>
 
+#include "helpers/windows_errors.h"
+
 namespace {
 
 // Room for the folder's own limit on a name: ours adds at most "~" and ".99.tmp".
 constexpr size_t kNameKept = 200;
 constexpr int kAttempts = 100;
-
-bool IsTaken(DWORD code)
-{
-    return code == ERROR_FILE_EXISTS || code == ERROR_ALREADY_EXISTS;
-}
 
 }  // namespace
 
@@ -21,7 +18,7 @@ DWORD CreateUnderTemporaryName(const CString& finalPath, const std::function<DWO
     const size_t cut = finalPath.find_last_of(L"\\/") + 1;
     const CString stem = finalPath.substr(0, cut) + L"~" + finalPath.substr(cut, kNameKept) + L".";
     DWORD code = ERROR_FILE_EXISTS;
-    for (int attempt = 1; attempt <= kAttempts && IsTaken(code); ++attempt) {
+    for (int attempt = 1; attempt <= kAttempts && IsNameTakenError(code); ++attempt) {
         temporary = stem + std::to_wstring(attempt) + L".tmp";
         code = create(temporary);
     }
