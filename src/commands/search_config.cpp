@@ -53,6 +53,8 @@ size_t SearchConfig::FindInStem(std::wstring_view fileName) const
 
 size_t SearchConfig::Find(std::wstring_view text) const
 {
+    // An empty text stands everywhere: Count would never get past it.
+    if (searchText.empty()) return std::wstring_view::npos;
     if (matchCase) return text.find(searchText);
     const auto at = std::search(text.begin(), text.end(), searchText.begin(), searchText.end(),
                                 [](wchar_t a, wchar_t b) { return LowerAscii(a) == b; });

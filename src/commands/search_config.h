@@ -11,7 +11,7 @@ struct SearchConfig {
     CString description;  // names the search and both options; safe inside a file name
     bool matchCase = true;
 
-    // The first position of the search text in the text, or npos. Without the case option the text's
+    // The first position of the search text in the text, or npos (always for an empty search text). Without the case option the text's
     // ASCII letters are compared lower-cased (the search text is lower-cased already), with no copy of
     // the text made.
     size_t Find(std::wstring_view text) const;

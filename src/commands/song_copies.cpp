@@ -2,6 +2,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <string>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -14,6 +16,7 @@
 #include "helpers/numbered_names.h"
 #include "helpers/paths.h"
 #include "helpers/strings.h"
+#include "helpers/text_encoding.h"
 #include "helpers/text_files.h"
 #include "helpers/text_lines.h"
 #include "texts/text_rows.h"
@@ -39,13 +42,55 @@ struct Restorations {
 void Restore(CommandHost& host, const CString& copyPath, const CString& originalPath, Restorations& done)
 {
     const CString paths = copyPath + L" => " + originalPath;
-    if (CopyFileChecked(copyPath, originalPath, true) == 0) {
+    const int32_t result = CopyFileChecked(copyPath, originalPath);
+    if (result == 0) {
         host.AddInfoLine(g_Messages[msg::kOriginalCreated] + paths);
         ++done.created;
-    } else {
-        host.AddInfoLine(g_Messages[msg::kOriginalNotCreated] + paths);
-        ++done.failed;
+        return;
     }
+    host.AddInfoLine(g_Messages[msg::kOriginalNotCreated] + paths);
+    ReportWindowsError(host, result);
+    ++done.failed;
+}
+
+// Lines lead to one song when they name one file: by the file's identity where it can be opened (another
+// drive letter, the "\\?\" form), else by the full path as the file system folds it.
+CString SongKey(const CString& line)
+{
+    const std::optional<FileIdentity> file = IdentifyFile(line);
+    if (!file) return SameFileKey(line);
+    // "|" stands in no path.
+    return L"|" + std::to_wstring(file->volume) + L"|" + std::to_wstring(file->index) + L"|" +
+           std::to_wstring(file->size) + L"|" + std::to_wstring(file->lastWrite);
+}
+
+// A line that was not copied: no song is there, or one is and its copy failed with the result.
+struct NotCopied {
+    CString line;
+    int32_t result = 0;
+    bool found = false;
+};
+
+// A song that is there but could not be copied (a full disk, a file held open) is not reported missing:
+// its line shows the Windows error, and its export line the code.
+void ReportNotCopied(CommandHost& host, const std::vector<NotCopied>& failed)
+{
+    TextEncoder text;
+    text.Append(g_Messages[msg::kSongsNotCopiedHeading]);
+    host.AddInfoLine(g_Messages[msg::kNotAllSongsFound]);
+    for (size_t k = 0; k < failed.size(); ++k) {
+        const NotCopied& entry = failed[k];
+        const CString number = L" " + CountToString(k + 1) + L".";
+        if (!entry.found) {
+            text.AppendLine(entry.line);
+            host.AddInfoLine(number + g_Messages[msg::kNotFound] + entry.line);
+            continue;
+        }
+        text.AppendLine(entry.line + g_Messages[msg::kWindowsErrorCode] + Int64ToString(ReportedErrorCode(entry.result)));
+        host.AddInfoLine(number + L" " + entry.line);
+        ReportWindowsError(host, entry.result);
+    }
+    WriteExport(host, g_Messages[msg::kNotFoundSongsTitle], std::move(text));
 }
 
 // "Everything OK" only when nothing was to be restored; a failure is never summed up as that.
@@ -67,28 +112,23 @@ void CopyPlaylistSongs(CommandHost& host, const CommandInputs& inputs)
     // it is spelled, is already there.
     FreeNames names;
     UniqueLines copied;
-    std::vector<CString> failed;
+    std::vector<NotCopied> failed;
     for (const std::wstring_view line : lines) {
         const CString source(line);
-        const CString key = SameFileKey(source);
+        const CString key = SongKey(source);
         if (copied.Contains(key)) continue;
         // "../x.mp3" or "C:\a\.." would put the copy outside the target folder, or nowhere.
         const CString name(SongFileNameOf(line));
-        if (!IsPlainName(name)) {
-            failed.push_back(source);
-            continue;
-        }
-        const Placement placed = PlaceUnderFreeName(names, inputs.targetPath, names.Find(name),
-                                                    [&](const CString& path) { return CopyFileChecked(source, path, true); });
-        if (placed.result == 0) copied.Add(key);
-        else failed.push_back(source);
+        int32_t result = ERROR_INVALID_NAME;
+        if (IsPlainName(name))
+            result = PlaceUnderFreeName(names, inputs.targetPath, names.Find(name), [&](const CString& path) {
+                         return CopyFileChecked(source, path);
+                     }).result;
+        if (result == 0) copied.Add(key);
+        else failed.push_back({source, result, FileExists(source)});
     }
-    if (failed.empty()) {
-        host.AddInfoLine(g_Messages[msg::kLinkedFilesCopied]);
-        return;
-    }
-    ExportNumberedPaths(host, failed, g_Messages[msg::kSongsNotCopiedHeading], g_Messages[msg::kNotAllSongsFound],
-                        L"." + g_Messages[msg::kNotFound], g_Messages[msg::kNotFoundSongsTitle]);
+    if (failed.empty()) host.AddInfoLine(g_Messages[msg::kLinkedFilesCopied]);
+    else ReportNotCopied(host, failed);
 }
 
 void RestoreFromDuplicates(CommandHost& host, const CommandInputs& inputs)

@@ -1,5 +1,7 @@
 #include "commands/song_moves.h"
 
+#include <windows.h>
+
 #include <functional>
 #include <utility>
 #include <vector>
@@ -45,6 +47,9 @@ MovePlan PlanMoves(const CommandInputs& inputs, const std::function<bool(const C
 
 Placement MoveUnderFreeName(FreeNames& names, const CString& folder, const CString& source, const CString& name)
 {
+    // A taken name without "." has no numbered name to give way to: with its own folder as the target,
+    // such a file would be moved onto itself, which moves nothing.
+    if (SameFileKey(source) == SameFileKey(folder + name)) return {ERROR_ALREADY_EXISTS, folder + name};
     return PlaceUnderFreeName(names, folder, name, [&](const CString& path) { return MoveFileChecked(source, path); });
 }
 

@@ -63,21 +63,30 @@ void CTallowmereDlg::OnBnClickedSelectSource()
     SelectIntoEdit(ButtonPressedLine(button_event::kSelectName), m_SourceEdit);
 }
 
-void CTallowmereDlg::OnBnClickedSelectTarget() { SelectIntoEdit(QuotedButtonPressedLine(5), m_TargetEdit); }
+void CTallowmereDlg::OnBnClickedSelectTarget()
+{
+    SelectIntoEdit(QuotedButtonPressedLine(button_caption::kSelectTargetPath), m_TargetEdit);
+}
 
 void CTallowmereDlg::OnBnClickedInsertSourcePath()
 {
     InsertClipboardInto(ButtonPressedLine(button_event::kInsertName), m_SourceEdit);
 }
 
-void CTallowmereDlg::OnBnClickedInsertTargetPath() { InsertClipboardInto(QuotedButtonPressedLine(7), m_TargetEdit); }
+void CTallowmereDlg::OnBnClickedInsertTargetPath()
+{
+    InsertClipboardInto(QuotedButtonPressedLine(button_caption::kInsertTargetPath), m_TargetEdit);
+}
 
 void CTallowmereDlg::OnBnClickedClearSourcePath()
 {
     ClearPath(ButtonPressedLine(button_event::kClearPathName), m_SourceEdit);
 }
 
-void CTallowmereDlg::OnBnClickedClearTargetPath() { ClearPath(QuotedButtonPressedLine(12), m_TargetEdit); }
+void CTallowmereDlg::OnBnClickedClearTargetPath()
+{
+    ClearPath(QuotedButtonPressedLine(button_caption::kClearTargetPath), m_TargetEdit);
+}
 
 void CTallowmereDlg::OnBnClickedUp()
 {

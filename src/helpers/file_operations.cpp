@@ -2,18 +2,20 @@
 
 #include <windows.h>
 
+#include <string_view>
+#include <vector>
+
 #include "framework/handles.h"
 #include "helpers/paths.h"
-#include "helpers/temporary_names.h"
+#include "helpers/temporary_file.h"
 #include "helpers/windows_errors.h"
 
 namespace {
 
-bool IsReadOnly(const CString& path)
-{
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
-}
+constexpr DWORD kCopyChunk = 1024 * 1024;
+// The attributes a copy carries over; the others say how a volume stores the file.
+constexpr DWORD kCopiedAttributes = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                                    FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
 
 // The shared frame: the new path's folder must exist; a failure's own code is what gets reported.
 template <class Operation>
@@ -34,23 +36,39 @@ DWORD RenameNoReplace(const CString& from, const CString& to)
     return MoveFileExW(from.c_str(), to.c_str(), 0) ? ERROR_SUCCESS : GetLastError();
 }
 
-// Which file a path names, however it is spelled; false when it cannot be opened.
-bool IdentifyFile(const CString& path, BY_HANDLE_FILE_INFORMATION& info)
+uint64_t Combined(DWORD high, DWORD low)
 {
-    const unique_handle file = OwnHandle(CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                                     nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-    return file && GetFileInformationByHandle(file.get(), &info);
+    return static_cast<uint64_t>(high) << 32 | low;
 }
 
-// Two names equal but for case are not always one file (case-sensitive folders, files made outside
-// Windows): the new name must not lead to another file.
-bool NamesAnotherFile(const CString& oldPath, const CString& newPath)
+// How many entries of the folder have the path's file name but for letter case. The exact name finds
+// one spelling only; a pattern with one of its characters replaced by "?" finds them all.
+struct Spellings {
+    DWORD code = ERROR_SUCCESS;
+    int count = 0;
+};
+Spellings CountSpellings(const CString& path)
 {
-    // A path that cannot be opened names no file to compare; the rename then reports its own failure.
-    BY_HANDLE_FILE_INFORMATION from{}, to{};
-    if (!IdentifyFile(newPath, to) || !IdentifyFile(oldPath, from)) return false;
-    return from.dwVolumeSerialNumber != to.dwVolumeSerialNumber || from.nFileIndexHigh != to.nFileIndexHigh ||
-           from.nFileIndexLow != to.nFileIndexLow;
+    const size_t cut = path.find_last_of(L"\\/") + 1;
+    const std::wstring_view name = std::wstring_view(path).substr(cut);
+    CString pattern = path;
+    for (size_t at = pattern.size(); at > cut; --at) {
+        if (IS_HIGH_SURROGATE(pattern[at - 1]) || IS_LOW_SURROGATE(pattern[at - 1])) continue;
+        pattern[at - 1] = L'?';
+        break;
+    }
+    WIN32_FIND_DATAW found;
+    const unique_find find = OwnFind(FindFirstFileW(pattern.c_str(), &found));
+    if (!find) {
+        const DWORD code = GetLastError();
+        return {code == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : code, 0};
+    }
+    Spellings spellings;
+    do {
+        if (CompareStringOrdinal(found.cFileName, -1, name.data(), static_cast<int>(name.size()), TRUE) == CSTR_EQUAL)
+            ++spellings.count;
+    } while (FindNextFileW(find.get(), &found));
+    return spellings;
 }
 
 // The name the directory lists for the path must be exactly the path's own file name.
@@ -62,66 +80,76 @@ DWORD CheckNameOnDisk(const CString& path)
     return found.cFileName == GetFileNamePart(path) ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
 }
 
-// Some file systems (and Wine) report a rename that changes only the case as done and leave the
-// name as it was, so the file goes through a temporary name in its own folder.
+// Some file systems (and Wine) report a rename that changes only the case as done and leave the name
+// as it was, so the file goes through a temporary name in its own folder. Two names equal but for case
+// are not always one file (case-sensitive folders, files made outside Windows): when any spelling of
+// the new name other than the file itself is there, nothing is touched.
 DWORD ChangeCaseOnly(const CString& oldPath, const CString& newPath, CString* leftUnder)
 {
-    if (NamesAnotherFile(oldPath, newPath)) return ERROR_ALREADY_EXISTS;
-    CString temporary;
-    DWORD code = CreateUnderTemporaryName(newPath, [&](const CString& name) { return RenameNoReplace(oldPath, name); },
-                                          temporary);
-    if (code != ERROR_SUCCESS) return code;
-    code = RenameNoReplace(temporary, newPath);
+    const Spellings spellings = CountSpellings(newPath);
+    if (spellings.code != ERROR_SUCCESS) return spellings.code;
+    if (spellings.count > 1) return ERROR_ALREADY_EXISTS;
+    const AsideName aside = MoveAside(oldPath, newPath);
+    if (aside.code != ERROR_SUCCESS) return aside.code;
+    const DWORD code = RenameNoReplace(aside.path, newPath);
     if (code != ERROR_SUCCESS) {
-        if (RenameNoReplace(temporary, oldPath) != ERROR_SUCCESS && leftUnder) *leftUnder = temporary;
+        if (RenameNoReplace(aside.path, oldPath) != ERROR_SUCCESS && leftUnder) *leftUnder = aside.path;
         return code;
     }
     return CheckNameOnDisk(newPath);
 }
 
-// The whole file is written under a temporary name beside the target and takes the target's name
-// only then, so the target's name never holds a cut-off file.
-DWORD CopyWhole(const CString& source, const CString& newPath, bool failIfExists)
+void KeepTimeAndAttributes(HANDLE copy, const BY_HANDLE_FILE_INFORMATION& source)
 {
-    // Windows refuses to replace a read-only file; not every host does, so the refusal is ours.
-    if (!failIfExists && IsReadOnly(newPath)) return ERROR_ACCESS_DENIED;
-    CString temporary;
-    const DWORD copied = CreateUnderTemporaryName(
-        newPath,
-        [&](const CString& name) { return CopyFileW(source.c_str(), name.c_str(), TRUE) ? ERROR_SUCCESS : GetLastError(); },
-        temporary);
-    if (copied != ERROR_SUCCESS) {
-        // A failed copy may leave what it wrote so far.
-        if (!IsNameTakenError(copied)) RemoveOwnFile(temporary);
-        return copied;
+    FILE_BASIC_INFO basic{};  // times of 0 are left as they are
+    basic.LastWriteTime.QuadPart =
+        static_cast<LONGLONG>(Combined(source.ftLastWriteTime.dwHighDateTime, source.ftLastWriteTime.dwLowDateTime));
+    const DWORD kept = source.dwFileAttributes & kCopiedAttributes;
+    basic.FileAttributes = kept != 0 ? kept : FILE_ATTRIBUTE_NORMAL;
+    // A volume that cannot hold them still gets the whole song.
+    (void)SetFileInformationByHandle(copy, FileBasicInfo, &basic, sizeof basic);
+}
+
+// The whole song, flushed, takes the new name; a name that is taken is never replaced.
+DWORD CopyWhole(const CString& source, const CString& newPath)
+{
+    const unique_handle from = OwnHandle(CreateFileW(source.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                                     OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!from || !GetFileInformationByHandle(from.get(), &info)) return GetLastError();
+    // Refused before the song is read; the commit would refuse it too.
+    if (PathExists(newPath)) return ERROR_FILE_EXISTS;
+    TemporaryFile copy;
+    if (const DWORD code = copy.Claim(newPath)) return code;
+    std::vector<char> chunk(kCopyChunk);
+    for (;;) {
+        DWORD read = 0;
+        if (!ReadFile(from.get(), chunk.data(), kCopyChunk, &read, nullptr)) return GetLastError();
+        if (read == 0) break;
+        if (const DWORD code = copy.Write(chunk.data(), read)) return code;
     }
-    const DWORD flags = failIfExists ? 0 : MOVEFILE_REPLACE_EXISTING;
-    if (MoveFileExW(temporary.c_str(), newPath.c_str(), flags)) return ERROR_SUCCESS;
-    const DWORD code = GetLastError();
-    RemoveOwnFile(temporary);
-    return code;
+    KeepTimeAndAttributes(copy.Handle(), info);
+    return copy.Commit(ExistingFile::Keep);
 }
 
 // A move across volumes is a whole copy, then the source's removal; it is done only when both are.
 DWORD CopyThenRemoveSource(const CString& source, const CString& newPath)
 {
-    if (const DWORD code = CopyWhole(source, newPath, true)) return code;
-    if (DeleteFileW(source.c_str())) return ERROR_SUCCESS;
-    const DWORD code = GetLastError();
-    RemoveOwnFile(newPath);
-    return code;
+    if (const DWORD code = CopyWhole(source, newPath)) return code;
+    const DWORD removed = RemoveFileChecked(source);
+    // The copy goes only while the song is still there to be seen, so that it is never nowhere.
+    if (removed != ERROR_SUCCESS && PathExists(source)) RemoveOwnFile(newPath);
+    return removed;
 }
 
 DWORD MoveOrRename(const CString& from, const CString& to, CString* leftUnder = nullptr)
 {
-    // The file system folds more than ASCII (Ä and ä name one file), so its own folding decides.
-    const bool sameFile = CompareStringOrdinal(from.c_str(), static_cast<int>(from.size()), to.c_str(),
-                                               static_cast<int>(to.size()), TRUE) == CSTR_EQUAL;
-    if (sameFile) {
-        // A file that already has the new name is there: a move onto itself is no move.
-        if (GetFileNamePart(from) == GetFileNamePart(to)) return PathExists(from) ? ERROR_ALREADY_EXISTS : ERROR_FILE_NOT_FOUND;
-        return ChangeCaseOnly(from, to, leftUnder);
-    }
+    // The file system folds more than ASCII (Ä and ä name one file), so its own folding decides. A name
+    // that stays exactly as it is goes to the platform, whose move onto the file itself changes nothing.
+    const bool caseOnly = CompareStringOrdinal(from.c_str(), static_cast<int>(from.size()), to.c_str(),
+                                               static_cast<int>(to.size()), TRUE) == CSTR_EQUAL &&
+                          GetFileNamePart(from) != GetFileNamePart(to);
+    if (caseOnly) return ChangeCaseOnly(from, to, leftUnder);
     const DWORD code = RenameNoReplace(from, to);
     return code == ERROR_NOT_SAME_DEVICE ? CopyThenRemoveSource(from, to) : code;
 }
@@ -145,9 +173,20 @@ bool FolderExists(const CString& path)
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-int32_t CopyFileChecked(const CString& source, const CString& newPath, bool failIfExists)
+std::optional<FileIdentity> IdentifyFile(const CString& path)
 {
-    return Checked(newPath, [&] { return CopyWhole(source, newPath, failIfExists); });
+    const unique_handle file = OwnHandle(CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                                     nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!file || !GetFileInformationByHandle(file.get(), &info) || info.dwVolumeSerialNumber == 0) return std::nullopt;
+    return FileIdentity{info.dwVolumeSerialNumber, Combined(info.nFileIndexHigh, info.nFileIndexLow),
+                        Combined(info.nFileSizeHigh, info.nFileSizeLow),
+                        Combined(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime)};
+}
+
+int32_t CopyFileChecked(const CString& source, const CString& newPath)
+{
+    return Checked(newPath, [&] { return CopyWhole(source, newPath); });
 }
 
 int32_t MoveFileChecked(const CString& source, const CString& newPath)

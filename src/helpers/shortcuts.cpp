@@ -8,8 +8,7 @@
 #include <string>
 
 #include "framework/com.h"
-#include "framework/handles.h"
-#include "helpers/temporary_names.h"
+#include "helpers/temporary_file.h"
 #include "helpers/text_files.h"
 
 namespace {
@@ -238,22 +237,17 @@ HRESULT CreateShortcutFile(const CString& target, const CString& shortcutPath, c
     result = link->QueryInterface(IID_IPersistFile, file.PutVoid());
     if (FAILED(result)) return result;
     // Saved beside under a name of its own and checked before it takes the shortcut's place, so that a
-    // failed creation leaves an older shortcut of that name as it was.
-    CString temporary;
-    // Saving replaces what is there, so the temporary name is first claimed as a new file of our own.
-    if (unique_handle claimed; const DWORD error = CreateTemporaryFileBeside(shortcutPath, temporary, claimed))
-        return HRESULT_FROM_WIN32(error);
-    result = file->Save(temporary.c_str(), TRUE);
-    if (FAILED(result)) {
-        RemoveOwnFile(temporary);
-        return result;
-    }
+    // failed creation leaves an older shortcut of that name as it was. The shell's save replaces what
+    // is there, so it writes only a name that was claimed as a new file of our own.
+    TemporaryFile saved;
+    if (const DWORD error = saved.Claim(shortcutPath)) return HRESULT_FROM_WIN32(error);
+    saved.Close();
+    result = file->Save(saved.Path().c_str(), TRUE);
+    if (FAILED(result)) return result;
     // Some shells accept a target they cannot store (too long, or outside the ANSI code page) and
     // report success; a link that does not give its target back exactly is a failure.
     CString stored;
-    if (FAILED(ReadStoredTarget(temporary, stored)) || stored != target) result = HRESULT_FROM_WIN32(ERROR_BAD_PATHNAME);
-    else if (!MoveFileExW(temporary.c_str(), shortcutPath.c_str(), MOVEFILE_REPLACE_EXISTING))
-        result = HRESULT_FROM_WIN32(GetLastError());
-    if (FAILED(result)) RemoveOwnFile(temporary);
-    return result;
+    if (FAILED(ReadStoredTarget(saved.Path(), stored)) || stored != target) return HRESULT_FROM_WIN32(ERROR_BAD_PATHNAME);
+    const DWORD committed = saved.Commit(ExistingFile::Replace);  // the macro reads its argument twice
+    return HRESULT_FROM_WIN32(committed);
 }

@@ -8,7 +8,7 @@
 
 #include "framework/handles.h"
 #include "helpers/strings.h"
-#include "helpers/temporary_names.h"
+#include "helpers/temporary_file.h"
 #include "helpers/text_encoding.h"
 
 namespace {
@@ -59,25 +59,13 @@ DWORD ForEachLine(const CString& path, const std::function<void(const CStringA& 
     return 0;
 }
 
-// 0 or a Windows error code; on failure the temporary file is gone and the target untouched.
+// Beside the target, so that a rename within one folder puts the whole file in place in one step.
 DWORD PutFileInPlace(const CString& path, const CStringA& bytes, ExistingFile existing)
 {
-    CString temporary;
-    unique_handle file;
-    // Beside the target, so that a rename within one folder replaces the target in one step.
-    if (const DWORD error = CreateTemporaryFileBeside(path, temporary, file)) return error;
-    DWORD error = 0, written = 0;
-    if (!WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr))
-        error = GetLastError();
-    else if (written != bytes.size())
-        error = ERROR_DISK_FULL;
-    else if (!FlushFileBuffers(file.get()))
-        error = GetLastError();
-    file.reset();
-    const DWORD flags = MOVEFILE_WRITE_THROUGH | (existing == ExistingFile::Replace ? MOVEFILE_REPLACE_EXISTING : 0);
-    if (!error && !MoveFileExW(temporary.c_str(), path.c_str(), flags)) error = GetLastError();
-    if (error) RemoveOwnFile(temporary);
-    return error;
+    TemporaryFile file;
+    if (const DWORD error = file.Claim(path)) return error;
+    if (const DWORD error = file.Write(bytes.data(), bytes.size())) return error;
+    return file.Commit(existing);
 }
 
 }  // namespace

@@ -8,10 +8,8 @@
 #include <vector>
 
 #include "framework/strings.h"
+#include "helpers/temporary_file.h"
 #include "helpers/text_lines.h"
-
-// What a writer does with a file that is already there.
-enum class ExistingFile { Replace, Keep };
 
 // The writers encode the whole text first and put a completely written file in place in one step:
 // on any failure an existing file stays as it was. 0, or the Windows code of the failed step

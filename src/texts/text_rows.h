@@ -170,6 +170,13 @@ namespace msg { NAMED_ROWS(MESSAGE_ROW_NAMES) }
     X(kTestPressed, 25)
 namespace button_event { NAMED_ROWS(BUTTON_EVENT_ROW_NAMES) }
 
+// g_ButtonCaptions: the captions of the colour push buttons that name themselves in their lines.
+#define BUTTON_CAPTION_ROW_NAMES(X) \
+    X(kSelectTargetPath, 5)         \
+    X(kInsertTargetPath, 7)         \
+    X(kClearTargetPath, 12)
+namespace button_caption { NAMED_ROWS(BUTTON_CAPTION_ROW_NAMES) }
+
 // g_ExtraCaptions: the captions of the Stop Entries, Clear Info and Open Exports check boxes.
 #define EXTRA_CAPTION_ROW_NAMES(X) \
     X(kStopEntries, 0)             \
@@ -189,5 +196,6 @@ namespace scan_msg { NAMED_ROWS(SCAN_MESSAGE_ROW_NAMES) }
 #undef ROW_CONSTANT
 #undef MESSAGE_ROW_NAMES
 #undef BUTTON_EVENT_ROW_NAMES
+#undef BUTTON_CAPTION_ROW_NAMES
 #undef EXTRA_CAPTION_ROW_NAMES
 #undef SCAN_MESSAGE_ROW_NAMES

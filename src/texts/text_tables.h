@@ -1,6 +1,7 @@
 #pragma once
 // The bilingual text tables. Each current table is filled from its English or German source by
-// CopyLanguageTables; code reads the current tables by row index. The sources never change.
+// CopyLanguageTables; code reads the current tables by the row names of texts/text_rows.h. The sources
+// never change.
 #include <cstdint>
 
 #include "framework/strings.h"

@@ -4,7 +4,9 @@
 #include <set>
 
 #include "engine_test.h"
+#include "helpers/file_operations.h"
 #include "helpers/strings.h"
+#include "support/unix_form.h"
 #include "texts/text_rows.h"
 
 namespace {
@@ -55,6 +57,40 @@ TEST_F(FileFaults, AMoveAcrossVolumesCountsOnlyWhenTheSourceIsGone)
     EXPECT_EQ(TempFolder::ReadBytes(source + L"ro.mp3"), "R");
 }
 
+// A volume that reports each removal as done and keeps the file: no song is counted, listed or left
+// twice as moved, and each failure shows its code.
+TEST_F(FileFaults, AMoveFromAVolumeThatKeepsItsFilesIsNoMove)
+{
+    const CString readOnly = TempFolder::Volume("READONLY");
+    if (readOnly.empty()) GTEST_SKIP() << "no read-only volume";
+    const CString failed = g_Messages[msg::kMoveFailedErrorCode] + L"5. " + readOnly + L"@song.mp3 => " + target + L"@song.mp3";
+    const struct { int command; CString failure; } cases[] = {
+        {26, g_Messages[msg::kWindowsErrorOccurred] + L"5"}, {27, g_Messages[msg::kWindowsErrorOccurred] + L"5"}, {30, failed}};
+    for (const auto& c : cases) {
+        Fill(target, {});
+        const Lines lines = Run(c.command, readOnly, target, L"song");
+        EXPECT_NE(std::find(lines.begin(), lines.end(), c.failure), lines.end()) << c.command;
+        for (const CString& line : lines)
+            EXPECT_FALSE(line.starts_with(g_Messages[msg::kMovedFile]) || line.starts_with(g_Messages[msg::kMoved]) ||
+                         line.starts_with(g_Messages[msg::kAllMatchingFilesMovedCount]))
+                << c.command << " " << line;
+        EXPECT_EQ(Held(target), Files{}) << c.command;
+        EXPECT_EQ(Held(readOnly), (Files{{L"song.mp3", "R"}, {L"song#1.mp3", "N"}, {L"@song.mp3", "U"}})) << c.command;
+    }
+}
+
+// Command 30 onto its own folder moves each song onto itself, as the platform's move does: nothing is
+// touched, and each counts.
+TEST_F(FileFaults, Command30OntoItsOwnFolderMovesEachSongOntoItself)
+{
+    Fill(source, {{L"a song.mp3", "A"}, {L"other.mp3", "O"}});
+    EXPECT_EQ(Run(30, source, source, L"song"),
+              (Lines{g_Messages[msg::kMoved] + source + L"a song.mp3 => " + source + L"a song.mp3",
+                     g_Messages[msg::kAllMatchingFilesMovedCount] + L"1"}));
+    EXPECT_EQ(Held(source), (Files{{L"a song.mp3", "A"}, {L"other.mp3", "O"}}));
+    EXPECT_EQ(folder.List(), (Names{L"Source"}));
+}
+
 // With the source as target every song clashes with itself; one without "." has no other name to take.
 TEST_F(FileFaults, AMoveOntoItselfFailsForANameWithoutADot)
 {
@@ -82,6 +118,60 @@ TEST_F(FileFaults, Command25CopiesEachSongOnceAndNothingOutsideTheTarget)
                      L" 2." + g_Messages[msg::kNotFound] + a + L"..",
                      g_Messages[msg::kExportCreated] + Export(L" Not found Songs")}));
     EXPECT_EQ(Held(target), (Files{{L"\u00E4b.mp3", "U"}}));
+}
+
+// One song named through another drive letter or the "\\?\" form is copied once. A song that is there
+// but does not fit on the disk is no missing song: its line shows the Windows error.
+TEST_F(FileFaults, Command25CopiesOneSongOnceHoweverItIsNamedAndReportsAFullDisk)
+{
+    const CString song = folder.Write(L"A\\x.mp3", "X"), unix = UnixForm(folder.Path() + L"A\\");
+    if (!IdentifyFile(song) || unix.empty()) GTEST_SKIP() << "no file identities here";
+    const CString otherDrive = L"Z:" + unix.substr(std::wstring_view(L"\\\\?\\unix").size()) + L"x.mp3";
+    const CString list = folder.Write(L"List.m3u", Bytes(Joined({song, L"\\\\?\\" + song, otherDrive})));
+    Fill(target, {});
+    EXPECT_EQ(Run(25, list, target), Lines{g_Messages[msg::kLinkedFilesCopied]});
+    EXPECT_EQ(Held(target), (Files{{L"x.mp3", "X"}}));
+
+    if (TempFolder::Volume("FULL").empty()) GTEST_SKIP() << "no full disk";
+    const TempFolder full{L"engine", TempFolder::Volume("FULL")};
+    const CString big = folder.Write(L"A\\big.mp3", std::string(300 * 1024, 'B'));
+    const CString bigList = folder.Write(L"Big.m3u", Bytes(Joined({song, big, folder.Path() + L"gone.mp3"})));
+    EXPECT_EQ(Run(25, bigList, full.Path()),
+              (Lines{g_Messages[msg::kNotAllSongsFound], L" 1. " + big, g_Messages[msg::kWindowsErrorOccurred] + L"112",
+                     kErrorLink0To499, L" 2." + g_Messages[msg::kNotFound] + folder.Path() + L"gone.mp3",
+                     g_Messages[msg::kExportCreated] + Export(L" Not found Songs")}));
+    EXPECT_EQ(full.List(), (Names{L"x.mp3"}));
+    EXPECT_EQ(TempFolder::ReadBytes(Export(L" Not found Songs")),
+              Bytes(g_Messages[msg::kSongsNotCopiedHeading] + big + g_Messages[msg::kWindowsErrorCode] + L"112\n" +
+                    folder.Path() + L"gone.mp3\n"));
+}
+
+// Three spellings of one name: a case rule that gives a third one renames neither twin and strands
+// nothing. A restoration that fails keeps a song that an earlier, killed run left under its
+// temporary name, and shows its code.
+TEST_F(FileFaults, TwinsAndLeftTemporaryFilesAreNeverTouched)
+{
+    const struct { int command; const wchar_t *name, *twin, *renamed; } twins[] = {
+        {10, L"a.mp3", L"A.mp3", L"A.MP3"}, {12, L"SONG.mp3", L"song.mp3", L"Song.mp3"}};
+    for (const auto& c : twins) {
+        Fill(source, {{c.name, "1"}});
+        folder.WriteTwin(CString(L"Source\\") + c.twin, "2");
+        const Lines lines = Run(c.command, source);
+        EXPECT_EQ(SortedBut(lines, 2), SortedBut({g_Messages[97] + source + c.name + L" => " + source + c.renamed,
+                                                  g_Messages[97] + source + c.twin + L" => " + source + c.renamed,
+                                                  g_Messages[98] + L"0", g_Messages[99] + L"2"}, 2))
+            << c.command;
+        EXPECT_EQ(folder.List(L"Source\\"), (Names{c.name, c.twin})) << c.command;
+    }
+
+    Fill(source, {{L"~Song.mp3.1.tmp", "old"}});
+    Fill(target, {{L"Song#1.mp3", "D"}});
+    const unique_handle held = TempFolder::Lock(target + L"Song#1.mp3");
+    EXPECT_EQ(Run(28, source, target),
+              (Lines{g_Messages[msg::kOriginalNotCreated] + target + L"Song#1.mp3 => " + source + L"Song.mp3",
+                     g_Messages[msg::kWindowsErrorOccurred] + L"32", kErrorLink0To499,
+                     g_Messages[msg::kOriginalsCreatedCount] + L"0", g_Messages[msg::kOriginalsNotCreatedCount] + L"1"}));
+    EXPECT_EQ(Held(source), (Files{{L"~Song.mp3.1.tmp", "old"}}));
 }
 
 // "con" would open a device and "dot." is stored as "dot": neither is tried as a playlist's folder.

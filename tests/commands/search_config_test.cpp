@@ -18,3 +18,14 @@ TEST_F(EngineTest, SearchConfigFollowsTheOptionsAndDescribesThemSafelyForFileNam
         EXPECT_EQ(config.description, c.description) << c.text;
     }
 }
+
+// An empty search text stands before every character; none of the searches may count on that.
+TEST(SearchConfig, AnEmptySearchTextFindsNothingAndEnds)
+{
+    for (const bool matchCase : {true, false}) {
+        const SearchConfig empty{L"", L"", matchCase};
+        EXPECT_EQ(empty.Count(L"song.mp3"), 0u) << matchCase;
+        EXPECT_EQ(empty.Find(L"song"), std::wstring_view::npos) << matchCase;
+        EXPECT_EQ(empty.FindInStem(L"song.mp3"), std::wstring_view::npos) << matchCase;
+    }
+}

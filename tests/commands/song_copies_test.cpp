@@ -37,7 +37,8 @@ TEST_F(SongCopies, PlaylistSongsOfOneNameAreAllCopiedAndTheMissingExported)
 TEST_F(SongCopies, MissingOriginalsAreRestoredAndNothingIsReplaced)
 {
     const CString created = g_Messages[msg::kOriginalCreated] + target,
-                  failed = g_Messages[msg::kOriginalNotCreated] + target;
+                  failed = g_Messages[msg::kOriginalNotCreated] + target,
+                  exists = g_Messages[msg::kWindowsErrorOccurred] + L"80";
     const struct { int command; Files originals, copies, restored; Lines lines; } cases[] = {
         // The highest number wins; each missing original gets its own doublet, also at equal numbers.
         {28, {{L"kept.MP3", "K"}},
@@ -52,12 +53,15 @@ TEST_F(SongCopies, MissingOriginalsAreRestoredAndNothingIsReplaced)
          {{L"@Other.mp3", "O"}, {L"Alpha.MP3", "L"}, {L"Song.mp3", "S"}, {L"Beta.mp3", "B"}},
          {created + L"@Beta.mp3 => " + source + L"Beta.mp3", created + L"@Song.mp3 => " + source + L"Song.mp3",
           g_Messages[msg::kOriginalsCreatedCount] + L"2"}},
-        // Missing by ASCII letters, there by the file system's rules: a failed creation, not "Everything OK".
+        // Missing by ASCII letters, there by the file system's rules: a failed creation with its code, not
+        // "Everything OK".
         {28, {{L"\u00C4b.mp3", "O"}}, {{L"\u00E4b#1.mp3", "-"}}, {{L"\u00C4b.mp3", "O"}},
-         {failed + L"\u00E4b#1.mp3 => " + source + L"\u00E4b.mp3", g_Messages[msg::kOriginalsCreatedCount] + L"0",
+         {failed + L"\u00E4b#1.mp3 => " + source + L"\u00E4b.mp3", exists, kErrorLink0To499,
+          g_Messages[msg::kOriginalsCreatedCount] + L"0",
           g_Messages[msg::kOriginalsNotCreatedCount] + L"1"}},
         {29, {{L"\u00C4b.mp3", "O"}}, {{L"@\u00E4b.mp3", "-"}}, {{L"\u00C4b.mp3", "O"}},
-         {failed + L"@\u00E4b.mp3 => " + source + L"\u00E4b.mp3", g_Messages[msg::kOriginalsCreatedCount] + L"0",
+         {failed + L"@\u00E4b.mp3 => " + source + L"\u00E4b.mp3", exists, kErrorLink0To499,
+          g_Messages[msg::kOriginalsCreatedCount] + L"0",
           g_Messages[msg::kOriginalsNotCreatedCount] + L"1"}},
     };
     for (const auto& c : cases) {

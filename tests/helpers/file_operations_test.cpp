@@ -15,7 +15,7 @@
 namespace {
 
 using Operation = std::function<int32_t(const CString&, const CString&)>;
-const Operation kCopy = [](const CString& from, const CString& to) { return CopyFileChecked(from, to, false); };
+const Operation kCopy = CopyFileChecked;
 const Operation kRename = [](const CString& from, const CString& to) { return RenameFileChecked(from, to); };
 const struct { const char* name; Operation run; } kMoves[] = {{"move", MoveFileChecked}, {"rename", kRename}};
 
@@ -32,23 +32,27 @@ protected:
 
 }  // namespace
 
-// A copy replaces an existing file only when told to; a move or rename never does. A failure puts the
-// documentation link of its code on the clipboard.
-TEST_F(FileOperations, OnlyACopyToldSoReplacesAnExistingFile)
+// No operation replaces an existing file; a failure puts the documentation link of its code on the
+// clipboard. A move onto the file's own path is the platform's: it succeeds and changes nothing.
+TEST_F(FileOperations, NothingReplacesAnExistingFileAndAMoveOntoItselfChangesNothing)
 {
     const CString a = temp_.Write(L"a.mp3", "A"), b = temp_.Write(L"b.mp3", "B");
-    const Operation copyKeeping = [](const CString& from, const CString& to) { return CopyFileChecked(from, to, true); };
-    const struct { const char* name; Operation run; bool replaces; } cases[] = {
-        {"copy keeping", copyKeeping, false}, {"move", MoveFileChecked, false}, {"rename", kRename, false}, {"copy", kCopy, true},
-    };
+    const struct { const char* name; Operation run; } cases[] = {
+        {"copy", kCopy}, {kMoves[0].name, kMoves[0].run}, {kMoves[1].name, kMoves[1].run}};
     for (const auto& c : cases) {
         SetClipboardText(L"untouched");
         const int32_t result = c.run(a, b);
-        EXPECT_TRUE(c.replaces ? result == 0 : AlreadyExists(result)) << c.name << " " << result;
-        EXPECT_EQ(temp_.ReadBytes(a) + temp_.ReadBytes(b), c.replaces ? "AA" : "AB") << c.name;
-        EXPECT_EQ(GetClipboardText(), c.replaces ? L"untouched" : kErrorLink0To499) << c.name;
+        EXPECT_TRUE(AlreadyExists(result)) << c.name << " " << result;
+        EXPECT_EQ(temp_.ReadBytes(a) + temp_.ReadBytes(b), "AB") << c.name;
+        EXPECT_EQ(GetClipboardText(), kErrorLink0To499) << c.name;
     }
-    EXPECT_EQ(CopyFileChecked(folder_ + L"gone.mp3", b, false), ERROR_FILE_NOT_FOUND);
+    for (const auto& move : kMoves) {
+        EXPECT_EQ(move.run(a, a), 0) << move.name;
+        EXPECT_EQ(move.run(folder_ + L"gone.mp3", folder_ + L"gone.mp3"), ERROR_FILE_NOT_FOUND) << move.name;
+    }
+    EXPECT_EQ(temp_.List(), (std::set<CString>{L"a.mp3", L"b.mp3"}));
+    EXPECT_EQ(temp_.ReadBytes(a), "A");
+    EXPECT_EQ(CopyFileChecked(folder_ + L"gone.mp3", b), ERROR_FILE_NOT_FOUND);
 }
 
 TEST_F(FileOperations, NewPathWithoutFolderOrInMissingFolderTouchesNothing)
@@ -80,7 +84,7 @@ TEST_F(FileOperations, ReadOnlyFileIsNeverReplacedButMayBeRenamed)
 {
     const CString source = temp_.Write(L"a.mp3", "A"), kept = temp_.Write(L"r.mp3", "R"), renamed = folder_ + L"s.mp3";
     SetFileAttributesW(kept.c_str(), FILE_ATTRIBUTE_READONLY);
-    EXPECT_EQ(CopyFileChecked(source, kept, false), ERROR_ACCESS_DENIED);
+    EXPECT_TRUE(AlreadyExists(CopyFileChecked(source, kept)));
     for (const auto& move : kMoves) EXPECT_TRUE(AlreadyExists(move.run(source, kept))) << move.name;
     EXPECT_EQ(temp_.ReadBytes(source) + temp_.ReadBytes(kept), "AR");
     EXPECT_EQ(RenameFileChecked(kept, renamed), 0);
@@ -92,7 +96,6 @@ TEST_F(FileOperations, ReadOnlyFileIsNeverReplacedButMayBeRenamed)
 TEST_F(FileOperations, CaseOnlyRenameChangesTheNameOnDisk)
 {
     const CString lower = temp_.Write(L"song.mp3", "S"), upper = folder_ + L"Song.MP3";
-    EXPECT_EQ(RenameFileChecked(lower, lower), ERROR_ALREADY_EXISTS);
     EXPECT_EQ(RenameFileChecked(lower, upper), 0);
     EXPECT_EQ(temp_.List(), std::set<CString>{L"Song.MP3"});
     EXPECT_EQ(MoveFileChecked(upper, lower), 0);
@@ -117,27 +120,63 @@ TEST_F(FileOperations, FoldersAreMadeOneLevelDeepAndFilesAreNotFolders)
 }
 
 // Across volumes a move is a copy and a removal: a song's name holds the whole song or nothing new,
-// and a source that stays means no move. A full disk leaves no cut-off file and no temporary one.
+// and a source that stays means no move, also where the volume reports its removal as done. A full
+// disk leaves no cut-off file and no temporary one; a long name whose temporary name would be too long
+// for the volume still arrives. A copy keeps the song's last write time.
 TEST_F(FileOperations, AcrossVolumesASongIsMovedOrCopiedWholeOrNotAtAll)
 {
-    if (TempFolder::Volume("OTHER").empty() || TempFolder::Volume("FULL").empty()) GTEST_SKIP() << "no small volumes";
+    const CString readOnly = TempFolder::Volume("READONLY");
+    if (TempFolder::Volume("OTHER").empty() || TempFolder::Volume("FULL").empty() || readOnly.empty())
+        GTEST_SKIP() << "no small volumes";
     const TempFolder other{L"other", TempFolder::Volume("OTHER")}, full{L"full", TempFolder::Volume("FULL")};
     const std::string big(300 * 1024, 'B');
-    const CString song = temp_.Write(L"song.mp3", "S"), kept = temp_.Write(L"kept.mp3", "K");
-    const CString large = temp_.Write(L"large.mp3", big);
+    const CString longName = CString(82, L'\u20AC') + L".mp3";  // 250 bytes in UTF-8
+    const CString song = temp_.Write(L"moved.mp3", "S"), kept = temp_.Write(L"kept.mp3", "K");
+    const CString large = temp_.Write(L"large.mp3", big), long1 = temp_.Write(L"1" + longName, "L1");
+    const CString long2 = temp_.Write(L"2" + longName, "L2");
     SetFileAttributesW(kept.c_str(), FILE_ATTRIBUTE_READONLY);
+    const FILETIME written = {0x12345678, 0x01D00000};
+    {
+        const unique_handle touched =
+            OwnHandle(CreateFileW(song.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(touched && SetFileTime(touched.get(), nullptr, nullptr, &written));
+    }
     const struct { const char* name; Operation run; CString from; const TempFolder& to; int32_t result; } cases[] = {
         {"move", MoveFileChecked, song, other, 0},
         {"read-only source", MoveFileChecked, kept, other, ERROR_ACCESS_DENIED},
+        {"source on a read-only volume", MoveFileChecked, readOnly + L"song.mp3", other, ERROR_ACCESS_DENIED},
         {"copy onto a full disk", kCopy, large, full, ERROR_DISK_FULL},
         {"move onto a full disk", MoveFileChecked, large, full, ERROR_DISK_FULL},
+        {"move of a long name", MoveFileChecked, long1, other, 0},
+        {"copy of a long name", kCopy, long2, other, 0},
     };
     for (const auto& c : cases) EXPECT_EQ(c.run(c.from, c.to.Path() + GetFileNamePart(c.from)), c.result) << c.name;
-    EXPECT_EQ(other.List(), std::set<CString>{L"song.mp3"});
-    EXPECT_EQ(other.ReadBytes(other.Path() + L"song.mp3"), "S");
+    EXPECT_EQ(other.List(), (std::set<CString>{L"1" + longName, L"2" + longName, L"moved.mp3"}));
+    EXPECT_EQ(other.ReadBytes(other.Path() + L"moved.mp3"), "S");
+    WIN32_FILE_ATTRIBUTE_DATA moved;
+    ASSERT_TRUE(GetFileAttributesExW((other.Path() + L"moved.mp3").c_str(), GetFileExInfoStandard, &moved));
+    EXPECT_EQ(CompareFileTime(&moved.ftLastWriteTime, &written), 0);
+    EXPECT_EQ(TempFolder::ReadBytes(readOnly + L"song.mp3"), "R");
     EXPECT_EQ(full.List(), std::set<CString>{});
-    EXPECT_EQ(temp_.List(), (std::set<CString>{L"kept.mp3", L"large.mp3"}));
+    EXPECT_EQ(temp_.List(), (std::set<CString>{L"2" + longName, L"kept.mp3", L"large.mp3"}));
     EXPECT_EQ(temp_.ReadBytes(kept) + temp_.ReadBytes(large), "K" + big);
+}
+
+// A copy claims its temporary name as a new file: one that an earlier, killed run left there is never
+// removed, whether the copy fails before it starts (a missing or held source) or succeeds past it.
+TEST_F(FileOperations, ACopyNeverRemovesAFileThatItDidNotMake)
+{
+    const CString doublet = temp_.Write(L"Song#1.mp3", "D"), leftover = temp_.Write(L"~Song.mp3.1.tmp", "old");
+    const CString original = folder_ + L"Song.mp3";
+    {
+        const unique_handle held = TempFolder::Lock(doublet);
+        EXPECT_EQ(CopyFileChecked(doublet, original), ERROR_SHARING_VIOLATION);
+    }
+    EXPECT_EQ(CopyFileChecked(folder_ + L"gone.mp3", original), ERROR_FILE_NOT_FOUND);
+    EXPECT_EQ(temp_.List(), (std::set<CString>{L"Song#1.mp3", L"~Song.mp3.1.tmp"}));
+    EXPECT_EQ(CopyFileChecked(doublet, original), 0);
+    EXPECT_EQ(temp_.List(), (std::set<CString>{L"Song#1.mp3", L"Song.mp3", L"~Song.mp3.1.tmp"}));
+    EXPECT_EQ(temp_.ReadBytes(original) + temp_.ReadBytes(leftover), "Dold");
 }
 
 // Two names equal but for case may be two files; a case-only rename then touches neither. Otherwise
@@ -145,7 +184,10 @@ TEST_F(FileOperations, AcrossVolumesASongIsMovedOrCopiedWholeOrNotAtAll)
 TEST_F(FileOperations, ACaseOnlyRenameNeverTakesTheNameOfATwin)
 {
     const CString lower = temp_.Write(L"a.mp3", "lower"), upper = temp_.WriteTwin(L"A.mp3", "upper");
-    for (const auto& move : kMoves) EXPECT_EQ(move.run(lower, upper), ERROR_ALREADY_EXISTS) << move.name;
+    // A third spelling is found as well: the exact name alone leads the platform to one of the twins.
+    for (const CString& spelling : {upper, folder_ + L"A.MP3", folder_ + L"a.MP3"})
+        for (const auto& move : kMoves) EXPECT_EQ(move.run(lower, spelling), ERROR_ALREADY_EXISTS) << move.name << spelling;
+    EXPECT_EQ(RenameFileChecked(upper, folder_ + L"A.Mp3"), ERROR_ALREADY_EXISTS);
     EXPECT_EQ(temp_.List(), (std::set<CString>{L"A.mp3", L"a.mp3"}));
     EXPECT_EQ(temp_.ReadBytes(temp_.Path() + L"a.mp3") + temp_.ReadBytes(temp_.Path() + L"A.mp3"), "lowerupper");
 

@@ -33,7 +33,8 @@ public:
     CString WriteTwin(const CString& name, const std::string& bytes) const;
 
     // The root of a small volume that the test script mounted, other than the temporary folder's, or
-    // empty when the run has none: "OTHER" (room for small files) or "FULL" (256 KiB in all).
+    // empty when the run has none: "OTHER" (room for small files), "FULL" (256 KiB in all) or
+    // "READONLY" (mounted read-only, holding song.mp3 "R", song#1.mp3 "N" and @song.mp3 "U").
     static CString Volume(const char* name);
 
 private:

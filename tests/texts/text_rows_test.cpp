@@ -19,6 +19,8 @@ TEST(TextRows, EveryNamedRowHoldsATextInBothLanguages)
         {"Messages", msg::kAllNamed, g_MessagesEnglish, g_MessagesGerman, kMessageRows},
         {"ButtonEventTexts", button_event::kAllNamed, g_ButtonEventTextsEnglish, g_ButtonEventTextsGerman,
          kButtonEventTextRows},
+        {"ButtonCaptions", button_caption::kAllNamed, g_ButtonCaptionsEnglish, g_ButtonCaptionsGerman,
+         kButtonCaptionRows},
         {"ExtraCaptions", extra_caption::kAllNamed, g_ExtraCaptionsEnglish, g_ExtraCaptionsGerman, kExtraCaptionRows},
         {"ScanMessages", scan_msg::kAllNamed, g_ScanMessagesEnglish, g_ScanMessagesGerman, kScanMessageRows},
     };
