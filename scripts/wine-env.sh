@@ -1,6 +1,8 @@
 # Sourced by the scripts: one Wine environment for setup, tests and the program.
 export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# No installer prompts; no menu builder, which Wine starts for every shortcut saved (it reads the new
+# file while the program goes on, and makes menu entries on the host for the tests' shortcuts).
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 export WINEARCH=win32
 export WINEPREFIX="${TALLOWMERE_WINEPREFIX:-$HOME/.wine-tallowmere}"
 

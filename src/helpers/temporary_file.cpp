@@ -12,6 +12,9 @@ constexpr size_t kNameKept = 200;
 // Room for a limit of 255 bytes where a unit may take three of them (UTF-8 on other systems).
 constexpr size_t kShortNameKept = 80;
 constexpr int kAttempts = 100;
+// How long a new file may be held by another program before its commit fails: 40 waits of 50 ms.
+constexpr int kHeldWaits = 40;
+constexpr DWORD kHeldWaitMs = 50;
 
 // The first units of the name, a character made of two units kept whole or not at all.
 std::wstring_view KeptPart(std::wstring_view name, size_t units)
@@ -43,6 +46,19 @@ AsideName ClaimBeside(const CString& finalPath, TryName tryName)
     }
     if (claimed.code != ERROR_SUCCESS) claimed.path.clear();
     return claimed;
+}
+
+// Other programs read a new file for a moment (Wine's menu builder each new shortcut, a virus scanner
+// any file): a step that meets one is tried again once it may have let go.
+template <class Step>
+DWORD UnlessHeldBriefly(Step step)
+{
+    DWORD code = step();
+    for (int wait = 0; code == ERROR_SHARING_VIOLATION && wait < kHeldWaits; ++wait) {
+        Sleep(kHeldWaitMs);
+        code = step();
+    }
+    return code;
 }
 
 }  // namespace
@@ -81,13 +97,19 @@ void TemporaryFile::Close()
 DWORD TemporaryFile::Commit(ExistingFile existing)
 {
     // A file that another writer wrote by its path is opened again, to be flushed all the same.
-    if (!file_) file_ = OwnHandle(CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
-    if (!file_ || !FlushFileBuffers(file_.get())) return GetLastError();
+    const DWORD opened = file_ ? ERROR_SUCCESS : UnlessHeldBriefly([&] {
+        file_ = OwnHandle(CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        return file_ ? ERROR_SUCCESS : GetLastError();
+    });
+    if (opened != ERROR_SUCCESS) return opened;
+    if (!FlushFileBuffers(file_.get())) return GetLastError();
     file_.reset();
     const DWORD flags = MOVEFILE_WRITE_THROUGH | (existing == ExistingFile::Replace ? MOVEFILE_REPLACE_EXISTING : 0);
-    if (!MoveFileExW(path_.c_str(), final_.c_str(), flags)) return GetLastError();
-    claimed_ = false;
-    return ERROR_SUCCESS;
+    const DWORD named = UnlessHeldBriefly([&] {
+        return MoveFileExW(path_.c_str(), final_.c_str(), flags) ? ERROR_SUCCESS : GetLastError();
+    });
+    if (named == ERROR_SUCCESS) claimed_ = false;
+    return named;
 }
 
 AsideName MoveAside(const CString& path, const CString& finalPath)

@@ -6,7 +6,8 @@
 //     Where the volume refuses that name for its length, a shorter form of the final name is used.
 //  2. Write: the bytes go into the claimed file.
 //  3. Commit: the bytes are flushed to the disk, then the file takes its final name in one rename with
-//     write-through, never over a file of that name unless the caller says so.
+//     write-through, never over a file of that name unless the caller says so. Another program that
+//     reads the new file for a moment (a scanner) is waited for, up to two seconds.
 // Dropped before its commit, it removes the file it claimed, and nothing else. So a final name never
 // holds a cut-off file, and a run killed in the middle leaves a file that a person recognises.
 #include <windows.h>

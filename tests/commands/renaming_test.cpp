@@ -72,7 +72,7 @@ TEST_F(Renaming, DuplicatesWithoutAnOriginalOfAnyCaseAreListedOncePerSpelling)
 {
     Fill(source, Named({L"song#1.mp3", L"Song.MP3", L"a#1.mp3", L"A#2.mp3", L"a#3.mp3", L"b#.mp3"}));
     const Lines lines = Run(20, source);
-    ASSERT_EQ(lines.size(), 5u);
+    ASSERT_EQ(lines.size(), 5u) << testing::PrintToString(lines);
     const CString missing = g_Messages[msg::kOriginalNotFound];
     EXPECT_EQ(Names(lines.begin(), lines.begin() + 3),
               (Names{missing + L"A.mp3", missing + L"a.mp3", missing + L"b.mp3"}));

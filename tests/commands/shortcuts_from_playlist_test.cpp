@@ -21,7 +21,7 @@ TEST_F(ShortcutsFromPlaylist, ShortcutsAreNamedAfterTheirSongsAndOneOfThisRunIsN
     entries.insert(entries.end(), {L"#EXTM3U", folder.Path() + L"Gone.mp3"});
     const CString playlist = folder.Write(L"Lists \u0416\\Mix.m3u", Bytes(Joined(entries)));
     const Lines lines = Run(42, playlist);
-    ASSERT_EQ(lines.size(), 4u);
+    ASSERT_EQ(lines.size(), 4u) << testing::PrintToString(lines);
     EXPECT_EQ(lines[0].rfind(g_Messages[msg::kShortcutNotCreatedResult] + L"-", 0), 0u) << lines[0];
     EXPECT_EQ(Lines(lines.begin() + 1, lines.end()),
               (Lines{g_Messages[msg::kShortcutsCreatedCount] + L"7", g_Messages[msg::kLinkedSongsNotFoundCount] + L"2",

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <thread>
 
 #include "helpers/temporary_file.h"
 #include "support/temp_folder.h"
@@ -29,6 +30,23 @@ TEST(TemporaryFile, ClaimsANewNameAndRemovesOnlyItselfUnlessCommitted)
         EXPECT_EQ(temp.List(), (std::set<CString>{L"x.mp3", L"~x.mp3.1.tmp"})) << c.name;
         EXPECT_EQ(TempFolder::ReadBytes(song) + TempFolder::ReadBytes(leftover), std::string(c.after) + "left") << c.name;
     }
+}
+
+// Another program that reads the new file for a moment delays its commit and does not fail it.
+TEST(TemporaryFile, ACommitWaitsForAProgramThatHoldsTheFileForAMoment)
+{
+    const TempFolder temp{L"tempfile"};
+    TemporaryFile file;
+    ASSERT_EQ(file.Claim(temp.Path() + L"x.lnk"), 0u);
+    file.Close();
+    unique_handle reader = TempFolder::Lock(file.Path());
+    std::thread letGo([&] {
+        Sleep(200);
+        reader.reset();
+    });
+    EXPECT_EQ(file.Commit(ExistingFile::Keep), 0u);
+    letGo.join();
+    EXPECT_EQ(temp.List(), std::set<CString>{L"x.lnk"});
 }
 
 // Where the volume refuses the temporary name for its length, a shorter form of the name is taken.

@@ -167,10 +167,10 @@ TEST(MainWindow, RunsShowTheirLinesBeforeEachBoxAndIgnoreRunButtonsPressedBehind
     window.SetText(IDC_SOURCE_EDIT, window.WorkFolder());
     window.Click(IDC_TEST);
     const std::vector<CString> lines = window.InfoLines();
-    ASSERT_EQ(lines.size(), 14u);
+    ASSERT_EQ(lines.size(), 14u) << testing::PrintToString(lines);
     EXPECT_EQ(lines.back(), L"The Test button was pressed.");
     EXPECT_TRUE(LastLineInView(list));
-    ASSERT_EQ(boxes.size(), 5u);
+    ASSERT_EQ(boxes.size(), 5u) << testing::PrintToString(boxes);
     EXPECT_EQ(boxes.back(), g_MessagesEnglish[msg::kNoErrorsFound]);
     EXPECT_EQ(inView, std::vector<bool>(5, true));
 }
@@ -198,7 +198,7 @@ TEST(MainWindow, PathButtonsFillTheEditsAndHelpOpensTheManualThroughTheShellOpen
     EXPECT_EQ(window.Text(IDC_SOURCE_EDIT), L"C:\\a\r\nb\u0416\r\n");
     // Besides a line per button pressed: the click on no item and the path selected.
     const std::vector<CString> lines = window.InfoLines();
-    ASSERT_EQ(lines.size(), 7u);
+    ASSERT_EQ(lines.size(), 7u) << testing::PrintToString(lines);
     EXPECT_EQ(lines[1] + L"|" + lines[3],
               g_ScanMessagesEnglish[scan_msg::kClickSelectedNoFolder] + L"|Selected File or Path: " + folder);
 
