@@ -9,6 +9,7 @@
 #include "commands/executor.h"
 #include "console_host.h"
 #include "console_output.h"
+#include "framework/handles.h"
 #include "helpers/folder_scan.h"
 #include "helpers/numbered_names.h"
 #include "helpers/paths.h"
@@ -87,12 +88,21 @@ bool AddDoublets(BenchCase& bench, const std::vector<CString>& originals, int32_
     return true;
 }
 
+// A copy is flushed to the disk before it counts, as the commands' copies are.
+void CopyFlushed(const FileMove& file)
+{
+    if (!CopyFileW(file.sourcePath.c_str(), file.targetPath.c_str(), TRUE)) return;
+    const unique_handle copy =
+        OwnHandle(CreateFileW(file.targetPath.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    if (copy) FlushFileBuffers(copy.get());
+}
+
 void Floor(const BenchCase& bench)
 {
     ScanFolderAt(bench.source->used);
     ScanFolderAt(bench.target->used);
     for (const FileMove& file : bench.files) {
-        if (bench.copies) CopyFileW(file.sourcePath.c_str(), file.targetPath.c_str(), TRUE);
+        if (bench.copies) CopyFlushed(file);
         else MoveFileExW(file.sourcePath.c_str(), file.targetPath.c_str(), MOVEFILE_COPY_ALLOWED);
     }
 }

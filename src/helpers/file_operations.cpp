@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <string_view>
 #include <vector>
 
@@ -12,7 +13,8 @@
 
 namespace {
 
-constexpr DWORD kCopyChunk = 1024 * 1024;
+// A song is copied in pieces of up to 1 MiB; a small one needs no more room than 64 KiB.
+constexpr uint64_t kCopyChunk = 1024 * 1024, kSmallestChunk = 64 * 1024;
 // The attributes a copy carries over; the others say how a volume stores the file.
 constexpr DWORD kCopiedAttributes = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
                                     FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
@@ -121,10 +123,11 @@ DWORD CopyWhole(const CString& source, const CString& newPath)
     if (PathExists(newPath)) return ERROR_FILE_EXISTS;
     TemporaryFile copy;
     if (const DWORD code = copy.Claim(newPath)) return code;
-    std::vector<char> chunk(kCopyChunk);
+    const uint64_t size = Combined(info.nFileSizeHigh, info.nFileSizeLow);
+    std::vector<char> chunk(static_cast<size_t>(std::clamp(size, kSmallestChunk, kCopyChunk)));
     for (;;) {
         DWORD read = 0;
-        if (!ReadFile(from.get(), chunk.data(), kCopyChunk, &read, nullptr)) return GetLastError();
+        if (!ReadFile(from.get(), chunk.data(), static_cast<DWORD>(chunk.size()), &read, nullptr)) return GetLastError();
         if (read == 0) break;
         if (const DWORD code = copy.Write(chunk.data(), read)) return code;
     }
