@@ -17,7 +17,8 @@ CString ClassValue(const CString& key, const wchar_t* value)
 {
     wchar_t text[MAX_PATH] = {};
     DWORD size = sizeof text;
-    if (RegGetValueW(HKEY_CLASSES_ROOT, key.c_str(), value, RRF_RT_REG_SZ, nullptr, text, &size) != ERROR_SUCCESS) {
+    const DWORD textTypes = RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND;
+    if (RegGetValueW(HKEY_CLASSES_ROOT, key.c_str(), value, textTypes, nullptr, text, &size) != ERROR_SUCCESS) {
         return {};
     }
     return text;

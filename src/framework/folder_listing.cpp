@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cwchar>
+#include <iterator>
 
 #include "framework/logical_order.h"
 

@@ -120,6 +120,15 @@ TEST_F(ShellBrowserTest, StartsOnTheDesktopAndListsFoldersFirstWithTheirExactPat
         EXPECT_EQ(browser_.CurrentFolderPath(), folder_);
         EXPECT_EQ(Count(), 5);
     }
+    // Above a drive's root lies My Computer, which has no path, and above it the desktop, where Up stops.
+    ASSERT_TRUE(browser_.DisplayFolder(L"C:\\"));
+    EXPECT_TRUE(browser_.DisplayParentFolder());
+    EXPECT_EQ(browser_.CurrentFolderPath(), L"");
+    EXPECT_GT(Count(), 0);
+    EXPECT_TRUE(browser_.DisplayParentFolder());
+    EXPECT_FALSE(browser_.DisplayParentFolder());
+
+    ASSERT_TRUE(browser_.DisplayFolder(folder_));
     temp_.Write(L"b.mp3");
     browser_.Refresh();
     EXPECT_EQ(browser_.CurrentFolderPath(), folder_);
