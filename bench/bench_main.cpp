@@ -5,12 +5,12 @@
 //                         [--playlists N] [--playlist-lines N]
 //                         [--case-songs N] [--browser] [--window] [--playlist-folders] [--renaming]
 //                         [--moves] [--memory] [--memory-lines N] [--keep] [--verbose]
-// --browser times only the browser's listing of the song folder; --window only command 9 in the
-// window, on a playlist of --large songs that are all missing; --playlist-folders only the commands
-// over a folder of --playlists playlists of --playlist-lines lines each; --renaming only commands 10
-// (on a folder of --case-songs songs), 20 and 22 (against such a folder of playlists); --moves only
-// commands 24, 26 and 28; --memory only the peak memory of commands 4, 7, 8 and 9 on a playlist of
-// --memory-lines lines.
+// --browser times only the browser's opening and refreshing of the song folder and measures the memory
+// of its rows; --window only command 9 in the window, on a playlist of --large songs that are all
+// missing; --playlist-folders only the commands over a folder of --playlists playlists of
+// --playlist-lines lines each; --renaming only commands 10 (on a folder of --case-songs songs), 20 and
+// 22 (against such a folder of playlists); --moves only commands 24, 26 and 28; --memory only the peak
+// memory of commands 4, 7, 8 and 9 on a playlist of --memory-lines lines.
 #include <windows.h>
 
 #include <cstdio>
@@ -195,6 +195,7 @@ int wmain(int argc, wchar_t** argv)
 {
     CopyLanguageTables(L"English");
     if (argc == 5 && CString(argv[1]) == kMemoryChildFlag) return RunMemoryChild(_wtoi(argv[2]), argv[3], argv[4]);
+    if (argc == 4 && CString(argv[1]) == kBrowserMemoryChildFlag) return RunBrowserMemoryChild(argv[2], argv[3]);
     BenchOptions options;
     if (!ParseArguments(argc, argv, options)) {
         PrintLine(stderr, L"usage: tallowmere_bench [--songs N] [--shortcuts N] [--small N] [--large N] "

@@ -8,9 +8,12 @@
 #include <memory>
 #include <type_traits>
 
+#include "child_process.h"
 #include "console_output.h"
+#include "framework/com.h"
 #include "framework/shell_browser.h"
 #include "helpers/folder_scan.h"
+#include "process_memory.h"
 #include "timing.h"
 
 namespace {
@@ -23,41 +26,95 @@ struct WindowDestroyer {
 };
 using unique_window = std::unique_ptr<std::remove_pointer_t<HWND>, WindowDestroyer>;
 
+// The browser in a hidden window: it fills its list whether or not the list is shown.
+class BrowserWindow {
+public:
+    BrowserWindow()
+    {
+        const INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES};
+        InitCommonControlsEx(&controls);
+        owner_.reset(CreateWindowW(L"STATIC", L"", WS_OVERLAPPEDWINDOW, 0, 0, 700, 300, nullptr, nullptr, nullptr,
+                                   nullptr));
+        const DWORD style = WS_CHILD | LVS_REPORT | LVS_SHAREIMAGELISTS | LVS_OWNERDATA;
+        list_ = owner_ ? CreateWindowW(WC_LISTVIEWW, L"", style, 0, 0, 680, 250, owner_.get(),
+                                       reinterpret_cast<HMENU>(kListId), nullptr, nullptr)
+                       : nullptr;
+        if (list_) browser_.Attach(owner_.get(), kListId);
+        else PrintLine(stderr, L"browser: no window can be made (is there a display?)");
+    }
+    bool IsShown() const { return list_ != nullptr; }
+    ShellBrowser& Browser() { return browser_; }
+    int32_t Rows() const { return static_cast<int32_t>(SendMessageW(list_, LVM_GETITEMCOUNT, 0, 0)); }
+
+private:
+    unique_window owner_;
+    HWND list_ = nullptr;
+    ShellBrowser browser_;
+};
+
+CString WithoutFinalBackslash(const CString& folder)
+{
+    return folder.substr(0, folder.size() - 1);
+}
+
 }  // namespace
 
 bool RunBrowserBench(const Collection& collection, int runs)
 {
-    const INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_LISTVIEW_CLASSES};
-    InitCommonControlsEx(&controls);
-    // Hidden: the browser fills the list whether or not it is shown.
-    const unique_window owner(CreateWindowW(L"STATIC", L"", WS_OVERLAPPEDWINDOW, 0, 0, 700, 300, nullptr, nullptr,
-                                            nullptr, nullptr));
-    const HWND list = owner ? CreateWindowW(WC_LISTVIEWW, L"", WS_CHILD | LVS_REPORT | LVS_SHAREIMAGELISTS, 0, 0,
-                                            680, 250, owner.get(), reinterpret_cast<HMENU>(kListId), nullptr, nullptr)
-                            : nullptr;
-    if (!list) {
-        PrintLine(stderr, L"browser: no window can be made (is there a display?)");
-        return false;
-    }
-    ShellBrowser browser;
-    browser.Attach(owner.get(), kListId);
-    const CString folder = collection.songFolder.substr(0, collection.songFolder.size() - 1);
-    bool shown = true;
-    const Timing timing = TimeInTurns(
-        runs, [&] { shown = shown && browser.DisplayFolder(folder); },
+    BrowserWindow window;
+    if (!window.IsShown()) return false;
+    ShellBrowser& browser = window.Browser();
+    const CString songs = WithoutFinalBackslash(collection.songFolder);
+    const auto floor = [&] {
+        FolderRecord record;
+        record.path = collection.songFolder;
+        (void)ScanFolder(record);  // the bare listing
+    };
+    bool whole = true;  // every run showed every song
+    const auto check = [&](bool shown) { whole = whole && shown && window.Rows() == collection.songFiles; };
+    // Opening comes from the collection's own folder, as a user opens the song folder from there.
+    const Timing open = TimeInTurns(
+        runs, [&] { check(browser.DisplayFolder(songs)); }, floor,
+        [&] { browser.DisplayFolder(WithoutFinalBackslash(collection.root)); });
+    check(browser.DisplayFolder(songs));
+    const Timing refresh = TimeInTurns(
+        runs,
         [&] {
-            FolderRecord record;
-            record.path = collection.songFolder;
-            (void)ScanFolder(record);  // the floor: the listing alone
-        });
-    const auto items = static_cast<int32_t>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
-    if (!shown || items != collection.songFiles) {
+            browser.Refresh();
+            check(true);
+        },
+        floor);
+    if (!whole) {
         PrintLine(stderr, L"browser: the song folder was not listed whole");
         return false;
     }
-    wchar_t row[200];
-    std::swprintf(row, std::size(row), L"browser  files %d  time %.0f ms  floor %.0f ms  ratio %.2f", items,
-                  timing.commandMs, timing.floorMs, timing.commandMs / timing.floorMs);
+    wchar_t row[240];
+    std::swprintf(row, std::size(row),
+                  L"browser  files %d  open %.0f ms (floor %.0f ms, ratio %.2f)  refresh %.0f ms (floor %.0f ms, ratio %.2f)",
+                  static_cast<int>(collection.songFiles), open.commandMs, open.floorMs, open.commandMs / open.floorMs,
+                  refresh.commandMs, refresh.floorMs, refresh.commandMs / refresh.floorMs);
     PrintLine(stdout, row);
-    return true;
+    // An empty folder of the collection's: the view before the songs.
+    const CString empty = collection.scratchFolder + L"empty";
+    CreateDirectoryW(empty.c_str(), nullptr);
+    const bool measured = RunThisProgram(CString(kBrowserMemoryChildFlag) + L" \"" + empty + L"\" \"" + songs + L"\"");
+    RemoveDirectoryW(empty.c_str());
+    return measured;
+}
+
+int RunBrowserMemoryChild(const CString& emptyFolder, const CString& songFolder)
+{
+    const ComApartment com;
+    BrowserWindow window;
+    if (FAILED(com.Result()) || !window.IsShown() || !window.Browser().DisplayFolder(emptyFolder)) return 1;
+    const ProcessMemory before = CurrentMemory();
+    if (!window.Browser().DisplayFolder(songFolder)) return 1;
+    const ProcessMemory after = CurrentMemory();
+    wchar_t row[200];
+    std::swprintf(row, std::size(row),
+                  L"browser  memory for %d rows: working set %.1f MB above the empty view (peak %.1f MB above)",
+                  static_cast<int>(window.Rows()), Megabytes(after.workingSet - before.workingSet),
+                  Megabytes(after.peakWorkingSet - before.workingSet));
+    PrintLine(stdout, row);
+    return 0;
 }

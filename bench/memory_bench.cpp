@@ -1,17 +1,18 @@
 #include "memory_bench.h"
 
 #include <windows.h>
-#include <psapi.h>
 
 #include <cstdio>
 #include <cwchar>
 
 #include "bench_folders.h"
+#include "child_process.h"
 #include "commands/command_host.h"
 #include "commands/executor.h"
 #include "console_output.h"
 #include "framework/handles.h"
 #include "helpers/strings.h"
+#include "process_memory.h"
 #include "state/globals.h"
 #include "texts/command_lines.h"
 
@@ -36,18 +37,6 @@ private:
     int32_t lines_ = 0;
 };
 
-double Megabytes(uint64_t bytes)
-{
-    return static_cast<double>(bytes) / (1024.0 * 1024.0);
-}
-
-uint64_t PeakWorkingSet()
-{
-    PROCESS_MEMORY_COUNTERS counters{};
-    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
-    return counters.PeakWorkingSetSize;
-}
-
 // Songs of one folder that does not exist: every command reads the whole playlist, and 7, 8 and 9 find
 // no song, so they also export every line. Written in pieces, so that the bench itself stays small.
 bool WritePlaylist(const CString& path, int32_t lines)
@@ -69,24 +58,6 @@ bool WritePlaylist(const CString& path, int32_t lines)
     return true;
 }
 
-bool RunChild(int32_t command, const CString& playlist, const CString& exportFolder)
-{
-    wchar_t program[MAX_PATH];
-    GetModuleFileNameW(nullptr, program, MAX_PATH);
-    CString commandLine = L"\"" + CString(program) + L"\" " + kMemoryChildFlag + L" " + Int64ToString(command) +
-                          L" \"" + playlist + L"\" \"" + exportFolder + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
-        return false;
-    const unique_handle processHandle = OwnHandle(process.hProcess), threadHandle = OwnHandle(process.hThread);
-    WaitForSingleObject(process.hProcess, INFINITE);
-    DWORD exitCode = 1;
-    GetExitCodeProcess(process.hProcess, &exitCode);
-    return exitCode == 0;
-}
-
 }  // namespace
 
 bool RunMemoryBench(int32_t lines)
@@ -102,7 +73,10 @@ bool RunMemoryBench(int32_t lines)
     std::swprintf(heading, std::size(heading), L"memory: one playlist of %d lines, %.1f MB, each command in a process of its own",
                   static_cast<int>(lines), Megabytes(bytes));
     PrintLine(stdout, heading);
-    for (int32_t command : {4, 7, 8, 9}) done = done && RunChild(command, playlist, folder);
+    for (int32_t command : {4, 7, 8, 9}) {
+        done = done && RunThisProgram(CString(kMemoryChildFlag) + L" " + Int64ToString(command) + L" \"" + playlist +
+                                      L"\" \"" + folder + L"\"");
+    }
     // The playlist, the new playlists beside it and the exports.
     WIN32_FIND_DATAW found;
     if (const unique_find find = OwnFind(FindFirstFileW((folder + L"*").c_str(), &found))) {
@@ -117,13 +91,13 @@ bool RunMemoryBench(int32_t lines)
 int RunMemoryChild(int32_t command, const CString& playlist, const CString& exportFolder)
 {
     g_ExportsDir = exportFolder;
-    const uint64_t idle = PeakWorkingSet();
+    const uint64_t idle = CurrentMemory().peakWorkingSet;
     WIN32_FILE_ATTRIBUTE_DATA data{};
     if (!GetFileAttributesExW(playlist.c_str(), GetFileExInfoStandard, &data)) return 1;
     const uint64_t bytes = (uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
     CountingHost host(CommandLine(command), playlist);
     ExecuteCommand(host, false);
-    const uint64_t peak = PeakWorkingSet();
+    const uint64_t peak = CurrentMemory().peakWorkingSet;
     wchar_t row[200];
     std::swprintf(row, std::size(row), L"cmd %d  lines logged %d  peak %.1f MB = idle %.1f MB + %.2f x the playlist",
                   static_cast<int>(command), static_cast<int>(host.Lines()), Megabytes(peak), Megabytes(idle),

@@ -6,70 +6,12 @@
 #include <algorithm>
 #include <iterator>
 
-#include "framework/com.h"
+#include "framework/file_system_listing.h"
+#include "framework/shell_items.h"
 
 namespace {
 
 const int kColumnCount = 4;
-
-// The desktop, the root of the shell's namespace, is the empty item list.
-unique_pidl DesktopPidl()
-{
-    unique_pidl desktop(static_cast<ITEMIDLIST*>(CoTaskMemAlloc(sizeof(USHORT))));
-    if (desktop) desktop->mkid.cb = 0;
-    return desktop;
-}
-
-unique_pidl Clone(const unique_pidl& pidl)
-{
-    return unique_pidl(pidl ? ILClone(pidl.get()) : nullptr);
-}
-
-bool BindFolder(PCIDLIST_ABSOLUTE pidl, ComPtr<IShellFolder>& folder)
-{
-    ComPtr<IShellFolder> desktop;
-    if (FAILED(SHGetDesktopFolder(desktop.Put()))) return false;
-    if (ILIsEmpty(pidl)) return SUCCEEDED(SHGetDesktopFolder(folder.Put()));
-    return SUCCEEDED(desktop->BindToObject(pidl, nullptr, IID_IShellFolder, folder.PutVoid()));
-}
-
-CString DisplayName(IShellFolder* folder, PCUITEMID_CHILD child, SHGDNF form)
-{
-    STRRET name = {};
-    if (FAILED(folder->GetDisplayNameOf(child, form, &name))) return {};
-    wchar_t* text = nullptr;
-    if (FAILED(StrRetToStrW(&name, child, &text))) return {};
-    const std::unique_ptr<wchar_t, CoTaskMemFreer> owner(text);
-    return text;
-}
-
-// The parsing name of a file-system item is its path; virtual items (My Computer, the Control Panel) have none.
-// Where that name may have been cut at MAX_PATH (Wine cuts and still reports success), the path is built from
-// the parent's path and the item's own file name instead, so a deep song never yields a wrong path.
-CString PathOf(PCIDLIST_ABSOLUTE pidl)
-{
-    ComPtr<IShellFolder> parent;
-    PCUITEMID_CHILD child = nullptr;
-    if (!pidl || FAILED(SHBindToParent(pidl, IID_IShellFolder, parent.PutVoid(), &child))) {
-        return {};
-    }
-    SFGAOF attributes = SFGAO_FILESYSTEM;
-    if (FAILED(parent->GetAttributesOf(1, &child, &attributes)) || !(attributes & SFGAO_FILESYSTEM)) return {};
-    const CString path = DisplayName(parent.Get(), child, SHGDN_FORPARSING);
-    if (path.size() < MAX_PATH - 1) return path;
-
-    WIN32_FIND_DATAW data = {};
-    if (FAILED(SHGetDataFromIDListW(parent.Get(), child, SHGDFIL_FINDDATA, &data, sizeof data))) return {};
-    const CString name = data.cFileName;
-    if (name.empty()) return {};
-    if (path.ends_with(L"\\" + name)) return path;
-    unique_pidl folderPidl(ILClone(pidl));
-    if (!folderPidl || !ILRemoveLastID(folderPidl.get())) return {};
-    CString folder = PathOf(folderPidl.get());
-    if (folder.empty()) return {};
-    if (folder.back() != L'\\') folder += L'\\';
-    return folder + name;
-}
 
 CString FormatSize(uint64_t size)
 {
@@ -126,17 +68,43 @@ void AddColumns(HWND list)
     }
 }
 
-// In a dialog, Enter goes to the dialog unless the focused control asks for it; the list needs it to open folders.
-LRESULT CALLBACK WantEnter(HWND window, UINT message, WPARAM w, LPARAM l, UINT_PTR id, DWORD_PTR)
+CString JoinPath(const CString& folder, std::wstring_view name)
 {
-    if (message == WM_NCDESTROY) RemoveWindowSubclass(window, WantEnter, id);
-    LRESULT result = DefSubclassProc(window, message, w, l);
-    const MSG* key = reinterpret_cast<const MSG*>(l);
-    if (message == WM_GETDLGCODE && key && key->message == WM_KEYDOWN && key->wParam == VK_RETURN) {
-        result |= DLGC_WANTALLKEYS;
-    }
-    return result;
+    CString path = folder;
+    if (!path.ends_with(L'\\')) path += L'\\';
+    return path.append(name);
 }
+
+// The folder above; empty for a root ("C:\", "\\server\share") or a path whose root is not known.
+CString ParentPath(const CString& path)
+{
+    const wchar_t* rest = PathSkipRootW(path.c_str());
+    if (!rest) return {};
+    const size_t rootLength = static_cast<size_t>(rest - path.c_str());
+    CString folder = path;
+    if (folder.size() > rootLength && folder.ends_with(L'\\')) folder.pop_back();
+    if (folder.size() <= rootLength) return {};
+    return folder.substr(0, std::max(folder.rfind(L'\\'), rootLength));
+}
+
+void CopyText(std::wstring_view text, LVITEMW& cell)
+{
+    const size_t length = std::min(text.size(), static_cast<size_t>(cell.cchTextMax - 1));
+    std::copy_n(text.data(), length, cell.pszText);
+    cell.pszText[length] = L'\0';
+}
+
+// The wait cursor while a folder is listed on the window's thread.
+class BusyCursor {
+public:
+    BusyCursor() : before_(SetCursor(LoadCursorW(nullptr, IDC_WAIT))) {}
+    ~BusyCursor() { SetCursor(before_); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+
+private:
+    HCURSOR before_;
+};
 
 }  // namespace
 
@@ -151,39 +119,51 @@ void ShellBrowser::Attach(HWND dialog, int controlId)
     // A click anywhere on a row hits its item, so the dialog's click handler gets a path.
     SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
     AddColumns(list_);
-    SetWindowSubclass(list_, WantEnter, 0, 0);
-    DisplayPidl(DesktopPidl());
+    ShowShellItem(DesktopPidl());
 }
 
 CString ShellBrowser::GetItemPath(int item) const
 {
-    if (item < 0 || static_cast<size_t>(item) >= items_.size()) return {};
-    return PathOf(items_[item].absolute.get());
+    if (item < 0 || static_cast<size_t>(item) >= listing_.Count()) return {};
+    if (const PCIDLIST_ABSOLUTE shellItem = listing_.ShellItem(item)) return PathOf(shellItem);
+    return JoinPath(folderPath_, listing_.Name(item));
 }
 
 CString ShellBrowser::CurrentFolderPath() const
 {
-    return PathOf(folder_.get());
+    return folderPath_;
 }
 
 bool ShellBrowser::DisplayFolder(const CString& path)
 {
-    PIDLIST_ABSOLUTE parsed = nullptr;
-    const HRESULT hr = SHParseDisplayName(path.c_str(), nullptr, &parsed, 0, nullptr);
-    unique_pidl folder(parsed);
-    return SUCCEEDED(hr) && DisplayPidl(std::move(folder));
+    if (!ShowPath(path)) return false;
+    entryItem_.reset();
+    entryPath_.clear();
+    return true;
 }
 
 bool ShellBrowser::DisplayParentFolder()
 {
-    if (!folder_ || ILIsEmpty(folder_.get())) return false;
-    unique_pidl parent = Clone(folder_);
-    return parent && ILRemoveLastID(parent.get()) && DisplayPidl(std::move(parent));
+    if (shellFolder_) return !ILIsEmpty(shellFolder_.get()) && ShowShellParent(shellFolder_.get());
+    if (folderPath_.empty()) return false;
+    if (entryItem_ && folderPath_ == entryPath_) return ShowShellParent(entryItem_.get());
+    if (const CString parent = ParentPath(folderPath_); !parent.empty()) return ShowPath(parent);
+    // A drive's root: its parent is in the shell's namespace (My Computer).
+    PIDLIST_ABSOLUTE parsed = nullptr;
+    const HRESULT hr = SHParseDisplayName(folderPath_.c_str(), nullptr, &parsed, 0, nullptr);
+    const unique_pidl item(parsed);
+    return SUCCEEDED(hr) && item && ShowShellParent(item.get());
 }
 
 void ShellBrowser::Refresh()
 {
-    if (folder_) DisplayPidl(Clone(folder_));
+    if (shellFolder_) ShowShellItem(ClonePidl(shellFolder_.get()));
+    else if (!folderPath_.empty()) ShowPath(folderPath_);
+}
+
+void ShellBrowser::OpenSelectedFolder()
+{
+    if (list_) OpenFolderItem(static_cast<int>(SendMessageW(list_, LVM_GETNEXTITEM, -1, LVNI_FOCUSED | LVNI_SELECTED)));
 }
 
 bool ShellBrowser::HandleNotify(NMHDR* header, LRESULT* result)
@@ -192,16 +172,15 @@ bool ShellBrowser::HandleNotify(NMHDR* header, LRESULT* result)
     LRESULT answer = 0;
     switch (header->code) {
     case LVN_GETDISPINFOW:
-        FillDisplayInfo(*reinterpret_cast<NMLVDISPINFOW*>(header));
+        FillDisplayInfo(reinterpret_cast<NMLVDISPINFOW*>(header)->item);
+        break;
+    case LVN_ODFINDITEMW:
+        answer = FindItem(*reinterpret_cast<NMLVFINDITEMW*>(header));
         break;
     case NM_DBLCLK:
         OpenFolderItem(reinterpret_cast<NMITEMACTIVATE*>(header)->iItem);
         break;
-    // Enter also sends LVN_KEYDOWN first; only this one opens, or the first item of the new folder would open too.
-    case NM_RETURN:
-        OpenFolderItem(static_cast<int>(SendMessageW(list_, LVM_GETNEXTITEM, -1, LVNI_FOCUSED | LVNI_SELECTED)));
-        break;
-    // The items' data belongs to items_, so the list need not announce each deleted item.
+    // The rows' data belongs to the listing, so the list need not announce each deleted row.
     case LVN_DELETEALLITEMS:
         answer = TRUE;
         break;
@@ -212,114 +191,134 @@ bool ShellBrowser::HandleNotify(NMHDR* header, LRESULT* result)
     return true;
 }
 
-bool ShellBrowser::ReadFolder(PCIDLIST_ABSOLUTE folderPidl, std::vector<Item>& items)
+bool ShellBrowser::ShowPath(const CString& path)
 {
-    ComPtr<IShellFolder> folder;
-    if (!BindFolder(folderPidl, folder)) return false;
-    ComPtr<IEnumIDList> entries;
-    // No window for the shell: it must not ask the user anything (a drive without a disc, say).
-    const HRESULT hr = folder->EnumObjects(nullptr, SHCONTF_FOLDERS | SHCONTF_NONFOLDERS, entries.Put());
-    if (FAILED(hr)) return false;
-    if (hr != S_OK || !entries.Get()) return true;  // an empty folder
+    const BusyCursor busy;
+    FolderListing listing;
+    if (ListFileSystemFolder(path, listing) != 0) return false;
+    folderPath_ = path;
+    shellFolder_.reset();
+    ShowListing(std::move(listing));
+    return true;
+}
 
-    for (;;) {
-        PITEMID_CHILD batch[256] = {};
-        ULONG fetched = 0;
-        const HRESULT next = entries->Next(static_cast<ULONG>(std::size(batch)), batch, &fetched);
-        fetched = std::min<ULONG>(fetched, static_cast<ULONG>(std::size(batch)));
-        unique_pidl owned[std::size(batch)];
-        for (ULONG i = 0; i < fetched; ++i) owned[i].reset(batch[i]);
-        for (ULONG i = 0; i < fetched; ++i) {
-            PCUITEMID_CHILD child = owned[i].get();
-            Item item;
-            item.absolute.reset(ILCombine(folderPidl, child));
-            if (!item.absolute) continue;
-            item.name = DisplayName(folder.Get(), child, SHGDN_INFOLDER);
-            SFGAOF attributes = SFGAO_FOLDER | SFGAO_STREAM;
-            if (FAILED(folder->GetAttributesOf(1, &child, &attributes))) attributes = 0;
-            // A zip file is a folder to the shell but a file to the user.
-            item.folder = (attributes & SFGAO_FOLDER) && !(attributes & SFGAO_STREAM);
-            WIN32_FIND_DATAW data = {};
-            if (SUCCEEDED(SHGetDataFromIDListW(folder.Get(), child, SHGDFIL_FINDDATA, &data, sizeof data))) {
-                item.hasFileData = true;
-                item.size = (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-                item.modified = data.ftLastWriteTime;
-            }
-            items.push_back(std::move(item));
-        }
-        if (next != S_OK || fetched == 0) break;
+// A folder with a file-system path is listed by the file system; only the shell can list the others,
+// and the desktop, whose folder holds only part of what it shows (My Computer, the Trash).
+bool ShellBrowser::ShowShellItem(unique_pidl item)
+{
+    if (!item) return false;
+    if (const CString path = ILIsEmpty(item.get()) ? CString() : PathOf(item.get()); !path.empty()) {
+        if (!ShowPath(path)) return false;
+        entryItem_ = std::move(item);
+        entryPath_ = path;
+        return true;
     }
-    std::sort(items.begin(), items.end(), [](const Item& a, const Item& b) {
-        if (a.folder != b.folder) return a.folder;
-        return StrCmpLogicalW(a.name.c_str(), b.name.c_str()) < 0;
-    });
+    const BusyCursor busy;
+    FolderListing listing;
+    if (!ListShellFolder(item.get(), listing)) return false;
+    folderPath_.clear();
+    shellFolder_ = std::move(item);
+    entryItem_.reset();
+    entryPath_.clear();
+    ShowListing(std::move(listing));
     return true;
 }
 
-bool ShellBrowser::DisplayPidl(unique_pidl folder)
+bool ShellBrowser::ShowShellParent(PCIDLIST_ABSOLUTE item)
 {
-    std::vector<Item> items;
-    if (!folder || !ReadFolder(folder.get(), items)) return false;
-    folder_ = std::move(folder);
-    items_ = std::move(items);
-    if (list_) Fill();
-    return true;
+    unique_pidl parent = ClonePidl(item);
+    return parent && ILRemoveLastID(parent.get()) && ShowShellItem(std::move(parent));
 }
 
-void ShellBrowser::Fill()
+void ShellBrowser::ShowListing(FolderListing&& listing)
 {
+    listing_ = std::move(listing);
+    rowLooks_.clear();
+    if (!list_) return;
     SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
+    // A virtual list holds no rows of its own: this only drops the selection and scrolling of the folder
+    // before, and the new count is the whole filling.
     SendMessageW(list_, LVM_DELETEALLITEMS, 0, 0);
-    SendMessageW(list_, LVM_SETITEMCOUNT, items_.size(), 0);
-    for (size_t i = 0; i < items_.size(); ++i) {
-        LVITEMW row = {};
-        row.mask = LVIF_TEXT | LVIF_IMAGE;
-        row.iItem = static_cast<int>(i);
-        // A callback row: the list asks for the texts and the icon of the rows it shows, and only then are
-        // size, type, date and icon worked out.
-        row.pszText = LPSTR_TEXTCALLBACKW;
-        row.iImage = I_IMAGECALLBACK;
-        if (SendMessageW(list_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&row)) < 0) {
-            items_.erase(items_.begin() + static_cast<ptrdiff_t>(i), items_.end());  // keep items_ equal to the list
-            break;
-        }
-    }
+    SendMessageW(list_, LVM_SETITEMCOUNT, listing_.Count(), 0);
     SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list_, nullptr, TRUE);
 }
 
 void ShellBrowser::OpenFolderItem(int item)
 {
-    if (item < 0 || static_cast<size_t>(item) >= items_.size() || !items_[item].folder) return;
-    DisplayPidl(Clone(items_[item].absolute));
+    if (item < 0 || static_cast<size_t>(item) >= listing_.Count() || !listing_.Item(item).folder) return;
+    if (const PCIDLIST_ABSOLUTE shellItem = listing_.ShellItem(item)) ShowShellItem(ClonePidl(shellItem));
+    else ShowPath(JoinPath(folderPath_, listing_.Name(item)));
 }
 
-void ShellBrowser::LoadDetails(Item& item)
+// Most rows show what their type shows; the shell's own items and files with icons of their own (programs,
+// shortcuts) are looked up one by one, and only once shown.
+const TypeLook& ShellBrowser::Look(size_t row)
 {
-    item.detailsLoaded = true;
+    const ListedItem& item = listing_.Item(row);
+    FileTypes& types = listing_.Types();
+    const PCIDLIST_ABSOLUTE shellItem = listing_.ShellItem(row);
+    if (!shellItem && (item.folder || !types.HasOwnIcons(item.type))) return types.Look(item.type);
+    if (const auto found = rowLooks_.find(row); found != rowLooks_.end()) return found->second;
+
+    const UINT flags = SHGFI_SYSICONINDEX | SHGFI_SMALLICON | SHGFI_TYPENAME;
     SHFILEINFOW info = {};
-    if (SHGetFileInfoW(reinterpret_cast<LPCWSTR>(item.absolute.get()), 0, &info, sizeof info,
-                       SHGFI_PIDL | SHGFI_SYSICONINDEX | SHGFI_SMALLICON | SHGFI_TYPENAME)) {
-        item.icon = info.iIcon;
-        item.typeText = info.szTypeName;
+    DWORD_PTR done = 0;
+    if (shellItem) {
+        done = SHGetFileInfoW(reinterpret_cast<LPCWSTR>(shellItem), 0, &info, sizeof info, flags | SHGFI_PIDL);
+    } else if (const CString path = JoinPath(folderPath_, listing_.Name(row)); path.size() < MAX_PATH) {
+        done = SHGetFileInfoW(path.c_str(), 0, &info, sizeof info, flags);
     }
-    const FILETIME never = {};
-    if (item.hasFileData && CompareFileTime(&item.modified, &never) != 0) item.modifiedText = FormatTime(item.modified);
-    if (item.hasFileData && !item.folder) item.sizeText = FormatSize(item.size);
+    TypeLook& look = rowLooks_[row];
+    if (done) {
+        look.icon = info.iIcon;
+        look.text = info.szTypeName;
+    } else if (!shellItem) {
+        look = types.Look(item.type);
+    }
+    return look;
 }
 
-void ShellBrowser::FillDisplayInfo(NMLVDISPINFOW& info)
+void ShellBrowser::FillDisplayInfo(LVITEMW& cell)
 {
-    LVITEMW& cell = info.item;
-    if (cell.iItem < 0 || static_cast<size_t>(cell.iItem) >= items_.size()) return;
-    Item& item = items_[cell.iItem];
-    // The name alone (asked for by type-ahead search over many rows) needs no call into the shell.
-    const bool detailsWanted = (cell.mask & LVIF_IMAGE) || ((cell.mask & LVIF_TEXT) && cell.iSubItem > 0);
-    if (detailsWanted && !item.detailsLoaded) LoadDetails(item);
-    if (cell.mask & LVIF_IMAGE) cell.iImage = item.icon;
-    if ((cell.mask & LVIF_TEXT) && cell.pszText && cell.cchTextMax > 0) {
-        const CString* texts[kColumnCount] = {&item.name, &item.sizeText, &item.typeText, &item.modifiedText};
-        const CString* text = cell.iSubItem >= 0 && cell.iSubItem < kColumnCount ? texts[cell.iSubItem] : &item.name;
-        lstrcpynW(cell.pszText, text->c_str(), cell.cchTextMax);
+    if (cell.iItem < 0 || static_cast<size_t>(cell.iItem) >= listing_.Count()) return;
+    const size_t row = static_cast<size_t>(cell.iItem);
+    if (cell.mask & LVIF_IMAGE) cell.iImage = Look(row).icon;
+    if (!(cell.mask & LVIF_TEXT) || !cell.pszText || cell.cchTextMax <= 0) return;
+    const ListedItem& item = listing_.Item(row);
+    const FILETIME never = {};
+    switch (cell.iSubItem) {
+    case 1: CopyText(item.hasFileData && !item.folder ? FormatSize(item.size) : CString(), cell); break;
+    case 2: CopyText(Look(row).text, cell); break;
+    case 3:
+        CopyText(item.hasFileData && CompareFileTime(&item.modified, &never) != 0 ? FormatTime(item.modified)
+                                                                                  : CString(),
+                 cell);
+        break;
+    default: CopyText(listing_.ShownName(row), cell); break;
     }
+}
+
+// Type-ahead and LVM_FINDITEMW: the first row from iStart whose shown name is the text, or begins with it
+// for a partial search, letter case ignored. Wine's type-ahead sends LVFI_PARTIAL without LVFI_STRING.
+int ShellBrowser::FindItem(const NMLVFINDITEMW& find) const
+{
+    const LVFINDINFOW& info = find.lvfi;
+    if (!(info.flags & (LVFI_STRING | LVFI_PARTIAL)) || !info.psz) return -1;
+    const std::wstring_view wanted = info.psz;
+    const bool partial = (info.flags & LVFI_PARTIAL) != 0;
+    const size_t count = listing_.Count();
+    if (count == 0) return -1;
+    const size_t start = find.iStart >= 0 && static_cast<size_t>(find.iStart) < count ? find.iStart : 0;
+    const size_t end = (info.flags & LVFI_WRAP) ? start + count : count;
+    for (size_t i = start; i < end; ++i) {
+        const size_t row = i % count;
+        const std::wstring_view shown = listing_.ShownName(row);
+        if (partial ? shown.size() < wanted.size() : shown.size() != wanted.size()) continue;
+        if (CompareStringOrdinal(shown.data(), static_cast<int>(wanted.size()), wanted.data(),
+                                 static_cast<int>(wanted.size()), TRUE) == CSTR_EQUAL) {
+            return static_cast<int>(row);
+        }
+    }
+    return -1;
 }

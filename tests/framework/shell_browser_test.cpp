@@ -1,7 +1,14 @@
 #include <gtest/gtest.h>
+#include <shlwapi.h>
+
+#include <algorithm>
+#include <vector>
 
 #include "framework/com.h"
+#include "framework/file_system_listing.h"
 #include "framework/shell_browser.h"
+#include "framework/shell_items.h"
+#include "helpers/shortcuts.h"
 #include "support/temp_folder.h"
 
 namespace {
@@ -17,6 +24,18 @@ LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM w, LPARAM l)
     return DefWindowProcW(window, message, w, l);
 }
 
+uint64_t TwoSeconds(const FILETIME& time)
+{
+    return ((static_cast<uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime) / 20000000;
+}
+
+std::vector<CString> ShownNames(const FolderListing& listing)
+{
+    std::vector<CString> names;
+    for (size_t i = 0; i < listing.Count(); ++i) names.emplace_back(listing.ShownName(i));
+    return names;
+}
+
 class ShellBrowserTest : public testing::Test {
 protected:
     void SetUp() override
@@ -29,7 +48,7 @@ protected:
         RegisterClassW(&windowClass);
         window_ = CreateWindowExW(0, windowClass.lpszClassName, L"", WS_OVERLAPPEDWINDOW, 0, 0, 700, 300, nullptr,
                                   nullptr, instance, nullptr);
-        const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SHAREIMAGELISTS;
+        const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SHAREIMAGELISTS | LVS_OWNERDATA;
         list_ = CreateWindowExW(0, WC_LISTVIEWW, L"", style, 5, 5, 680, 250, window_, reinterpret_cast<HMENU>(kListId),
                                 instance, nullptr);
         ASSERT_TRUE(list_);
@@ -101,6 +120,15 @@ TEST_F(ShellBrowserTest, StartsOnTheDesktopAndListsFoldersFirstWithTheirExactPat
         EXPECT_EQ(browser_.CurrentFolderPath(), folder_);
         EXPECT_EQ(Count(), 5);
     }
+    // Above a drive's root lies My Computer, which has no path, and above it the desktop, where Up stops.
+    ASSERT_TRUE(browser_.DisplayFolder(L"C:\\"));
+    EXPECT_TRUE(browser_.DisplayParentFolder());
+    EXPECT_EQ(browser_.CurrentFolderPath(), L"");
+    EXPECT_GT(Count(), 0);
+    EXPECT_TRUE(browser_.DisplayParentFolder());
+    EXPECT_FALSE(browser_.DisplayParentFolder());
+
+    ASSERT_TRUE(browser_.DisplayFolder(folder_));
     temp_.Write(L"b.mp3");
     browser_.Refresh();
     EXPECT_EQ(browser_.CurrentFolderPath(), folder_);
@@ -111,6 +139,7 @@ TEST_F(ShellBrowserTest, StartsOnTheDesktopAndListsFoldersFirstWithTheirExactPat
 TEST_F(ShellBrowserTest, DoubleClickAndEnterOpenFoldersOnlyAlsoBeyondMaxPath)
 {
     temp_.Write(L"disc 2\\inner\\deeper\\song.mp3");
+    temp_.Write(L"disc 2\\inner\\note.txt");
     ASSERT_TRUE(browser_.DisplayFolder(folder_));
     EXPECT_FALSE(Notify(NM_CLICK, 0));  // the dialog's own click handler takes it
     EXPECT_TRUE(Notify(NM_DBLCLK, 2));  // a file: nothing opens
@@ -118,11 +147,12 @@ TEST_F(ShellBrowserTest, DoubleClickAndEnterOpenFoldersOnlyAlsoBeyondMaxPath)
     EXPECT_TRUE(Notify(NM_DBLCLK, 0));
     EXPECT_EQ(browser_.CurrentFolderPath(), folder_ + L"\\disc 2");
 
-    // Enter reaches the list through the dialog manager and opens the selected folder once.
+    // What Enter does (the dialog hands it on): the selected folder opens, once; a selected file opens nothing.
     ListView_SetItemState(list_, 0, LVIS_FOCUSED | LVIS_SELECTED, LVIS_FOCUSED | LVIS_SELECTED);
-    SetFocus(list_);
-    MSG enter = {list_, WM_KEYDOWN, VK_RETURN, 0, 0, {}};
-    EXPECT_TRUE(IsDialogMessageW(window_, &enter));
+    browser_.OpenSelectedFolder();
+    EXPECT_EQ(browser_.CurrentFolderPath(), folder_ + L"\\disc 2\\inner");
+    ListView_SetItemState(list_, 1, LVIS_FOCUSED | LVIS_SELECTED, LVIS_FOCUSED | LVIS_SELECTED);
+    browser_.OpenSelectedFolder();
     EXPECT_EQ(browser_.CurrentFolderPath(), folder_ + L"\\disc 2\\inner");
 
     EXPECT_TRUE(browser_.DisplayParentFolder());
@@ -137,10 +167,93 @@ TEST_F(ShellBrowserTest, DoubleClickAndEnterOpenFoldersOnlyAlsoBeyondMaxPath)
     temp_.Write(song.substr(folder_.size() + 1));
     const CString inner = deep + L"\\" + CString(200, L'f');
     ASSERT_TRUE(CreateDirectoryW((L"\\\\?\\" + inner).c_str(), nullptr));
+    temp_.Write(inner.substr(folder_.size() + 1) + L"\\deepest.mp3");
     ASSERT_TRUE(browser_.DisplayFolder(deep));
     ASSERT_EQ(Count(), 2);
     EXPECT_EQ(browser_.GetItemPath(0), inner);
     EXPECT_EQ(browser_.GetItemPath(1), song);
     EXPECT_TRUE(Notify(NM_DBLCLK, 0));
-    EXPECT_EQ(browser_.CurrentFolderPath(), inner);  // Wine lists nothing inside so deep a folder
+    EXPECT_EQ(browser_.CurrentFolderPath(), inner);
+    ASSERT_EQ(Count(), 1);
+    EXPECT_EQ(browser_.GetItemPath(0), inner + L"\\deepest.mp3");
+    EXPECT_TRUE(browser_.DisplayParentFolder());
+    EXPECT_EQ(browser_.CurrentFolderPath(), deep);
+}
+
+// A folder with a file-system path is listed by the file system; it shows the same rows as the shell's own
+// enumeration of it, in StrCmpLogicalW's order, folders first, and a click on each row gives its path.
+TEST_F(ShellBrowserTest, AMixedFolderShowsTheRowsOfTheShellsEnumeration)
+{
+    for (const wchar_t* name : {L"Hidden Folder", L"Folder.with.dots", L"\u00c4lter"})
+        CreateDirectoryW((folder_ + L"\\" + name).c_str(), nullptr);
+    const CString longName = CString(200, L'L') + L".mp3";
+    const wchar_t* files[] = {L"README", L"Track 2.mp3", L"track 10.MP3", L"a-b.mp3", L"ab.m3u", L"_x.mp3",
+                              L"pack.zip", L"d.url", L"\u65e5\u672c.mp3", L"\U0001F3B5 tune.mp3", L"\u00df.txt",
+                              L"hidden.mp3", L".dotfile", L"system.mp3", longName.c_str()};
+    std::string bytes;
+    for (const wchar_t* name : files) temp_.Write(name, bytes += "x");  // each of its own size
+    for (const wchar_t* name : {L"hidden.mp3", L".dotfile", L"Hidden Folder"})
+        ASSERT_TRUE(SetFileAttributesW((folder_ + L"\\" + name).c_str(), FILE_ATTRIBUTE_HIDDEN)) << name;
+    SetFileAttributesW((folder_ + L"\\system.mp3").c_str(), FILE_ATTRIBUTE_SYSTEM);
+    ASSERT_TRUE(SUCCEEDED(CreateShortcutFile(folder_ + L"\\a.txt", folder_ + L"\\link.lnk", L"")));
+
+    PIDLIST_ABSOLUTE parsed = nullptr;
+    ASSERT_TRUE(SUCCEEDED(SHParseDisplayName(folder_.c_str(), nullptr, &parsed, 0, nullptr)));
+    const unique_pidl folderItem(parsed);
+    FolderListing byShell;
+    ASSERT_TRUE(ListShellFolder(folderItem.get(), byShell));
+    ASSERT_TRUE(browser_.DisplayFolder(folder_));
+    // The rows that the folder made above has, none hidden; a shortcut's extension is never shown.
+    ASSERT_EQ(Count(), 21);
+    ASSERT_EQ(static_cast<size_t>(Count()), byShell.Count());
+    FolderListing byFiles;
+    ASSERT_EQ(ListFileSystemFolder(folder_, byFiles), 0u);
+    for (int i = 0; i < Count(); ++i) {
+        const ListedItem &file = byFiles.Item(i), &shell = byShell.Item(i);
+        const CString shown(byShell.ShownName(i));
+        EXPECT_EQ(CellText(i, 0), shown);
+        EXPECT_EQ(byFiles.ShownName(i), shown);
+        EXPECT_EQ(file.folder, shell.folder) << shown;
+        EXPECT_EQ(file.size, shell.size) << shown;
+        // The shell keeps times to two seconds; the list shows them to the minute.
+        EXPECT_EQ(TwoSeconds(file.modified), TwoSeconds(shell.modified)) << shown;
+        EXPECT_EQ(browser_.GetItemPath(i), PathOf(byShell.ShellItem(i))) << shown;
+        EXPECT_NE(CellText(i, 2), L"") << shown;
+        EXPECT_EQ(CellText(i, 1) != L"", !file.folder) << shown;
+        if (i == 0) continue;
+        const ListedItem& before = byShell.Item(i - 1);
+        EXPECT_TRUE(before.folder > shell.folder ||
+                    (before.folder == shell.folder &&
+                     StrCmpLogicalW(CString(byShell.ShownName(i - 1)).c_str(), shown.c_str()) <= 0))
+            << shown;
+    }
+    for (const wchar_t* name : {L"link", L"d", L"README", L"pack.zip", L"system.mp3"})
+        EXPECT_EQ(std::ranges::count(ShownNames(byShell), name), 1) << name;
+}
+
+// Typed letters select the first row from the focused one on whose shown name begins with them, letter case
+// ignored, from the top again after the last row; LVM_FINDITEMW finds a whole name.
+TEST_F(ShellBrowserTest, TypeAheadSelectsTheRowThatBeginsWithTheLettersTyped)
+{
+    for (const wchar_t* name : {L"beta.mp3", L"Bravo.mp3"}) temp_.Write(name);
+    // disc 2, Disc 10, a.txt, beta.mp3, Bravo.mp3, mΩ song.mp3, Z.mp3
+    ASSERT_TRUE(browser_.DisplayFolder(folder_));
+    const struct { const wchar_t* typed; int row; } cases[] = {{L"BR", 4}, {L"z", 6}, {L"a", 2}, {L"q", 2}};
+    ShowWindow(window_, SW_SHOW);
+    SetFocus(list_);
+    for (const auto& c : cases) {
+        if (&c != cases) Sleep(600);  // after a pause the list starts a new search
+        for (const wchar_t* key = c.typed; *key; ++key) SendMessageW(list_, WM_CHAR, *key, 1);
+        EXPECT_EQ(SendMessageW(list_, LVM_GETNEXTITEM, -1, LVNI_SELECTED), c.row) << c.typed;
+    }
+    const struct { UINT flags; const wchar_t* text; int after; int row; } finds[] = {
+        {LVFI_STRING, L"A.TXT", -1, 2}, {LVFI_STRING, L"a.tx", -1, -1}, {LVFI_STRING, L"z.mp3", -1, 6},
+        {LVFI_PARTIAL, L"DISC", -1, 0}, {LVFI_PARTIAL, L"a", 4, -1}, {LVFI_PARTIAL | LVFI_WRAP, L"a", 4, 2},
+    };
+    for (const auto& f : finds) {
+        LVFINDINFOW find = {};
+        find.flags = f.flags;
+        find.psz = f.text;
+        EXPECT_EQ(SendMessageW(list_, LVM_FINDITEMW, f.after, reinterpret_cast<LPARAM>(&find)), f.row) << f.text;
+    }
 }

@@ -1,0 +1,18 @@
+#pragma once
+// The shell's own items, for the folders that only the shell can list: the desktop and the virtual
+// folders (My Computer, the Trash).
+#include <windows.h>
+#include <shlobj.h>
+
+#include "framework/folder_listing.h"
+#include "framework/strings.h"
+
+// The desktop, the root of the shell's namespace.
+unique_pidl DesktopPidl();
+unique_pidl ClonePidl(PCIDLIST_ABSOLUTE pidl);
+// The item's file-system path; empty for a virtual item (My Computer, the Control Panel).
+CString PathOf(PCIDLIST_ABSOLUTE pidl);
+
+// Fills the empty listing with the folder's items as the shell enumerates them, sorted; false when the
+// folder cannot be read.
+bool ListShellFolder(PCIDLIST_ABSOLUTE folder, FolderListing& listing);
