@@ -236,10 +236,12 @@ void ShellBrowser::ShowListing(FolderListing&& listing)
     rowLooks_.clear();
     if (!list_) return;
     SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
-    // A virtual list holds no rows of its own: this only drops the selection and scrolling of the folder
-    // before, and the new count is the whole filling.
+    // A virtual list holds no rows of its own: this only drops the selection of the folder before, and
+    // the new count is the whole filling.
     SendMessageW(list_, LVM_DELETEALLITEMS, 0, 0);
     SendMessageW(list_, LVM_SETITEMCOUNT, listing_.Count(), 0);
+    // The list keeps its scrolling through a new count: the folder is shown from its top.
+    if (listing_.Count() > 0) SendMessageW(list_, LVM_ENSUREVISIBLE, 0, FALSE);
     SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list_, nullptr, TRUE);
 }

@@ -257,3 +257,25 @@ TEST_F(ShellBrowserTest, TypeAheadSelectsTheRowThatBeginsWithTheLettersTyped)
         EXPECT_EQ(SendMessageW(list_, LVM_FINDITEMW, f.after, reinterpret_cast<LPARAM>(&find)), f.row) << f.text;
     }
 }
+
+// Another folder shows from its top with nothing selected, however far down the one before was chosen.
+TEST_F(ShellBrowserTest, ANewFolderShowsFromItsTopWithNothingSelected)
+{
+    for (int i = 0; i < 60; ++i) {
+        temp_.Write(L"song " + std::to_wstring(i) + L".mp3");
+        temp_.Write(L"disc 2\\track " + std::to_wstring(i) + L".mp3");
+    }
+    ASSERT_TRUE(browser_.DisplayFolder(folder_));
+    ListView_SetItemState(list_, 50, LVIS_FOCUSED | LVIS_SELECTED, LVIS_FOCUSED | LVIS_SELECTED);
+    ListView_EnsureVisible(list_, 50, FALSE);
+    ASSERT_GT(ListView_GetTopIndex(list_), 0);
+    for (const bool refresh : {false, true}) {
+        if (refresh) browser_.Refresh();
+        else ASSERT_TRUE(browser_.DisplayFolder(folder_ + L"\\disc 2"));
+        EXPECT_EQ(ListView_GetTopIndex(list_), 0) << refresh;
+        EXPECT_EQ(ListView_GetNextItem(list_, -1, LVNI_FOCUSED), -1) << refresh;
+        EXPECT_EQ(ListView_GetNextItem(list_, -1, LVNI_SELECTED), -1) << refresh;
+        ListView_SetItemState(list_, 40, LVIS_FOCUSED | LVIS_SELECTED, LVIS_FOCUSED | LVIS_SELECTED);
+        ListView_EnsureVisible(list_, 40, FALSE);
+    }
+}
