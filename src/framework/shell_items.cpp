@@ -11,10 +11,10 @@ namespace {
 
 bool BindFolder(PCIDLIST_ABSOLUTE pidl, ComPtr<IShellFolder>& folder)
 {
-    ComPtr<IShellFolder> desktop;
-    if (FAILED(SHGetDesktopFolder(desktop.Put()))) return false;
     if (ILIsEmpty(pidl)) return SUCCEEDED(SHGetDesktopFolder(folder.Put()));
-    return SUCCEEDED(desktop->BindToObject(pidl, nullptr, IID_IShellFolder, folder.PutVoid()));
+    ComPtr<IShellFolder> desktop;
+    return SUCCEEDED(SHGetDesktopFolder(desktop.Put())) &&
+           SUCCEEDED(desktop->BindToObject(pidl, nullptr, IID_IShellFolder, folder.PutVoid()));
 }
 
 CString DisplayName(IShellFolder* folder, PCUITEMID_CHILD child, SHGDNF form)

@@ -51,7 +51,7 @@ struct Spellings {
 };
 Spellings CountSpellings(const CString& path)
 {
-    const size_t cut = path.find_last_of(L"\\/") + 1;
+    const size_t cut = GetFolderPartView(path).size();
     const std::wstring_view name = std::wstring_view(path).substr(cut);
     CString pattern = path;
     for (size_t at = pattern.size(); at > cut; --at) {

@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "helpers/paths.h"
 #include "helpers/windows_errors.h"
 
 namespace {
@@ -29,7 +30,7 @@ std::wstring_view KeptPart(std::wstring_view name, size_t units)
 template <class TryName>
 AsideName ClaimBeside(const CString& finalPath, TryName tryName)
 {
-    const size_t cut = finalPath.find_last_of(L"\\/") + 1;
+    const size_t cut = GetFolderPartView(finalPath).size();
     const std::wstring_view name = std::wstring_view(finalPath).substr(cut);
     AsideName claimed;
     size_t tried = 0;
