@@ -11,6 +11,7 @@
 #include "commands/executor.h"
 #include "console_output.h"
 #include "framework/handles.h"
+#include "framework/number_halves.h"
 #include "helpers/strings.h"
 #include "process_memory.h"
 #include "state/globals.h"
@@ -68,7 +69,7 @@ bool RunMemoryBench(int32_t lines)
     bool done = WritePlaylist(playlist, lines);
     WIN32_FILE_ATTRIBUTE_DATA data{};
     GetFileAttributesExW(playlist.c_str(), GetFileExInfoStandard, &data);
-    const uint64_t bytes = (uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
+    const uint64_t bytes = JoinHalves(data.nFileSizeHigh, data.nFileSizeLow);
     wchar_t heading[160];
     std::swprintf(heading, std::size(heading), L"memory: one playlist of %d lines, %.1f MB, each command in a process of its own",
                   static_cast<int>(lines), Megabytes(bytes));
@@ -94,7 +95,7 @@ int RunMemoryChild(int32_t command, const CString& playlist, const CString& expo
     const uint64_t idle = CurrentMemory().peakWorkingSet;
     WIN32_FILE_ATTRIBUTE_DATA data{};
     if (!GetFileAttributesExW(playlist.c_str(), GetFileExInfoStandard, &data)) return 1;
-    const uint64_t bytes = (uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow;
+    const uint64_t bytes = JoinHalves(data.nFileSizeHigh, data.nFileSizeLow);
     CountingHost host(CommandLine(command), playlist);
     ExecuteCommand(host, false);
     const uint64_t peak = CurrentMemory().peakWorkingSet;

@@ -8,7 +8,7 @@
 
 #include "commands/command_blocks.h"
 #include "commands/command_reports.h"
-#include "commands/folder_listing.h"
+#include "commands/command_folders.h"
 #include "commands/input_validation.h"
 #include "texts/command_lines.h"
 #include "texts/text_rows.h"

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include "commands/command_reports.h"
-#include "commands/folder_listing.h"
+#include "commands/command_folders.h"
 #include "helpers/file_operations.h"
 #include "helpers/paths.h"
 #include "helpers/strings.h"

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "commands/folder_listing.h"
+#include "commands/command_folders.h"
 #include "framework/message_boxes.h"
 #include "helpers/file_operations.h"
 #include "helpers/paths.h"

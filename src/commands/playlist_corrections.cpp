@@ -8,7 +8,7 @@
 
 #include "commands/command_reports.h"
 #include "commands/exports.h"
-#include "commands/folder_listing.h"
+#include "commands/command_folders.h"
 #include "commands/playlist_order.h"
 #include "commands/scanned_songs.h"
 #include "helpers/numbered_names.h"

@@ -7,7 +7,7 @@
 
 #include "commands/command_reports.h"
 #include "commands/exports.h"
-#include "commands/folder_listing.h"
+#include "commands/command_folders.h"
 #include "commands/folder_playlists.h"
 #include "commands/scanned_songs.h"
 #include "commands/search_config.h"

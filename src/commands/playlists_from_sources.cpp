@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "commands/command_reports.h"
-#include "commands/folder_listing.h"
+#include "commands/command_folders.h"
 #include "helpers/paths.h"
 #include "helpers/shortcuts.h"
 #include "helpers/text_files.h"

@@ -1,6 +1,6 @@
 #include "commands/scanned_songs.h"
 
-#include "commands/folder_listing.h"
+#include "commands/command_folders.h"
 
 void ScannedSongs::AddFolder(const CString& folder)
 {

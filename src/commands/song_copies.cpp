@@ -10,7 +10,7 @@
 
 #include "commands/command_reports.h"
 #include "commands/exports.h"
-#include "commands/folder_listing.h"
+#include "commands/command_folders.h"
 #include "commands/free_names.h"
 #include "helpers/file_operations.h"
 #include "helpers/numbered_names.h"

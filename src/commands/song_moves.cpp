@@ -9,7 +9,7 @@
 #include "commands/command_records.h"
 #include "commands/command_reports.h"
 #include "commands/exports.h"
-#include "commands/folder_listing.h"
+#include "commands/command_folders.h"
 #include "commands/free_names.h"
 #include "commands/new_files.h"
 #include "commands/search_config.h"

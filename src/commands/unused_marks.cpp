@@ -4,7 +4,7 @@
 
 #include "commands/command_reports.h"
 #include "commands/exports.h"
-#include "commands/folder_listing.h"
+#include "commands/command_folders.h"
 #include "commands/folder_playlists.h"
 #include "commands/renaming.h"
 #include "helpers/strings.h"

@@ -1,7 +1,16 @@
 #pragma once
-// Owners for COM: an interface pointer released on every path, and a thread's apartment.
+// Owners for COM: an interface pointer released on every path, memory the shell hands over, and a
+// thread's apartment.
 #include <windows.h>
 #include <objbase.h>
+#include <shlobj.h>
+
+#include <memory>
+
+struct CoTaskMemFreer {
+    void operator()(void* p) const { CoTaskMemFree(p); }
+};
+using unique_pidl = std::unique_ptr<ITEMIDLIST, CoTaskMemFreer>;  // SHParseDisplayName, ILCombine ... CoTaskMemFree
 
 template <typename T>
 class ComPtr {

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <iterator>
 
-#include "framework/file_system_listing.h"
+#include "framework/file_system_rows.h"
 #include "framework/shell_items.h"
 
 namespace {
@@ -194,7 +194,7 @@ bool ShellBrowser::HandleNotify(NMHDR* header, LRESULT* result)
 bool ShellBrowser::ShowPath(const CString& path)
 {
     const BusyCursor busy;
-    FolderListing listing;
+    BrowserRows listing;
     if (ListFileSystemFolder(path, listing) != 0) return false;
     folderPath_ = path;
     shellFolder_.reset();
@@ -214,7 +214,7 @@ bool ShellBrowser::ShowShellItem(unique_pidl item)
         return true;
     }
     const BusyCursor busy;
-    FolderListing listing;
+    BrowserRows listing;
     if (!ListShellFolder(item.get(), listing)) return false;
     folderPath_.clear();
     shellFolder_ = std::move(item);
@@ -230,7 +230,7 @@ bool ShellBrowser::ShowShellParent(PCIDLIST_ABSOLUTE item)
     return parent && ILRemoveLastID(parent.get()) && ShowShellItem(std::move(parent));
 }
 
-void ShellBrowser::ShowListing(FolderListing&& listing)
+void ShellBrowser::ShowListing(BrowserRows&& listing)
 {
     listing_ = std::move(listing);
     rowLooks_.clear();
@@ -257,7 +257,7 @@ void ShellBrowser::OpenFolderItem(int item)
 // shortcuts) are looked up one by one, and only once shown.
 const TypeLook& ShellBrowser::Look(size_t row)
 {
-    const ListedItem& item = listing_.Item(row);
+    const BrowserRow& item = listing_.Item(row);
     FileTypes& types = listing_.Types();
     const PCIDLIST_ABSOLUTE shellItem = listing_.ShellItem(row);
     if (!shellItem && (item.folder || !types.HasOwnIcons(item.type))) return types.Look(item.type);
@@ -287,7 +287,7 @@ void ShellBrowser::FillDisplayInfo(LVITEMW& cell)
     const size_t row = static_cast<size_t>(cell.iItem);
     if (cell.mask & LVIF_IMAGE) cell.iImage = Look(row).icon;
     if (!(cell.mask & LVIF_TEXT) || !cell.pszText || cell.cchTextMax <= 0) return;
-    const ListedItem& item = listing_.Item(row);
+    const BrowserRow& item = listing_.Item(row);
     const FILETIME never = {};
     switch (cell.iSubItem) {
     case 1: CopyText(item.hasFileData && !item.folder ? FormatSize(item.size) : CString(), cell); break;

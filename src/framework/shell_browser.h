@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <unordered_map>
 
-#include "framework/folder_listing.h"
+#include "framework/browser_rows.h"
 #include "framework/strings.h"
 
 // COM must be initialised on the calling thread before Attach; everything runs on the window's thread.
@@ -43,14 +43,14 @@ private:
     bool ShowPath(const CString& path);
     bool ShowShellItem(unique_pidl item);
     bool ShowShellParent(PCIDLIST_ABSOLUTE item);
-    void ShowListing(FolderListing&& listing);
+    void ShowListing(BrowserRows&& listing);
     void OpenFolderItem(int item);
     const TypeLook& Look(size_t row);
     void FillDisplayInfo(LVITEMW& cell);
     int FindItem(const NMLVFINDITEMW& find) const;
 
     HWND list_ = nullptr;
-    FolderListing listing_;
+    BrowserRows listing_;
     CString folderPath_;       // the listed folder's path; empty for a folder listed by the shell
     unique_pidl shellFolder_;  // the folder listed by the shell; empty for one listed by the file system
     // The shell's item through which the file-system folders were entered, and its path: Up at that path

@@ -27,7 +27,7 @@ CString DisplayName(IShellFolder* folder, PCUITEMID_CHILD child, SHGDNF form)
     return text;
 }
 
-void AddItem(IShellFolder* folder, PCIDLIST_ABSOLUTE folderPidl, PCUITEMID_CHILD child, FolderListing& listing)
+void AddItem(IShellFolder* folder, PCIDLIST_ABSOLUTE folderPidl, PCUITEMID_CHILD child, BrowserRows& listing)
 {
     unique_pidl absolute(ILCombine(folderPidl, child));
     if (!absolute) return;
@@ -81,7 +81,7 @@ CString PathOf(PCIDLIST_ABSOLUTE pidl)
     return folder + name;
 }
 
-bool ListShellFolder(PCIDLIST_ABSOLUTE folderPidl, FolderListing& listing)
+bool ListShellFolder(PCIDLIST_ABSOLUTE folderPidl, BrowserRows& listing)
 {
     ComPtr<IShellFolder> folder;
     if (!BindFolder(folderPidl, folder)) return false;

@@ -4,7 +4,7 @@
 #include <windows.h>
 #include <shlobj.h>
 
-#include "framework/folder_listing.h"
+#include "framework/browser_rows.h"
 #include "framework/strings.h"
 
 // The desktop, the root of the shell's namespace.
@@ -15,4 +15,4 @@ CString PathOf(PCIDLIST_ABSOLUTE pidl);
 
 // Fills the empty listing with the folder's items as the shell enumerates them, sorted; false when the
 // folder cannot be read.
-bool ListShellFolder(PCIDLIST_ABSOLUTE folder, FolderListing& listing);
+bool ListShellFolder(PCIDLIST_ABSOLUTE folder, BrowserRows& listing);

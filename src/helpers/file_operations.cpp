@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "framework/handles.h"
+#include "framework/number_halves.h"
 #include "helpers/paths.h"
 #include "helpers/temporary_file.h"
 #include "helpers/windows_errors.h"
@@ -36,11 +37,6 @@ int32_t Checked(const CString& newPath, Operation operation)
 DWORD RenameNoReplace(const CString& from, const CString& to)
 {
     return MoveFileExW(from.c_str(), to.c_str(), 0) ? ERROR_SUCCESS : GetLastError();
-}
-
-uint64_t Combined(DWORD high, DWORD low)
-{
-    return static_cast<uint64_t>(high) << 32 | low;
 }
 
 // How many entries of the folder have the path's file name but for letter case. The exact name finds
@@ -105,7 +101,7 @@ void KeepTimeAndAttributes(HANDLE copy, const BY_HANDLE_FILE_INFORMATION& source
 {
     FILE_BASIC_INFO basic{};  // times of 0 are left as they are
     basic.LastWriteTime.QuadPart =
-        static_cast<LONGLONG>(Combined(source.ftLastWriteTime.dwHighDateTime, source.ftLastWriteTime.dwLowDateTime));
+        static_cast<LONGLONG>(JoinHalves(source.ftLastWriteTime));
     const DWORD kept = source.dwFileAttributes & kCopiedAttributes;
     basic.FileAttributes = kept != 0 ? kept : FILE_ATTRIBUTE_NORMAL;
     // A volume that cannot hold them still gets the whole song.
@@ -123,7 +119,7 @@ DWORD CopyWhole(const CString& source, const CString& newPath)
     if (PathExists(newPath)) return ERROR_FILE_EXISTS;
     TemporaryFile copy;
     if (const DWORD code = copy.Claim(newPath)) return code;
-    const uint64_t size = Combined(info.nFileSizeHigh, info.nFileSizeLow);
+    const uint64_t size = JoinHalves(info.nFileSizeHigh, info.nFileSizeLow);
     std::vector<char> chunk(static_cast<size_t>(std::clamp(size, kSmallestChunk, kCopyChunk)));
     for (;;) {
         DWORD read = 0;
@@ -182,9 +178,9 @@ std::optional<FileIdentity> IdentifyFile(const CString& path)
                                                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     BY_HANDLE_FILE_INFORMATION info;
     if (!file || !GetFileInformationByHandle(file.get(), &info) || info.dwVolumeSerialNumber == 0) return std::nullopt;
-    return FileIdentity{info.dwVolumeSerialNumber, Combined(info.nFileIndexHigh, info.nFileIndexLow),
-                        Combined(info.nFileSizeHigh, info.nFileSizeLow),
-                        Combined(info.ftLastWriteTime.dwHighDateTime, info.ftLastWriteTime.dwLowDateTime)};
+    return FileIdentity{info.dwVolumeSerialNumber, JoinHalves(info.nFileIndexHigh, info.nFileIndexLow),
+                        JoinHalves(info.nFileSizeHigh, info.nFileSizeLow),
+                        JoinHalves(info.ftLastWriteTime)};
 }
 
 int32_t CopyFileChecked(const CString& source, const CString& newPath)

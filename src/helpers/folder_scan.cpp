@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "framework/handles.h"
+#include "framework/number_halves.h"
 
 namespace {
 
@@ -30,7 +31,7 @@ void RecordEntry(FolderRecord& record, const WIN32_FIND_DATAW& entry)
     file.name = name;
     file.folder = record.path;
     file.attributes = entry.dwFileAttributes;
-    file.size = (static_cast<uint64_t>(entry.nFileSizeHigh) << 32) + entry.nFileSizeLow;
+    file.size = JoinHalves(entry.nFileSizeHigh, entry.nFileSizeLow);
     file.creationKey = FileTimeToSortKey(entry.ftCreationTime);
     file.accessKey = FileTimeToSortKey(entry.ftLastAccessTime);
     file.writeKey = FileTimeToSortKey(entry.ftLastWriteTime);

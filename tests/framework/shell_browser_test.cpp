@@ -5,7 +5,8 @@
 #include <vector>
 
 #include "framework/com.h"
-#include "framework/file_system_listing.h"
+#include "framework/file_system_rows.h"
+#include "framework/number_halves.h"
 #include "framework/shell_browser.h"
 #include "framework/shell_items.h"
 #include "helpers/shortcuts.h"
@@ -26,10 +27,10 @@ LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM w, LPARAM l)
 
 uint64_t TwoSeconds(const FILETIME& time)
 {
-    return ((static_cast<uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime) / 20000000;
+    return JoinHalves(time) / 20000000;
 }
 
-std::vector<CString> ShownNames(const FolderListing& listing)
+std::vector<CString> ShownNames(const BrowserRows& listing)
 {
     std::vector<CString> names;
     for (size_t i = 0; i < listing.Count(); ++i) names.emplace_back(listing.ShownName(i));
@@ -200,16 +201,16 @@ TEST_F(ShellBrowserTest, AMixedFolderShowsTheRowsOfTheShellsEnumeration)
     PIDLIST_ABSOLUTE parsed = nullptr;
     ASSERT_TRUE(SUCCEEDED(SHParseDisplayName(folder_.c_str(), nullptr, &parsed, 0, nullptr)));
     const unique_pidl folderItem(parsed);
-    FolderListing byShell;
+    BrowserRows byShell;
     ASSERT_TRUE(ListShellFolder(folderItem.get(), byShell));
     ASSERT_TRUE(browser_.DisplayFolder(folder_));
     // The rows that the folder made above has, none hidden; a shortcut's extension is never shown.
     ASSERT_EQ(Count(), 21);
     ASSERT_EQ(static_cast<size_t>(Count()), byShell.Count());
-    FolderListing byFiles;
+    BrowserRows byFiles;
     ASSERT_EQ(ListFileSystemFolder(folder_, byFiles), 0u);
     for (int i = 0; i < Count(); ++i) {
-        const ListedItem &file = byFiles.Item(i), &shell = byShell.Item(i);
+        const BrowserRow &file = byFiles.Item(i), &shell = byShell.Item(i);
         const CString shown(byShell.ShownName(i));
         EXPECT_EQ(CellText(i, 0), shown);
         EXPECT_EQ(byFiles.ShownName(i), shown);
@@ -221,7 +222,7 @@ TEST_F(ShellBrowserTest, AMixedFolderShowsTheRowsOfTheShellsEnumeration)
         EXPECT_NE(CellText(i, 2), L"") << shown;
         EXPECT_EQ(CellText(i, 1) != L"", !file.folder) << shown;
         if (i == 0) continue;
-        const ListedItem& before = byShell.Item(i - 1);
+        const BrowserRow& before = byShell.Item(i - 1);
         EXPECT_TRUE(before.folder > shell.folder ||
                     (before.folder == shell.folder &&
                      StrCmpLogicalW(CString(byShell.ShownName(i - 1)).c_str(), shown.c_str()) <= 0))

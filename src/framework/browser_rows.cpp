@@ -1,23 +1,15 @@
-#include "framework/folder_listing.h"
+#include "framework/browser_rows.h"
 
 #include <algorithm>
 #include <cwchar>
 #include <iterator>
 
 #include "framework/logical_order.h"
+#include "framework/number_halves.h"
 
-namespace {
-
-uint64_t SizeOf(const WIN32_FIND_DATAW& found)
+BrowserRow& BrowserRows::Append(std::wstring_view name, bool folder)
 {
-    return (static_cast<uint64_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
-}
-
-}  // namespace
-
-ListedItem& FolderListing::Append(std::wstring_view name, bool folder)
-{
-    ListedItem& item = items_.emplace_back();
+    BrowserRow& item = items_.emplace_back();
     item.nameStart = static_cast<uint32_t>(names_.size());
     item.nameLength = item.shownLength = static_cast<uint16_t>(std::min<size_t>(name.size(), UINT16_MAX));
     item.folder = folder;
@@ -25,14 +17,14 @@ ListedItem& FolderListing::Append(std::wstring_view name, bool folder)
     return item;
 }
 
-void FolderListing::AddFound(const WIN32_FIND_DATAW& found)
+void BrowserRows::AddFound(const WIN32_FIND_DATAW& found)
 {
     const std::wstring_view name(found.cFileName, wcsnlen(found.cFileName, std::size(found.cFileName)));
-    ListedItem& item = Append(name, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0);
+    BrowserRow& item = Append(name, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0);
     item.hasFileData = true;
     item.modified = found.ftLastWriteTime;
     if (item.folder) return;
-    item.size = SizeOf(found);
+    item.size = JoinHalves(found.nFileSizeHigh, found.nFileSizeLow);
     const std::wstring_view extension = ExtensionOf(name);
     item.type = types_.Find(extension);
     // A name that is all extension keeps it, or nothing would be shown.
@@ -41,26 +33,26 @@ void FolderListing::AddFound(const WIN32_FIND_DATAW& found)
     }
 }
 
-void FolderListing::AddShellItem(unique_pidl shellItem, std::wstring_view shown, bool folder,
+void BrowserRows::AddShellItem(unique_pidl shellItem, std::wstring_view shown, bool folder,
                                  const WIN32_FIND_DATAW* found)
 {
-    ListedItem& item = Append(shown, folder);
+    BrowserRow& item = Append(shown, folder);
     if (found) {
         item.hasFileData = true;
         item.modified = found->ftLastWriteTime;
-        if (!folder) item.size = SizeOf(*found);
+        if (!folder) item.size = JoinHalves(found->nFileSizeHigh, found->nFileSizeLow);
     }
     shellItems_.push_back(std::move(shellItem));
 }
 
-void FolderListing::Sort()
+void BrowserRows::Sort()
 {
     std::vector<NameToSort> names(items_.size());
     for (size_t row = 0; row < items_.size(); ++row) names[row] = {ShownName(row), Name(row), items_[row].folder};
     const std::vector<uint32_t> order = LogicalOrder(names);
     names = {};
 
-    std::vector<ListedItem> sorted;
+    std::vector<BrowserRow> sorted;
     sorted.reserve(items_.size());
     for (const uint32_t row : order) sorted.push_back(items_[row]);
     items_ = std::move(sorted);

@@ -3,9 +3,9 @@
 // would show of it: faster by far than asking the shell for each item of a large folder.
 #include <windows.h>
 
-#include "framework/folder_listing.h"
+#include "framework/browser_rows.h"
 #include "framework/strings.h"
 
 // Fills the empty listing with the folder's items but the hidden ones, sorted; the folder's path may be
 // longer than MAX_PATH. 0, or the Windows error code when the folder cannot be listed.
-DWORD ListFileSystemFolder(const CString& folder, FolderListing& listing);
+DWORD ListFileSystemFolder(const CString& folder, BrowserRows& listing);

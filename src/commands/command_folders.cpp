@@ -1,4 +1,4 @@
-#include "commands/folder_listing.h"
+#include "commands/command_folders.h"
 
 #include "helpers/file_operations.h"
 

@@ -5,19 +5,14 @@
 #include <shlobj.h>
 
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "framework/com.h"
 #include "framework/file_types.h"
 
-struct CoTaskMemFreer {
-    void operator()(void* p) const { CoTaskMemFree(p); }
-};
-using unique_pidl = std::unique_ptr<ITEMIDLIST, CoTaskMemFreer>;  // SHParseDisplayName, ILCombine ... CoTaskMemFree
-
-struct ListedItem {
+struct BrowserRow {
     uint32_t nameStart = 0;
     uint16_t nameLength = 0;
     uint16_t shownLength = 0;  // the name as shown: without its extension where the shell leaves it out
@@ -28,10 +23,10 @@ struct ListedItem {
     FILETIME modified = {};
 };
 
-class FolderListing {
+class BrowserRows {
 public:
     size_t Count() const { return items_.size(); }
-    const ListedItem& Item(size_t row) const { return items_[row]; }
+    const BrowserRow& Item(size_t row) const { return items_[row]; }
     // The file-system name (a file's path is its folder's path + "\" + this).
     std::wstring_view Name(size_t row) const { return {names_.data() + items_[row].nameStart, items_[row].nameLength}; }
     std::wstring_view ShownName(size_t row) const
@@ -50,9 +45,9 @@ public:
     void Sort();
 
 private:
-    ListedItem& Append(std::wstring_view name, bool folder);
+    BrowserRow& Append(std::wstring_view name, bool folder);
 
-    std::vector<ListedItem> items_;
+    std::vector<BrowserRow> items_;
     std::wstring names_;
     FileTypes types_;
     std::vector<unique_pidl> shellItems_;  // one per row, in listings by the shell only

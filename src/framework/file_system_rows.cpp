@@ -1,4 +1,4 @@
-#include "framework/file_system_listing.h"
+#include "framework/file_system_rows.h"
 
 #include "framework/handles.h"
 
@@ -21,7 +21,7 @@ bool IsListed(const WIN32_FIND_DATAW& found)
 
 }  // namespace
 
-DWORD ListFileSystemFolder(const CString& folder, FolderListing& listing)
+DWORD ListFileSystemFolder(const CString& folder, BrowserRows& listing)
 {
     const CString pattern = LongForm(folder + (folder.ends_with(L'\\') ? L"*" : L"\\*"));
     WIN32_FIND_DATAW found = {};
