@@ -13,7 +13,7 @@ constexpr size_t kNameKept = 200;
 // Room for a limit of 255 bytes where a unit may take three of them (UTF-8 on other systems).
 constexpr size_t kShortNameKept = 80;
 constexpr int kAttempts = 100;
-// How long a new file may be held by another program before its commit fails: 40 waits of 50 ms.
+// How long a file may be held by another program before its commit or removal fails: 40 waits of 50 ms.
 constexpr int kHeldWaits = 40;
 constexpr DWORD kHeldWaitMs = 50;
 
@@ -49,8 +49,8 @@ AsideName ClaimBeside(const CString& finalPath, TryName tryName)
     return claimed;
 }
 
-// Other programs read a new file for a moment (Wine's menu builder each new shortcut, a virus scanner
-// any file): a step that meets one is tried again once it may have let go.
+// Other programs open a file for a moment (Wine's menu builder each new shortcut, an indexer or a virus
+// scanner any file): a step that meets one is tried again once it may have let go.
 template <class Step>
 DWORD UnlessHeldBriefly(Step step)
 {
@@ -122,12 +122,13 @@ AsideName MoveAside(const CString& path, const CString& finalPath)
 
 DWORD RemoveFileChecked(const CString& path)
 {
-    {
+    const DWORD opened = UnlessHeldBriefly([&] {
         // Opened by no one else: no other handle can keep the removal pending once ours is closed.
         const unique_handle file = OwnHandle(
             CreateFileW(path.c_str(), DELETE, 0, nullptr, OPEN_EXISTING, FILE_FLAG_DELETE_ON_CLOSE, nullptr));
-        if (!file) return GetLastError();
-    }
+        return file ? ERROR_SUCCESS : GetLastError();
+    });
+    if (opened != ERROR_SUCCESS) return opened;
     if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES) return ERROR_ACCESS_DENIED;
     const DWORD code = GetLastError();
     return code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND ? ERROR_SUCCESS : code;

@@ -56,7 +56,7 @@ struct AsideName {
 // Removes the file and checks on disk that it is gone, since some file systems (a read-only volume,
 // an immutable file) report a removal that does not happen: 0, or the code of the failure (a file
 // still there gives ERROR_ACCESS_DENIED). A file that another program holds open is not removed
-// (ERROR_SHARING_VIOLATION), so a removal never waits for that program to let go.
+// (ERROR_SHARING_VIOLATION) unless that program lets go within two seconds, as a scanner does.
 [[nodiscard]] DWORD RemoveFileChecked(const CString& path);
 // The same for a file of this run, read-only or not; a failure leaves it for the person to find.
 void RemoveOwnFile(const CString& path);

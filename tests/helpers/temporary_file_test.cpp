@@ -61,8 +61,24 @@ TEST(TemporaryFile, ALongNameWaitsUnderAShorterForm)
     EXPECT_EQ(temp.List(), std::set<CString>{name});
 }
 
+// A removal waits for another program that holds the file for a moment, as a scanner does.
+TEST(TemporaryFile, ARemovalWaitsForAProgramThatHoldsTheFileForAMoment)
+{
+    const TempFolder temp{L"tempfile"};
+    const CString song = temp.Write(L"x.mp3", "S");
+    unique_handle scanner = TempFolder::Lock(song);
+    std::thread letGo([&] {
+        Sleep(500);
+        scanner.reset();
+    });
+    EXPECT_EQ(RemoveFileChecked(song), 0u);
+    letGo.join();
+    EXPECT_EQ(temp.List(), std::set<CString>{});
+}
+
 // A removal is checked on disk: a volume that reports it as done and keeps the file gives
-// ERROR_ACCESS_DENIED; a file held open by another program is not removed.
+// ERROR_ACCESS_DENIED; a file that another program holds open beyond the wait, as a player holds a
+// song, is not removed.
 TEST(TemporaryFile, ARemovalCountsOnlyWhenTheFileIsGone)
 {
     const TempFolder temp{L"tempfile"};
