@@ -26,7 +26,9 @@ std::wstring_view KeptPart(std::wstring_view name, size_t units)
 }
 
 // Tries the temporary names of finalPath in turn with tryName, which claims one or answers that it is
-// taken; a name refused for another reason (its length among them) is tried once in its shorter form.
+// taken. A form whose names are all taken, or whose name is refused for another reason (its length
+// among them), gives way to the shorter form once. With every name it tried taken, the answer is
+// ERROR_CANNOT_MAKE: the code of a taken name would send a caller on to another final name.
 template <class TryName>
 AsideName ClaimBeside(const CString& finalPath, TryName tryName)
 {
@@ -43,7 +45,8 @@ AsideName ClaimBeside(const CString& finalPath, TryName tryName)
             claimed.code = tryName(claimed.path);
             if (!IsNameTakenError(claimed.code)) break;
         }
-        if (claimed.code == ERROR_SUCCESS || IsNameTakenError(claimed.code)) break;
+        if (IsNameTakenError(claimed.code)) claimed.code = ERROR_CANNOT_MAKE;
+        if (claimed.code == ERROR_SUCCESS) break;
     }
     if (claimed.code != ERROR_SUCCESS) claimed.path.clear();
     return claimed;

@@ -61,6 +61,25 @@ TEST(TemporaryFile, ALongNameWaitsUnderAShorterForm)
     EXPECT_EQ(temp.List(), std::set<CString>{name});
 }
 
+// A name with a shorter form waits under it when every name of its full form is taken; with the names
+// of both forms taken, nothing is claimed.
+TEST(TemporaryFile, ALongNameWhoseNamesAreTakenWaitsUnderItsShorterFormOrNowhere)
+{
+    const TempFolder temp{L"tempfile"};
+    const CString name = CString(90, L'a') + L".mp3", shorter = CString(80, L'a');
+    const struct { CString taken; DWORD result; CString path; } cases[] = {
+        {name, 0, temp.Path() + L"~" + shorter + L".1.tmp"},
+        {shorter, ERROR_CANNOT_MAKE, L""},
+    };
+    for (const auto& c : cases) {
+        for (int n = 1; n <= 100; ++n) temp.Write(L"~" + c.taken + L"." + std::to_wstring(n) + L".tmp", "left");
+        TemporaryFile file;
+        EXPECT_EQ(file.Claim(temp.Path() + name), c.result) << c.result;
+        EXPECT_EQ(file.Path(), c.path) << c.result;
+    }
+    EXPECT_EQ(temp.List().size(), 200u);
+}
+
 // A removal waits for another program that holds the file for a moment, as a scanner does.
 TEST(TemporaryFile, ARemovalWaitsForAProgramThatHoldsTheFileForAMoment)
 {
