@@ -3,9 +3,11 @@
 // 0 when done, -1 when the new path has no folder part, -2 when that folder does not exist, and
 // otherwise the Windows error code of the failure, whose documentation link is then on the clipboard.
 // Wide paths all the way; none of them replaces an existing file. A copy, and a move across volumes,
-// is a TemporaryFile (helpers/temporary_file.h): on failure nothing new stays. A move across volumes
-// is done only when the source is gone too, which is checked on disk: otherwise the copy is removed and
-// the code of the failed removal returned. A move onto the file's own path leaves it as it is.
+// is a TemporaryFile (helpers/temporary_file.h): on failure nothing new stays. With every temporary
+// name beside the new path taken, these and a case-only rename fail with ERROR_CANNOT_MAKE, never as a
+// name taken. A move across volumes is done only when the source is gone too, which is checked on disk
+// (a source held for a moment is waited for): otherwise the copy is removed and the code of the failed
+// removal returned. A move onto the file's own path leaves it as it is.
 #include <cstdint>
 #include <optional>
 

@@ -13,7 +13,7 @@ constexpr size_t kNameKept = 200;
 // Room for a limit of 255 bytes where a unit may take three of them (UTF-8 on other systems).
 constexpr size_t kShortNameKept = 80;
 constexpr int kAttempts = 100;
-// How long a new file may be held by another program before its commit fails: 40 waits of 50 ms.
+// How long a file may be held by another program before its commit or removal fails: 40 waits of 50 ms.
 constexpr int kHeldWaits = 40;
 constexpr DWORD kHeldWaitMs = 50;
 
@@ -26,7 +26,9 @@ std::wstring_view KeptPart(std::wstring_view name, size_t units)
 }
 
 // Tries the temporary names of finalPath in turn with tryName, which claims one or answers that it is
-// taken; a name refused for another reason (its length among them) is tried once in its shorter form.
+// taken. A form whose names are all taken, or whose name is refused for another reason (its length
+// among them), gives way to the shorter form once. With every name it tried taken, the answer is
+// ERROR_CANNOT_MAKE: the code of a taken name would send a caller on to another final name.
 template <class TryName>
 AsideName ClaimBeside(const CString& finalPath, TryName tryName)
 {
@@ -43,14 +45,15 @@ AsideName ClaimBeside(const CString& finalPath, TryName tryName)
             claimed.code = tryName(claimed.path);
             if (!IsNameTakenError(claimed.code)) break;
         }
-        if (claimed.code == ERROR_SUCCESS || IsNameTakenError(claimed.code)) break;
+        if (IsNameTakenError(claimed.code)) claimed.code = ERROR_CANNOT_MAKE;
+        if (claimed.code == ERROR_SUCCESS) break;
     }
     if (claimed.code != ERROR_SUCCESS) claimed.path.clear();
     return claimed;
 }
 
-// Other programs read a new file for a moment (Wine's menu builder each new shortcut, a virus scanner
-// any file): a step that meets one is tried again once it may have let go.
+// Other programs open a file for a moment (Wine's menu builder each new shortcut, an indexer or a virus
+// scanner any file): a step that meets one is tried again once it may have let go.
 template <class Step>
 DWORD UnlessHeldBriefly(Step step)
 {
@@ -122,12 +125,13 @@ AsideName MoveAside(const CString& path, const CString& finalPath)
 
 DWORD RemoveFileChecked(const CString& path)
 {
-    {
+    const DWORD opened = UnlessHeldBriefly([&] {
         // Opened by no one else: no other handle can keep the removal pending once ours is closed.
         const unique_handle file = OwnHandle(
             CreateFileW(path.c_str(), DELETE, 0, nullptr, OPEN_EXISTING, FILE_FLAG_DELETE_ON_CLOSE, nullptr));
-        if (!file) return GetLastError();
-    }
+        return file ? ERROR_SUCCESS : GetLastError();
+    });
+    if (opened != ERROR_SUCCESS) return opened;
     if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES) return ERROR_ACCESS_DENIED;
     const DWORD code = GetLastError();
     return code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND ? ERROR_SUCCESS : code;

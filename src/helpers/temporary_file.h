@@ -3,7 +3,8 @@
 // a move across volumes) is first a TemporaryFile beside its final name:
 //  1. Claim: the first free name "~" + final name + "." + n + ".tmp" (n from 1 to 100) is created new.
 //     A file already there, one that a killed run left among them, is never opened, written or removed.
-//     Where the volume refuses that name for its length, a shorter form of the final name is used.
+//     Where the volume refuses that name for its length, or all 100 are taken, a shorter form of the
+//     final name is used when it has one. With every name taken the claim fails (ERROR_CANNOT_MAKE).
 //  2. Write: the bytes go into the claimed file.
 //  3. Commit: the bytes are flushed to the disk, then the file takes its final name in one rename with
 //     write-through, never over a file of that name unless the caller says so. Another program that
@@ -27,7 +28,8 @@ public:
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
 
-    // 0 with the file open for writing, or the Windows code of the last attempt.
+    // 0 with the file open for writing, or the Windows code of the last attempt (ERROR_CANNOT_MAKE
+    // where every name was taken).
     [[nodiscard]] DWORD Claim(const CString& finalPath);
     const CString& Path() const { return path_; }
     // Open from the claim until Close or Commit: for the writer's own settings (times, attributes).
@@ -46,7 +48,8 @@ private:
 };
 
 // Renames the file at path to the first free temporary name beside finalPath (never over a file):
-// the way a file changes only the case of its name. The name it got, or the code and an empty path.
+// the way a file changes only the case of its name. The name it got, or the code and an empty path
+// (ERROR_CANNOT_MAKE when every temporary name is taken, as for a claim).
 struct AsideName {
     DWORD code = ERROR_SUCCESS;
     CString path;
@@ -56,7 +59,7 @@ struct AsideName {
 // Removes the file and checks on disk that it is gone, since some file systems (a read-only volume,
 // an immutable file) report a removal that does not happen: 0, or the code of the failure (a file
 // still there gives ERROR_ACCESS_DENIED). A file that another program holds open is not removed
-// (ERROR_SHARING_VIOLATION), so a removal never waits for that program to let go.
+// (ERROR_SHARING_VIOLATION) unless that program lets go within two seconds, as a scanner does.
 [[nodiscard]] DWORD RemoveFileChecked(const CString& path);
 // The same for a file of this run, read-only or not; a failure leaves it for the person to find.
 void RemoveOwnFile(const CString& path);

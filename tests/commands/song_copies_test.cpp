@@ -34,6 +34,30 @@ TEST_F(SongCopies, PlaylistSongsOfOneNameAreAllCopiedAndTheMissingExported)
               Bytes(g_Messages[msg::kSongsNotCopiedHeading] + L"#EXTM3U\n" + a + L"gone.mp3\n"));
 }
 
+// A song whose temporary names in the target are all taken (here by the files that the playlist copies
+// there first, as if a killed run had left them) is not copied under a numbered name instead: its line
+// shows the code, and those files stay as they were.
+TEST_F(SongCopies, ASongWithEveryTemporaryNameTakenIsNotCopiedUnderAnotherName)
+{
+    Files left;
+    Lines entries;
+    for (int n = 1; n <= 100; ++n) {
+        const CString name = L"~x.mp3." + std::to_wstring(n) + L".tmp";
+        left[name] = std::to_string(n);
+        entries.push_back(folder.Write(L"A\\" + name, left[name]));
+    }
+    const CString song = folder.Write(L"A\\x.mp3", "X");
+    entries.push_back(song);
+    const CString list = folder.Write(L"List.m3u", Bytes(Joined(entries))), exported = Export(L" Not found Songs");
+    Fill(target, {});
+    EXPECT_EQ(Run(25, list, target),
+              (Lines{g_Messages[msg::kNotAllSongsFound], L" 1. " + song, g_Messages[msg::kWindowsErrorOccurred] + L"82",
+                     kErrorLink0To499, g_Messages[msg::kExportCreated] + exported}));
+    EXPECT_EQ(Held(target), left);
+    EXPECT_EQ(TempFolder::ReadBytes(exported),
+              Bytes(g_Messages[msg::kSongsNotCopiedHeading] + song + g_Messages[msg::kWindowsErrorCode] + L"82\n"));
+}
+
 TEST_F(SongCopies, MissingOriginalsAreRestoredAndNothingIsReplaced)
 {
     const CString created = g_Messages[msg::kOriginalCreated] + target,

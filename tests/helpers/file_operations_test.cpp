@@ -3,12 +3,15 @@
 #include <windows.h>
 
 #include <functional>
+#include <map>
+#include <optional>
 #include <set>
 #include <string>
 
 #include "helpers/clipboard.h"
 #include "helpers/file_operations.h"
 #include "helpers/paths.h"
+#include "helpers/text_files.h"
 #include "support/clipboard_lock.h"
 #include "support/temp_folder.h"
 
@@ -20,6 +23,14 @@ const Operation kRename = [](const CString& from, const CString& to) { return Re
 const struct { const char* name; Operation run; } kMoves[] = {{"move", MoveFileChecked}, {"rename", kRename}};
 
 bool AlreadyExists(int32_t result) { return result == ERROR_ALREADY_EXISTS || result == ERROR_FILE_EXISTS; }
+
+// The names in the folder with their bytes.
+std::map<CString, std::string> Contents(const TempFolder& folder)
+{
+    std::map<CString, std::string> contents;
+    for (const CString& name : folder.List()) contents[name] = TempFolder::ReadBytes(folder.Path() + name);
+    return contents;
+}
 
 class FileOperations : public testing::Test {
 protected:
@@ -195,4 +206,32 @@ TEST_F(FileOperations, ACaseOnlyRenameNeverTakesTheNameOfATwin)
     EXPECT_EQ(RenameFileChecked(song, folder_ + L"B.mp3"), 0);
     EXPECT_EQ(temp_.List(), (std::set<CString>{L"A.mp3", L"B.mp3", L"a.mp3", L"~B.mp3.1.tmp"}));
     EXPECT_EQ(temp_.ReadBytes(folder_ + L"B.mp3") + temp_.ReadBytes(leftover), "Bold");
+}
+
+// With every temporary name of the new name taken by files that killed runs left, nothing can wait
+// beside it: a copy, a move, a text write and a case-only rename fail with ERROR_CANNOT_MAKE, never as
+// a name taken (which sends a command on to a numbered name), and those files stay as they were.
+TEST_F(FileOperations, WithEveryTemporaryNameTakenNothingCanBeMadeAndNothingIsTouched)
+{
+    std::optional<TempFolder> other;
+    if (!TempFolder::Volume("OTHER").empty()) other.emplace(L"other", TempFolder::Volume("OTHER"));
+    const CString song = temp_.Write(L"song.mp3", "S"), upper = temp_.Write(L"D.mp3", "D");
+    const Operation write = [](const CString&, const CString& to) { return WriteTextFile(to, L"text"); };
+    const struct { const char* name; CString from; const wchar_t* to; Operation run; } cases[] = {
+        {"copy", song, L"a.mp3", kCopy},
+        {"move across volumes", other ? other->Write(L"song.mp3", "S") : L"", L"b.mp3", MoveFileChecked},
+        {"text write", song, L"c.m3u", write},
+        {"case-only rename", upper, L"d.mp3", kRename},
+    };
+    for (const auto& c : cases) {
+        if (c.from.empty()) continue;  // no second volume in this run
+        for (int n = 1; n <= 100; ++n)
+            temp_.Write(L"~" + CString(c.to) + L"." + std::to_wstring(n) + L".tmp", std::to_string(n));
+        const auto before = Contents(temp_);
+        EXPECT_EQ(c.run(c.from, folder_ + c.to), ERROR_CANNOT_MAKE) << c.name;
+        EXPECT_EQ(Contents(temp_), before) << c.name;
+    }
+    if (other) {
+        EXPECT_EQ(other->List(), std::set<CString>{L"song.mp3"});
+    }
 }

@@ -56,13 +56,48 @@ TEST(TemporaryFile, ALongNameWaitsUnderAShorterForm)
     const CString name = CString(83, L'\u00E4') + CString(28, L'\u20AC') + L".mp3";  // 254 bytes in UTF-8
     TemporaryFile file;
     ASSERT_EQ(file.Claim(temp.Path() + name), 0u);
-    EXPECT_EQ(file.Path().substr(temp.Path().size(), 4), L"~\u00E4\u00E4\u00E4");
+    EXPECT_EQ(file.Path(), temp.Path() + L"~" + CString(80, L'\u00E4') + L".1.tmp");
     EXPECT_EQ(file.Commit(ExistingFile::Keep), 0u);
     EXPECT_EQ(temp.List(), std::set<CString>{name});
 }
 
+// A name with a shorter form waits under it when every name of its full form is taken; with the names
+// of both forms taken, nothing is claimed.
+TEST(TemporaryFile, ALongNameWhoseNamesAreTakenWaitsUnderItsShorterFormOrNowhere)
+{
+    const TempFolder temp{L"tempfile"};
+    const CString name = CString(90, L'a') + L".mp3", shorter = CString(80, L'a');
+    const struct { CString taken; DWORD result; CString path; } cases[] = {
+        {name, 0, temp.Path() + L"~" + shorter + L".1.tmp"},
+        {shorter, ERROR_CANNOT_MAKE, L""},
+    };
+    for (const auto& c : cases) {
+        for (int n = 1; n <= 100; ++n) temp.Write(L"~" + c.taken + L"." + std::to_wstring(n) + L".tmp", "left");
+        TemporaryFile file;
+        EXPECT_EQ(file.Claim(temp.Path() + name), c.result) << c.result;
+        EXPECT_EQ(file.Path(), c.path) << c.result;
+    }
+    EXPECT_EQ(temp.List().size(), 200u);
+}
+
+// A removal waits for another program that holds the file for a moment, as a scanner does.
+TEST(TemporaryFile, ARemovalWaitsForAProgramThatHoldsTheFileForAMoment)
+{
+    const TempFolder temp{L"tempfile"};
+    const CString song = temp.Write(L"x.mp3", "S");
+    unique_handle scanner = TempFolder::Lock(song);
+    std::thread letGo([&] {
+        Sleep(500);
+        scanner.reset();
+    });
+    EXPECT_EQ(RemoveFileChecked(song), 0u);
+    letGo.join();
+    EXPECT_EQ(temp.List(), std::set<CString>{});
+}
+
 // A removal is checked on disk: a volume that reports it as done and keeps the file gives
-// ERROR_ACCESS_DENIED; a file held open by another program is not removed.
+// ERROR_ACCESS_DENIED; a file that another program holds open beyond the wait, as a player holds a
+// song, is not removed.
 TEST(TemporaryFile, ARemovalCountsOnlyWhenTheFileIsGone)
 {
     const TempFolder temp{L"tempfile"};
