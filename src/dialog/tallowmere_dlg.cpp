@@ -218,10 +218,10 @@ bool CTallowmereDlg::OnCommand(int id, int notifyCode)
     }
     if (id != IDOK) return false;
     // Enter presses the focused push button (ours are drawn by us, so the dialog manager does not
-    // know them as push buttons) and opens the folder selected in the shell browser; anywhere else it
-    // does nothing.
+    // know them as push buttons) and opens the item selected in the shell browser, as a double-click
+    // does; anywhere else it does nothing.
     const HWND focus = GetFocus();
-    if (focus && focus == m_ShellList.Handle()) m_ShellList.OpenSelectedFolder();
+    if (focus && focus == m_ShellList.Handle()) m_ShellList.OpenSelectedItem();
     for (int buttonId : kColourButtonIds)
         if (focus && GetDlgItem(Handle(), buttonId) == focus) SendMessageW(focus, BM_CLICK, 0, 0);
     return true;

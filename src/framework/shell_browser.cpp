@@ -4,35 +4,16 @@
 #include <shlwapi.h>
 
 #include <algorithm>
-#include <iterator>
 
+#include "framework/browser_order.h"
 #include "framework/file_system_rows.h"
 #include "framework/shell_items.h"
+#include "framework/shell_opener.h"
 
 namespace {
 
-const int kColumnCount = 4;
-
-CString FormatSize(uint64_t size)
-{
-    wchar_t text[64] = {};
-    return StrFormatKBSizeW(static_cast<LONGLONG>(size), text, static_cast<UINT>(std::size(text))) ? text : L"";
-}
-
-// Local date and time in the user's short formats, without seconds.
-CString FormatTime(const FILETIME& stamp)
-{
-    SYSTEMTIME universal = {}, local = {};
-    if (!FileTimeToSystemTime(&stamp, &universal) || !SystemTimeToTzSpecificLocalTime(nullptr, &universal, &local)) {
-        return {};
-    }
-    wchar_t date[80] = {}, time[80] = {};
-    if (!GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &local, nullptr, date, std::size(date)) ||
-        !GetTimeFormatW(LOCALE_USER_DEFAULT, TIME_NOSECONDS, &local, nullptr, time, std::size(time))) {
-        return {};
-    }
-    return CString(date) + L" " + time;
-}
+// The platform documents it as LVFI_PARTIAL under another name; older headers lack it.
+constexpr UINT kFindSubstring = 0x0004;
 
 HIMAGELIST SystemSmallIcons()
 {
@@ -40,32 +21,6 @@ HIMAGELIST SystemSmallIcons()
     SHFILEINFOW info = {};
     return reinterpret_cast<HIMAGELIST>(SHGetFileInfoW(reinterpret_cast<LPCWSTR>(desktop.get()), 0, &info,
                                                        sizeof info, SHGFI_PIDL | SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
-}
-
-int ScreenDpi()
-{
-    const HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSX) : 96;
-    if (screen) ReleaseDC(nullptr, screen);
-    return dpi > 0 ? dpi : 96;
-}
-
-void AddColumns(HWND list)
-{
-    const struct { const wchar_t* title; int width; int format; } columns[kColumnCount] = {
-        {L"Name", 240, LVCFMT_LEFT}, {L"Size", 80, LVCFMT_RIGHT},
-        {L"Type", 140, LVCFMT_LEFT}, {L"Date modified", 130, LVCFMT_LEFT},
-    };
-    const int dpi = ScreenDpi();
-    for (int i = 0; i < kColumnCount; ++i) {
-        LVCOLUMNW column = {};
-        column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT | LVCF_SUBITEM;
-        column.fmt = columns[i].format;
-        column.cx = MulDiv(columns[i].width, dpi, 96);
-        column.pszText = const_cast<wchar_t*>(columns[i].title);
-        column.iSubItem = i;
-        SendMessageW(list, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
-    }
 }
 
 CString JoinPath(const CString& folder, std::wstring_view name)
@@ -85,6 +40,28 @@ CString ParentPath(const CString& path)
     if (folder.size() > rootLength && folder.ends_with(L'\\')) folder.pop_back();
     if (folder.size() <= rootLength) return {};
     return folder.substr(0, std::max(folder.rfind(L'\\'), rootLength));
+}
+
+unique_pidl ShellParent(PCIDLIST_ABSOLUTE item)
+{
+    unique_pidl parent = ClonePidl(item);
+    if (parent && !ILRemoveLastID(parent.get())) parent.reset();
+    return parent;
+}
+
+// The shell's folder above a drive's root (My Computer); My Computer too for a root the shell no longer
+// knows, such as a drive taken away.
+unique_pidl ShellParentOfRoot(const CString& root)
+{
+    PIDLIST_ABSOLUTE parsed = nullptr;
+    const HRESULT hr = SHParseDisplayName(root.c_str(), nullptr, &parsed, 0, nullptr);
+    const unique_pidl item(parsed);
+    if (SUCCEEDED(hr) && item) {
+        if (unique_pidl parent = ShellParent(item.get())) return parent;
+    }
+    PIDLIST_ABSOLUTE computer = nullptr;
+    return SUCCEEDED(SHGetSpecialFolderLocation(nullptr, CSIDL_DRIVES, &computer)) ? unique_pidl(computer)
+                                                                                   : DesktopPidl();
 }
 
 void CopyText(std::wstring_view text, LVITEMW& cell)
@@ -118,15 +95,17 @@ void ShellBrowser::Attach(HWND dialog, int controlId)
     SendMessageW(list_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(SystemSmallIcons()));
     // A click anywhere on a row hits its item, so the dialog's click handler gets a path.
     SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
-    AddColumns(list_);
+    AddBrowserColumns(list_);
+    ShowSortArrow(list_, order_);
     ShowShellItem(DesktopPidl());
 }
 
 CString ShellBrowser::GetItemPath(int item) const
 {
-    if (item < 0 || static_cast<size_t>(item) >= listing_.Count()) return {};
-    if (const PCIDLIST_ABSOLUTE shellItem = listing_.ShellItem(item)) return PathOf(shellItem);
-    return JoinPath(folderPath_, listing_.Name(item));
+    if (!IsItem(item)) return {};
+    const size_t row = RowAt(item);
+    if (const PCIDLIST_ABSOLUTE shellItem = rows_.ShellItem(row)) return PathOf(shellItem);
+    return JoinPath(folderPath_, rows_.Name(row));
 }
 
 CString ShellBrowser::CurrentFolderPath() const
@@ -144,26 +123,51 @@ bool ShellBrowser::DisplayFolder(const CString& path)
 
 bool ShellBrowser::DisplayParentFolder()
 {
-    if (shellFolder_) return !ILIsEmpty(shellFolder_.get()) && ShowShellParent(shellFolder_.get());
+    if (shellFolder_) {
+        if (ILIsEmpty(shellFolder_.get())) return false;
+        ShowNearestShellItem(ShellParent(shellFolder_.get()));
+        return true;
+    }
     if (folderPath_.empty()) return false;
-    if (entryItem_ && folderPath_ == entryPath_) return ShowShellParent(entryItem_.get());
-    if (const CString parent = ParentPath(folderPath_); !parent.empty()) return ShowPath(parent);
-    // A drive's root: its parent is in the shell's namespace (My Computer).
-    PIDLIST_ABSOLUTE parsed = nullptr;
-    const HRESULT hr = SHParseDisplayName(folderPath_.c_str(), nullptr, &parsed, 0, nullptr);
-    const unique_pidl item(parsed);
-    return SUCCEEDED(hr) && item && ShowShellParent(item.get());
+    ShowNearestAbove(folderPath_);
+    return true;
 }
 
 void ShellBrowser::Refresh()
 {
-    if (shellFolder_) ShowShellItem(ClonePidl(shellFolder_.get()));
-    else if (!folderPath_.empty()) ShowPath(folderPath_);
+    if (shellFolder_) ShowNearestShellItem(ClonePidl(shellFolder_.get()));
+    else if (!folderPath_.empty() && !ShowPath(folderPath_)) ShowNearestAbove(folderPath_);
 }
 
-void ShellBrowser::OpenSelectedFolder()
+void ShellBrowser::OpenSelectedItem()
 {
-    if (list_) OpenFolderItem(static_cast<int>(SendMessageW(list_, LVM_GETNEXTITEM, -1, LVNI_FOCUSED | LVNI_SELECTED)));
+    if (list_) OpenItem(static_cast<int>(SendMessageW(list_, LVM_GETNEXTITEM, -1, LVNI_FOCUSED | LVNI_SELECTED)));
+}
+
+void ShellBrowser::SortByColumn(int column)
+{
+    if (!list_ || column < 0 || column >= kBrowserColumns) return;
+    const auto clicked = static_cast<BrowserColumn>(column);
+    order_ = {clicked, clicked != order_.column || !order_.ascending};
+    ShowSortArrow(list_, order_);
+
+    // The selected and the focused items stay so wherever they move.
+    std::vector<uint32_t> selected;
+    for (int i = -1; (i = ListView_GetNextItem(list_, i, LVNI_SELECTED)) >= 0 && IsItem(i);) selected.push_back(RowAt(i));
+    const int focusedItem = ListView_GetNextItem(list_, -1, LVNI_FOCUSED);
+    const int64_t focused = IsItem(focusedItem) ? static_cast<int64_t>(RowAt(focusedItem)) : -1;
+    ShowInOrder();
+    if (!selected.empty() || focused >= 0) {
+        std::vector<int> position(shown_.size());
+        for (size_t i = 0; i < shown_.size(); ++i) position[shown_[i]] = static_cast<int>(i);
+        ListView_SetItemState(list_, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+        for (const uint32_t row : selected) ListView_SetItemState(list_, position[row], LVIS_SELECTED, LVIS_SELECTED);
+        if (focused >= 0) {
+            ListView_SetItemState(list_, position[focused], LVIS_FOCUSED, LVIS_FOCUSED);
+            ListView_EnsureVisible(list_, position[focused], FALSE);
+        }
+    }
+    InvalidateRect(list_, nullptr, TRUE);
 }
 
 bool ShellBrowser::HandleNotify(NMHDR* header, LRESULT* result)
@@ -177,10 +181,13 @@ bool ShellBrowser::HandleNotify(NMHDR* header, LRESULT* result)
     case LVN_ODFINDITEMW:
         answer = FindItem(*reinterpret_cast<NMLVFINDITEMW*>(header));
         break;
-    case NM_DBLCLK:
-        OpenFolderItem(reinterpret_cast<NMITEMACTIVATE*>(header)->iItem);
+    case LVN_COLUMNCLICK:
+        SortByColumn(reinterpret_cast<NMLISTVIEW*>(header)->iSubItem);
         break;
-    // The rows' data belongs to the listing, so the list need not announce each deleted row.
+    case NM_DBLCLK:
+        OpenItem(reinterpret_cast<NMITEMACTIVATE*>(header)->iItem);
+        break;
+    // The rows' data belongs to the browser, so the list need not announce each deleted row.
     case LVN_DELETEALLITEMS:
         answer = TRUE;
         break;
@@ -194,11 +201,11 @@ bool ShellBrowser::HandleNotify(NMHDR* header, LRESULT* result)
 bool ShellBrowser::ShowPath(const CString& path)
 {
     const BusyCursor busy;
-    BrowserRows listing;
-    if (ListFileSystemFolder(path, listing) != 0) return false;
+    BrowserRows rows;
+    if (ListFileSystemFolder(path, rows) != 0) return false;
     folderPath_ = path;
     shellFolder_.reset();
-    ShowListing(std::move(listing));
+    ShowRows(std::move(rows));
     return true;
 }
 
@@ -214,112 +221,145 @@ bool ShellBrowser::ShowShellItem(unique_pidl item)
         return true;
     }
     const BusyCursor busy;
-    BrowserRows listing;
-    if (!ListShellFolder(item.get(), listing)) return false;
+    BrowserRows rows;
+    if (!ListShellFolder(item.get(), rows)) return false;
     folderPath_.clear();
     shellFolder_ = std::move(item);
     entryItem_.reset();
     entryPath_.clear();
-    ShowListing(std::move(listing));
+    ShowRows(std::move(rows));
     return true;
 }
 
-bool ShellBrowser::ShowShellParent(PCIDLIST_ABSOLUTE item)
+// Up from the path past every folder that can no longer be listed: the folders above it on its drive,
+// then the shell's folders above the drive's root, or above the item it was entered through.
+void ShellBrowser::ShowNearestAbove(const CString& path)
 {
-    unique_pidl parent = ClonePidl(item);
-    return parent && ILRemoveLastID(parent.get()) && ShowShellItem(std::move(parent));
+    for (CString folder = path;;) {
+        if (entryItem_ && folder == entryPath_) return ShowNearestShellItem(ShellParent(entryItem_.get()));
+        CString parent = ParentPath(folder);
+        if (parent.empty()) return ShowNearestShellItem(ShellParentOfRoot(folder));
+        if (ShowPath(parent)) return;
+        folder = std::move(parent);
+    }
 }
 
-void ShellBrowser::ShowListing(BrowserRows&& listing)
+void ShellBrowser::ShowNearestShellItem(unique_pidl item)
 {
-    listing_ = std::move(listing);
+    while (item) {
+        if (ShowShellItem(ClonePidl(item.get()))) return;
+        if (ILIsEmpty(item.get()) || !ILRemoveLastID(item.get())) break;
+    }
+    // Not even the desktop could be listed: it shows empty rather than with the rows of a folder now gone.
+    folderPath_.clear();
+    shellFolder_ = DesktopPidl();
+    entryItem_.reset();
+    entryPath_.clear();
+    ShowRows(BrowserRows());
+}
+
+void ShellBrowser::ShowRows(BrowserRows&& rows)
+{
+    rows_ = std::move(rows);
     rowLooks_.clear();
+    ShowInOrder();
     if (!list_) return;
     SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
     // A virtual list holds no rows of its own: this only drops the selection of the folder before, and
     // the new count is the whole filling.
     SendMessageW(list_, LVM_DELETEALLITEMS, 0, 0);
-    SendMessageW(list_, LVM_SETITEMCOUNT, listing_.Count(), 0);
+    SendMessageW(list_, LVM_SETITEMCOUNT, shown_.size(), 0);
     // The list keeps its scrolling through a new count: the folder is shown from its top.
-    if (listing_.Count() > 0) SendMessageW(list_, LVM_ENSUREVISIBLE, 0, FALSE);
+    if (!shown_.empty()) SendMessageW(list_, LVM_ENSUREVISIBLE, 0, FALSE);
     SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list_, nullptr, TRUE);
 }
 
-void ShellBrowser::OpenFolderItem(int item)
+void ShellBrowser::ShowInOrder()
 {
-    if (item < 0 || static_cast<size_t>(item) >= listing_.Count() || !listing_.Item(item).folder) return;
-    if (const PCIDLIST_ABSOLUTE shellItem = listing_.ShellItem(item)) ShowShellItem(ClonePidl(shellItem));
-    else ShowPath(JoinPath(folderPath_, listing_.Name(item)));
+    shown_ = ShownOrder(rows_, order_, [this](size_t row) { return TypeText(row); });
 }
 
-// Most rows show what their type shows; the shell's own items and files with icons of their own (programs,
-// shortcuts) are looked up one by one, and only once shown.
-const TypeLook& ShellBrowser::Look(size_t row)
+void ShellBrowser::OpenItem(int item)
 {
-    const BrowserRow& item = listing_.Item(row);
-    FileTypes& types = listing_.Types();
-    const PCIDLIST_ABSOLUTE shellItem = listing_.ShellItem(row);
-    if (!shellItem && (item.folder || !types.HasOwnIcons(item.type))) return types.Look(item.type);
-    if (const auto found = rowLooks_.find(row); found != rowLooks_.end()) return found->second;
+    if (!IsItem(item)) return;
+    const size_t row = RowAt(item);
+    const PCIDLIST_ABSOLUTE shellItem = rows_.ShellItem(row);
+    if (!rows_.Item(row).folder) RunDefaultCommand(GetParent(list_), shellItem, GetItemPath(item));
+    else if (shellItem) ShowShellItem(ClonePidl(shellItem));
+    else ShowPath(JoinPath(folderPath_, rows_.Name(row)));
+}
 
-    const UINT flags = SHGFI_SYSICONINDEX | SHGFI_SMALLICON | SHGFI_TYPENAME;
-    SHFILEINFOW info = {};
-    DWORD_PTR done = 0;
-    if (shellItem) {
-        done = SHGetFileInfoW(reinterpret_cast<LPCWSTR>(shellItem), 0, &info, sizeof info, flags | SHGFI_PIDL);
-    } else if (const CString path = JoinPath(folderPath_, listing_.Name(row)); path.size() < MAX_PATH) {
-        done = SHGetFileInfoW(path.c_str(), 0, &info, sizeof info, flags);
-    }
+// The shell's own items are looked up one by one, and so are the icons of files whose type gives each
+// file an icon of its own (programs, shortcuts); each once, when first needed.
+const TypeLook& ShellBrowser::RowLook(size_t row)
+{
+    if (const auto found = rowLooks_.find(row); found != rowLooks_.end()) return found->second;
     TypeLook& look = rowLooks_[row];
-    if (done) {
-        look.icon = info.iIcon;
-        look.text = info.szTypeName;
-    } else if (!shellItem) {
-        look = types.Look(item.type);
+    SHFILEINFOW info = {};
+    if (const PCIDLIST_ABSOLUTE shellItem = rows_.ShellItem(row)) {
+        const UINT flags = SHGFI_PIDL | SHGFI_SYSICONINDEX | SHGFI_SMALLICON | SHGFI_TYPENAME;
+        if (SHGetFileInfoW(reinterpret_cast<LPCWSTR>(shellItem), 0, &info, sizeof info, flags)) {
+            look.icon = info.iIcon;
+            look.text = info.szTypeName;
+        }
+        return look;
     }
+    const CString path = JoinPath(folderPath_, rows_.Name(row));
+    const bool found = path.size() < MAX_PATH &&
+                       SHGetFileInfoW(path.c_str(), 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON);
+    look.icon = found ? info.iIcon : rows_.Types().Look(rows_.Item(row).type).icon;
     return look;
+}
+
+std::wstring_view ShellBrowser::TypeText(size_t row)
+{
+    if (rows_.ShellItem(row)) return RowLook(row).text;
+    return rows_.Types().Look(rows_.Item(row).type).text;
+}
+
+int ShellBrowser::Icon(size_t row)
+{
+    const BrowserRow& item = rows_.Item(row);
+    if (rows_.ShellItem(row) || (!item.folder && rows_.Types().HasOwnIcons(item.type))) return RowLook(row).icon;
+    return rows_.Types().Look(item.type).icon;
 }
 
 void ShellBrowser::FillDisplayInfo(LVITEMW& cell)
 {
-    if (cell.iItem < 0 || static_cast<size_t>(cell.iItem) >= listing_.Count()) return;
-    const size_t row = static_cast<size_t>(cell.iItem);
-    if (cell.mask & LVIF_IMAGE) cell.iImage = Look(row).icon;
+    if (!IsItem(cell.iItem)) return;
+    const size_t row = RowAt(cell.iItem);
+    if (cell.mask & LVIF_IMAGE) cell.iImage = Icon(row);
     if (!(cell.mask & LVIF_TEXT) || !cell.pszText || cell.cchTextMax <= 0) return;
-    const BrowserRow& item = listing_.Item(row);
-    const FILETIME never = {};
-    switch (cell.iSubItem) {
-    case 1: CopyText(item.hasFileData && !item.folder ? FormatSize(item.size) : CString(), cell); break;
-    case 2: CopyText(Look(row).text, cell); break;
-    case 3:
-        CopyText(item.hasFileData && CompareFileTime(&item.modified, &never) != 0 ? FormatTime(item.modified)
-                                                                                  : CString(),
-                 cell);
-        break;
-    default: CopyText(listing_.ShownName(row), cell); break;
+    const BrowserRow& item = rows_.Item(row);
+    switch (static_cast<BrowserColumn>(cell.iSubItem)) {
+    case BrowserColumn::Size: CopyText(item.hasFileData && !item.folder ? FormatSize(item.size) : CString(), cell); break;
+    case BrowserColumn::Type: CopyText(TypeText(row), cell); break;
+    case BrowserColumn::Modified: CopyText(item.hasFileData ? FormatTime(item.modified) : CString(), cell); break;
+    default: CopyText(rows_.ShownName(row), cell); break;
     }
 }
 
-// Type-ahead and LVM_FINDITEMW: the first row from iStart whose shown name is the text, or begins with it
-// for a partial search, letter case ignored. Wine's type-ahead sends LVFI_PARTIAL without LVFI_STRING.
+// Type-ahead and LVM_FINDITEMW: the first item from iStart whose shown name is the text, or begins with
+// it for a partial search, letter case ignored. Wine's type-ahead sends LVFI_PARTIAL without LVFI_STRING.
 int ShellBrowser::FindItem(const NMLVFINDITEMW& find) const
 {
     const LVFINDINFOW& info = find.lvfi;
-    if (!(info.flags & (LVFI_STRING | LVFI_PARTIAL)) || !info.psz) return -1;
+    const UINT partialFlags = LVFI_PARTIAL | kFindSubstring;
+    if (!(info.flags & (LVFI_STRING | partialFlags)) || !info.psz) return -1;
     const std::wstring_view wanted = info.psz;
-    const bool partial = (info.flags & LVFI_PARTIAL) != 0;
-    const size_t count = listing_.Count();
+    const bool partial = (info.flags & partialFlags) != 0;
+    const size_t count = shown_.size();
     if (count == 0) return -1;
     const size_t start = find.iStart >= 0 && static_cast<size_t>(find.iStart) < count ? find.iStart : 0;
     const size_t end = (info.flags & LVFI_WRAP) ? start + count : count;
     for (size_t i = start; i < end; ++i) {
-        const size_t row = i % count;
-        const std::wstring_view shown = listing_.ShownName(row);
+        const int item = static_cast<int>(i % count);
+        const std::wstring_view shown = rows_.ShownName(RowAt(item));
         if (partial ? shown.size() < wanted.size() : shown.size() != wanted.size()) continue;
         if (CompareStringOrdinal(shown.data(), static_cast<int>(wanted.size()), wanted.data(),
                                  static_cast<int>(wanted.size()), TRUE) == CSTR_EQUAL) {
-            return static_cast<int>(row);
+            return item;
         }
     }
     return -1;

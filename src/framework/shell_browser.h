@@ -1,13 +1,17 @@
 #pragma once
 // The main window's built-in file browser: a virtual list in report view that shows one folder at a time,
 // starting on the desktop. A folder with a file-system path is listed by the file system, the desktop and
-// the virtual folders by the shell; the list asks only for the rows it shows.
+// the virtual folders by the shell; the list asks only for the rows it shows. The folder on show is
+// always one that could be listed when it was last shown: when it can no longer be, Up and Refresh show
+// the nearest folder above it that can.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <cstdint>
 #include <unordered_map>
+#include <vector>
 
+#include "framework/browser_columns.h"
 #include "framework/browser_rows.h"
 #include "framework/strings.h"
 
@@ -19,7 +23,7 @@ public:
     ShellBrowser& operator=(const ShellBrowser&) = delete;
 
     // Takes over the dialog's list control, which must be a virtual list (LVS_OWNERDATA) in report view,
-    // and shows the desktop.
+    // and shows the desktop, sorted by name.
     void Attach(HWND dialog, int controlId);
     HWND Handle() const { return list_; }
 
@@ -28,12 +32,18 @@ public:
     // The current folder's file-system path; empty when it has none.
     CString CurrentFolderPath() const;
 
-    // Each returns false and leaves the view as it was when the folder cannot be listed.
-    bool DisplayFolder(const CString& path);  // a folder by its file-system path
-    bool DisplayParentFolder();                // false at the desktop
+    // A folder by its file-system path; false, with the view as it was, when it cannot be listed.
+    bool DisplayFolder(const CString& path);
+    // The nearest folder above the current one that can be listed (up to the drive's root, then My
+    // Computer, then the desktop); false at the desktop.
+    bool DisplayParentFolder();
+    // The current folder listed again, or the nearest folder above it when it can no longer be listed.
     void Refresh();
-    // What Enter does: opens the selected item when it is a folder.
-    void OpenSelectedFolder();
+    // What Enter and a double-click do: a folder opens in the browser (the view stays as it was when it
+    // cannot be listed); any other item's default command runs.
+    void OpenSelectedItem();
+    // What a header click does: sorts by the column, the other way round when it is already sorted by it.
+    void SortByColumn(int column);
 
     // The dialog passes every WM_NOTIFY of the control here; true when the browser handled it.
     // Clicks (NM_CLICK) are left to the dialog.
@@ -42,20 +52,28 @@ public:
 private:
     bool ShowPath(const CString& path);
     bool ShowShellItem(unique_pidl item);
-    bool ShowShellParent(PCIDLIST_ABSOLUTE item);
-    void ShowListing(BrowserRows&& listing);
-    void OpenFolderItem(int item);
-    const TypeLook& Look(size_t row);
+    void ShowNearestAbove(const CString& path);
+    void ShowNearestShellItem(unique_pidl item);
+    void ShowRows(BrowserRows&& rows);
+    void ShowInOrder();
+    void OpenItem(int item);
+    size_t RowAt(int item) const { return shown_[static_cast<size_t>(item)]; }
+    bool IsItem(int item) const { return item >= 0 && static_cast<size_t>(item) < shown_.size(); }
+    const TypeLook& RowLook(size_t row);
+    std::wstring_view TypeText(size_t row);
+    int Icon(size_t row);
     void FillDisplayInfo(LVITEMW& cell);
     int FindItem(const NMLVFINDITEMW& find) const;
 
     HWND list_ = nullptr;
-    BrowserRows listing_;
+    BrowserRows rows_;
+    std::vector<uint32_t> shown_;  // the row shown at each position of the list
+    SortOrder order_;
     CString folderPath_;       // the listed folder's path; empty for a folder listed by the shell
     unique_pidl shellFolder_;  // the folder listed by the shell; empty for one listed by the file system
     // The shell's item through which the file-system folders were entered, and its path: Up at that path
     // goes back to where it was in the shell's namespace (the desktop, My Computer).
     unique_pidl entryItem_;
     CString entryPath_;
-    std::unordered_map<size_t, TypeLook> rowLooks_;  // rows that are looked up one by one, once shown
+    std::unordered_map<size_t, TypeLook> rowLooks_;  // rows that are looked up one by one, once needed
 };

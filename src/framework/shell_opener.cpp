@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include "framework/com.h"
+
 namespace {
 
 ShellOpener& Opener()
@@ -18,6 +20,35 @@ INT_PTR OpenWithShell(const CString& file, const CString& parameters)
     return reinterpret_cast<INT_PTR>(ShellExecuteW(nullptr, nullptr, file.c_str(),
                                                    parameters.empty() ? nullptr : parameters.c_str(), nullptr,
                                                    SW_SHOWNORMAL));
+}
+
+void RunDefaultCommand(HWND owner, PCIDLIST_ABSOLUTE item, const CString& path)
+{
+    if (Opener()) {
+        (void)Opener()(path, CString());
+        return;
+    }
+    unique_pidl parsed;
+    if (!item) {
+        PIDLIST_ABSOLUTE pidl = nullptr;
+        const HRESULT hr = SHParseDisplayName(path.c_str(), nullptr, &pidl, 0, nullptr);
+        parsed.reset(pidl);
+        if (FAILED(hr)) parsed.reset();
+    }
+    SHELLEXECUTEINFOW run = {};
+    run.cbSize = sizeof run;
+    // The verb that the item's own context menu marks as its default: the same as a double-click in the
+    // shell's views, also for items whose command is no static verb in the registry.
+    run.fMask = SEE_MASK_INVOKEIDLIST;
+    run.hwnd = owner;
+    run.lpIDList = const_cast<ITEMIDLIST*>(item ? item : parsed.get());
+    if (!run.lpIDList) {
+        // A path the shell cannot parse (beyond MAX_PATH, say) is handed over as it is.
+        run.fMask = SEE_MASK_DEFAULT;
+        run.lpFile = path.c_str();
+    }
+    run.nShow = SW_SHOWNORMAL;
+    (void)ShellExecuteExW(&run);  // the shell shows its own failures
 }
 
 void SetShellOpener(ShellOpener opener)

@@ -2,6 +2,7 @@
 #include <shlwapi.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <vector>
 
 #include "framework/com.h"
@@ -9,12 +10,14 @@
 #include "framework/number_halves.h"
 #include "framework/shell_browser.h"
 #include "framework/shell_items.h"
+#include "framework/shell_opener.h"
 #include "helpers/shortcuts.h"
 #include "support/temp_folder.h"
 
 namespace {
 
 const int kListId = 1004;
+constexpr UINT kFindSubstring = 0x0004;  // LVFI_SUBSTRING, which older headers lack
 ShellBrowser* g_browser = nullptr;  // the browser that the test window passes its notifications to
 
 // Stands in for the main dialog: forwards every notification of the list, as the dialog does.
@@ -60,6 +63,7 @@ protected:
     }
     void TearDown() override
     {
+        SetShellOpener(nullptr);
         DestroyWindow(window_);
         g_browser = nullptr;
     }
@@ -137,24 +141,37 @@ TEST_F(ShellBrowserTest, StartsOnTheDesktopAndListsFoldersFirstWithTheirExactPat
     EXPECT_EQ(browser_.GetItemPath(3), folder_ + L"\\b.mp3");
 }
 
-TEST_F(ShellBrowserTest, DoubleClickAndEnterOpenFoldersOnlyAlsoBeyondMaxPath)
+// Double-click and Enter open a folder, and run any other item's default command (here the test's stand-in
+// for the shell, which gets the item's path); a folder gone since it was listed leaves the view as it was.
+TEST_F(ShellBrowserTest, DoubleClickAndEnterOpenFoldersAndRunTheDefaultCommandOfFilesAlsoBeyondMaxPath)
 {
     temp_.Write(L"disc 2\\inner\\deeper\\song.mp3");
     temp_.Write(L"disc 2\\inner\\note.txt");
+    std::vector<CString> run;
+    SetShellOpener([&](const CString& file, const CString&) {
+        run.push_back(file);
+        return INT_PTR{42};
+    });
     ASSERT_TRUE(browser_.DisplayFolder(folder_));
     EXPECT_FALSE(Notify(NM_CLICK, 0));  // the dialog's own click handler takes it
-    EXPECT_TRUE(Notify(NM_DBLCLK, 2));  // a file: nothing opens
+    EXPECT_TRUE(Notify(NM_DBLCLK, 2));
     EXPECT_EQ(browser_.CurrentFolderPath(), folder_);
     EXPECT_TRUE(Notify(NM_DBLCLK, 0));
     EXPECT_EQ(browser_.CurrentFolderPath(), folder_ + L"\\disc 2");
 
-    // What Enter does (the dialog hands it on): the selected folder opens, once; a selected file opens nothing.
+    // What Enter does (the dialog hands it on): the selected folder opens, once; a selected file runs.
     ListView_SetItemState(list_, 0, LVIS_FOCUSED | LVIS_SELECTED, LVIS_FOCUSED | LVIS_SELECTED);
-    browser_.OpenSelectedFolder();
+    browser_.OpenSelectedItem();
     EXPECT_EQ(browser_.CurrentFolderPath(), folder_ + L"\\disc 2\\inner");
     ListView_SetItemState(list_, 1, LVIS_FOCUSED | LVIS_SELECTED, LVIS_FOCUSED | LVIS_SELECTED);
-    browser_.OpenSelectedFolder();
+    browser_.OpenSelectedItem();
     EXPECT_EQ(browser_.CurrentFolderPath(), folder_ + L"\\disc 2\\inner");
+    EXPECT_EQ(run, (std::vector<CString>{folder_ + L"\\a.txt", folder_ + L"\\disc 2\\inner\\note.txt"}));
+    const CString deeper = folder_ + L"\\disc 2\\inner\\deeper";
+    ASSERT_TRUE(DeleteFileW((deeper + L"\\song.mp3").c_str()) && RemoveDirectoryW(deeper.c_str()));
+    EXPECT_TRUE(Notify(NM_DBLCLK, 0));
+    EXPECT_EQ(browser_.CurrentFolderPath(), folder_ + L"\\disc 2\\inner");
+    EXPECT_EQ(Count(), 2);
 
     EXPECT_TRUE(browser_.DisplayParentFolder());
     EXPECT_TRUE(browser_.DisplayParentFolder());
@@ -233,7 +250,8 @@ TEST_F(ShellBrowserTest, AMixedFolderShowsTheRowsOfTheShellsEnumeration)
 }
 
 // Typed letters select the first row from the focused one on whose shown name begins with them, letter case
-// ignored, from the top again after the last row; LVM_FINDITEMW finds a whole name.
+// ignored, from the top again after the last row; LVM_FINDITEMW finds a whole name, or the beginning of
+// one with LVFI_PARTIAL or LVFI_SUBSTRING, which the platform documents as the same.
 TEST_F(ShellBrowserTest, TypeAheadSelectsTheRowThatBeginsWithTheLettersTyped)
 {
     for (const wchar_t* name : {L"beta.mp3", L"Bravo.mp3"}) temp_.Write(name);
@@ -250,12 +268,42 @@ TEST_F(ShellBrowserTest, TypeAheadSelectsTheRowThatBeginsWithTheLettersTyped)
     const struct { UINT flags; const wchar_t* text; int after; int row; } finds[] = {
         {LVFI_STRING, L"A.TXT", -1, 2}, {LVFI_STRING, L"a.tx", -1, -1}, {LVFI_STRING, L"z.mp3", -1, 6},
         {LVFI_PARTIAL, L"DISC", -1, 0}, {LVFI_PARTIAL, L"a", 4, -1}, {LVFI_PARTIAL | LVFI_WRAP, L"a", 4, 2},
+        {kFindSubstring, L"Br", -1, 4}, {kFindSubstring | LVFI_STRING, L"z.m", -1, 6},
     };
     for (const auto& f : finds) {
         LVFINDINFOW find = {};
         find.flags = f.flags;
         find.psz = f.text;
         EXPECT_EQ(SendMessageW(list_, LVM_FINDITEMW, f.after, reinterpret_cast<LPARAM>(&find)), f.row) << f.text;
+    }
+}
+
+// A folder that can no longer be listed (gone, or held so that it cannot be read) is never kept on show:
+// Refresh, and Up from below it, show the nearest folder above it that can be listed.
+TEST_F(ShellBrowserTest, RefreshAndUpShowTheNearestFolderAboveThatCanBeListed)
+{
+    const struct { const wchar_t* shown; const wchar_t* broken; bool held; bool up; const wchar_t* after; } cases[] = {
+        {L"x\\y", L"x\\y", false, false, L"\\x"},   // F5 on a removed folder
+        {L"x\\y", L"x", false, false, L""},           // F5 under a removed parent
+        {L"x\\y", L"x\\y", true, false, L"\\x"},    // F5 on a held folder
+        {L"x\\y\\z", L"x\\y", false, true, L"\\x"}, // Up under a removed parent
+        {L"x\\y\\z", L"x\\y", true, true, L"\\x"},  // Up under a held parent
+    };
+    for (const auto& c : cases) {
+        temp_.Write(L"x\\y\\z\\song.mp3");
+        ASSERT_TRUE(browser_.DisplayFolder(folder_ + L"\\" + c.shown)) << c.shown;
+        const CString broken = folder_ + L"\\" + c.broken;
+        {
+            unique_handle hold = c.held ? TempFolder::Lock(broken) : unique_handle();
+            if (!c.held) std::filesystem::remove_all(broken);
+            if (c.up) EXPECT_TRUE(browser_.DisplayParentFolder());
+            else browser_.Refresh();
+        }
+        EXPECT_EQ(browser_.CurrentFolderPath(), folder_ + c.after) << c.broken << c.held << c.up;
+        BrowserRows rows;
+        ASSERT_EQ(ListFileSystemFolder(browser_.CurrentFolderPath(), rows), 0u);
+        EXPECT_EQ(static_cast<size_t>(Count()), rows.Count()) << c.broken << c.held << c.up;
+        std::filesystem::remove_all(folder_ + L"\\x");
     }
 }
 

@@ -1,9 +1,15 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
+#include <shellapi.h>
 #include <shlobj.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <vector>
+
 #include "dialog_runner.h"
+#include "framework/shell_opener.h"
 #include "texts/text_rows.h"
 #include "texts/text_tables.h"
 
@@ -42,12 +48,55 @@ public:
         Notify(NM_CLICK, row);
         return window_.InfoLines().back() == g_ScanMessagesEnglish[scan_msg::kClickSelectedNoFolder];
     }
-    // Enter on the row, through the window's own message loop.
-    void Enter(int row) const
+    std::vector<CString> Names() const
+    {
+        std::vector<CString> names;
+        for (int row = 0; row < Rows(); ++row) {
+            wchar_t text[MAX_PATH] = {};
+            LVITEMW item = {};
+            item.pszText = text;
+            item.cchTextMax = MAX_PATH;
+            window_.SendTo(IDC_SHELL_LIST, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+            names.emplace_back(text);
+        }
+        return names;
+    }
+    HWND Header() const { return reinterpret_cast<HWND>(window_.SendTo(IDC_SHELL_LIST, LVM_GETHEADER)); }
+    // A click of the mouse on the column's heading.
+    void ClickHeader(int column) const
+    {
+        RECT rect = {};
+        SendMessageW(Header(), HDM_GETITEMRECT, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&rect));
+        const LPARAM at = MAKELPARAM((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+        SendMessageW(Header(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+        SendMessageW(Header(), WM_LBUTTONUP, 0, at);
+    }
+    // The sort arrow of each heading: 1 up, -1 down, 0 none.
+    std::vector<int> Arrows() const
+    {
+        std::vector<int> arrows;
+        for (int column = 0; column < 4; ++column) {
+            HDITEMW item = {};
+            item.mask = HDI_FORMAT;
+            SendMessageW(Header(), HDM_GETITEMW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&item));
+            arrows.push_back((item.fmt & HDF_SORTUP) ? 1 : (item.fmt & HDF_SORTDOWN) ? -1 : 0);
+        }
+        return arrows;
+    }
+    void Select(int row) const
     {
         LVITEMW state = {};
         state.stateMask = state.state = LVIS_SELECTED | LVIS_FOCUSED;
         window_.SendTo(IDC_SHELL_LIST, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
+    }
+    int Selected() const
+    {
+        return static_cast<int>(window_.SendTo(IDC_SHELL_LIST, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    }
+    // Enter on the row, through the window's own message loop.
+    void Enter(int row) const
+    {
+        Select(row);
         window_.Send(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(window_.Control(IDC_SHELL_LIST)), TRUE);
         PostMessageW(window_.Control(IDC_SHELL_LIST), WM_KEYDOWN, VK_RETURN, 1);
         window_.WaitForTick();
@@ -64,11 +113,63 @@ CString DesktopFolder()
     return CString(path) + L"\\";
 }
 
+// Opens the folder, which must lie on the desktop where the window starts; its path without "\".
+CString OpenFromDesktop(const BrowserDriver& browser, const TempFolder& folder)
+{
+    const CString path = folder.Path().substr(0, folder.Path().size() - 1);
+    browser.Notify(NM_DBLCLK, browser.Find(path.substr(path.rfind(L'\\') + 1)));
+    return path;
+}
+
+void SetWriteTime(const CString& path, WORD year)
+{
+    const SYSTEMTIME time = {year, 6, 0, 15, 12, 0, 0, 0};
+    FILETIME stamp = {};
+    SystemTimeToFileTime(&time, &stamp);
+    const unique_handle file = OwnHandle(CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                                     nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    ASSERT_TRUE(file && SetFileTime(file.get(), nullptr, nullptr, &stamp)) << path;
+}
+
+// A file type of the test's own, registered where Wine's shell looks types up: its command copies the
+// file it opens to the file's name + ".opened".
+class MarkingType {
+public:
+    MarkingType()
+    {
+        SetDefault(L".tallowmark", L"Tallowmere.Mark");
+        SetDefault(L"Tallowmere.Mark\\shell\\open\\command", L"cmd.exe /c copy \"%1\" \"%1.opened\"");
+    }
+    ~MarkingType()
+    {
+        RegDeleteTreeW(HKEY_CLASSES_ROOT, L".tallowmark");
+        RegDeleteTreeW(HKEY_CLASSES_ROOT, L"Tallowmere.Mark");
+    }
+    MarkingType(const MarkingType&) = delete;
+    MarkingType& operator=(const MarkingType&) = delete;
+
+    // What the command copied from the file, once it has run; empty when it has not within 20 s.
+    static std::string Mark(const CString& file)
+    {
+        for (int i = 0; i < 200 && !TempFolder::Exists(file + L".opened"); ++i) Sleep(100);
+        Sleep(100);  // the copy may still be written
+        return TempFolder::Exists(file + L".opened") ? TempFolder::ReadBytes(file + L".opened") : std::string();
+    }
+
+private:
+    static void SetDefault(const wchar_t* key, const CString& value)
+    {
+        const auto bytes = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
+        ASSERT_EQ(RegSetKeyValueW(HKEY_CLASSES_ROOT, key, nullptr, REG_SZ, value.c_str(), bytes), ERROR_SUCCESS) << key;
+    }
+};
+
 }  // namespace
 
 // A click sets the current folder: a file's full path, a folder's without "\"; a virtual item or no item
-// leaves it and writes the attention line. Double-click and Enter open folders only; Up goes back the way
-// the folder was entered and does nothing at the desktop, where the window starts.
+// leaves it and writes the attention line. Double-click and Enter open folders and run a file's default
+// command (a zip file is a file); Up goes back the way the folder was entered and does nothing at the
+// desktop, where the window starts.
 TEST(ShellBrowserWindow, ClicksSetTheCurrentFolderEnterOpensFoldersAndUpStopsAtTheDesktop)
 {
     const TempFolder folder(L"browser", DesktopFolder());
@@ -103,7 +204,14 @@ TEST(ShellBrowserWindow, ClicksSetTheCurrentFolderEnterOpensFoldersAndUpStopsAtT
     EXPECT_TRUE(browser.ClickWritesTheAttentionLine(-1));
     EXPECT_EQ(browser.Current(), path + L"\\Disc 1");
 
+    CString opened;
+    SetShellOpener([&](const CString& file, const CString&) {
+        opened = file;
+        return INT_PTR{42};
+    });
     browser.Enter(browser.Find(L"pack.zip"));
+    SetShellOpener(nullptr);
+    EXPECT_EQ(opened, path + L"\\pack.zip");
     EXPECT_EQ(browser.Rows(), 3);
     folder.Write(L"new.mp3");
     window.Click(IDC_REFRESH);
@@ -118,4 +226,107 @@ TEST(ShellBrowserWindow, ClicksSetTheCurrentFolderEnterOpensFoldersAndUpStopsAtT
     window.Click(IDC_UP);
     EXPECT_EQ(browser.Rows(), desktopRows);
     EXPECT_EQ(browser.Find(name), row);
+}
+
+// The default command is the shell's own: a file of a registered type opens in its program, on a
+// double-click and on Enter, and the browser stays where it is, with no line of its own.
+TEST(ShellBrowserWindow, DoubleClickAndEnterOnAFileRunItsDefaultCommand)
+{
+    const MarkingType type;
+    const TempFolder folder(L"browser", DesktopFolder());
+    const CString first = folder.Write(L"first song.tallowmark", "1"), second = folder.Write(L"second.tallowmark", "2");
+    DialogRunner window;
+    const BrowserDriver browser(window);
+    OpenFromDesktop(browser, folder);
+    ASSERT_EQ(browser.Rows(), 2);
+    const size_t lines = window.InfoLines().size();
+    browser.Notify(NM_DBLCLK, browser.Find(L"first song.tallowmark"));
+    browser.Enter(browser.Find(L"second.tallowmark"));
+    EXPECT_EQ(MarkingType::Mark(first), "1");
+    EXPECT_EQ(MarkingType::Mark(second), "2");
+    EXPECT_EQ(browser.Rows(), 2);
+    EXPECT_EQ(window.InfoLines().size(), lines);
+}
+
+// F5 on a folder that is gone, and Up from under a parent that is gone, show the nearest folder above
+// that can be listed, after their own lines; no row of a folder that is gone stays to be clicked.
+TEST(ShellBrowserWindow, F5AndUpNeverKeepTheRowsOfAFolderThatIsGone)
+{
+    const TempFolder folder(L"browser", DesktopFolder());
+    folder.Write(L"song.mp3");
+    DialogRunner window;
+    const BrowserDriver browser(window);
+    const CString path = OpenFromDesktop(browser, folder);
+    const struct { int button; const wchar_t* line; } cases[] = {
+        {IDC_UP, L"The 'Up' button was pressed."},
+        {IDC_REFRESH, L"The 'F5' (Refresh) button was pressed."},
+    };
+    for (const auto& c : cases) {
+        folder.Write(L"Album\\Disc 1\\track.mp3");
+        window.Click(IDC_REFRESH);
+        browser.Enter(browser.Find(L"Album"));
+        browser.Enter(browser.Find(L"Disc 1"));
+        ASSERT_EQ(browser.Names(), std::vector<CString>{L"track.mp3"}) << c.line;
+        std::filesystem::remove_all(folder.Path() + L"Album");
+        window.Click(c.button);
+        EXPECT_EQ(window.InfoLines().back(), c.line);
+        EXPECT_EQ(browser.Names(), std::vector<CString>{L"song.mp3"}) << c.line;
+        browser.Notify(NM_CLICK, 0);
+        EXPECT_EQ(browser.Current(), path + L"\\song.mp3") << c.line;
+    }
+}
+
+// A header click sorts by its column, folders first and ties by name, and shows its arrow there alone; a
+// second click reverses the whole order. The order holds for Refresh and the next folder, and the
+// selected row stays selected.
+TEST(ShellBrowserWindow, AHeaderClickSortsByItsColumnAndASecondClickReversesTheWholeOrder)
+{
+    const TempFolder folder(L"browser", DesktopFolder());
+    const struct { const wchar_t* name; size_t size; WORD year; } files[] = {
+        {L"c.mp3", 300, 2021}, {L"B.txt", 100, 2023}, {L"a.mp3", 100, 2022}, {L"d.m3u", 200, 2021},
+        {L"b\\x.mp3", 10, 2020}, {L"b\\y.mp3", 5, 2020},
+    };
+    for (const auto& f : files) folder.Write(f.name, std::string(f.size, 'x'));
+    for (const auto& f : files) SetWriteTime(folder.Path() + f.name, f.year);
+    CreateDirectoryW((folder.Path() + L"A").c_str(), nullptr);
+    SetWriteTime(folder.Path() + L"A", 2024);
+    SetWriteTime(folder.Path() + L"b", 2020);
+    DialogRunner window;
+    const BrowserDriver browser(window);
+    EXPECT_EQ(browser.Arrows(), (std::vector<int>{1, 0, 0, 0}));
+    OpenFromDesktop(browser, folder);
+
+    // By type: the shell's type texts, letter case ignored; ties in name order.
+    std::vector<CString> byType = {L"a.mp3", L"B.txt", L"c.mp3", L"d.m3u"};
+    const auto type = [](const CString& name) {
+        SHFILEINFOW info = {};
+        SHGetFileInfoW(name.c_str(), FILE_ATTRIBUTE_NORMAL, &info, sizeof info, SHGFI_USEFILEATTRIBUTES | SHGFI_TYPENAME);
+        return CString(info.szTypeName);
+    };
+    std::stable_sort(byType.begin(), byType.end(),
+                     [&](const CString& a, const CString& b) { return lstrcmpiW(type(a).c_str(), type(b).c_str()) < 0; });
+    byType.insert(byType.begin(), {L"A", L"b"});
+    const struct { int column; std::vector<int> arrows; std::vector<CString> names; } cases[] = {
+        {1, {0, 1, 0, 0}, {L"A", L"b", L"a.mp3", L"B.txt", L"d.m3u", L"c.mp3"}},
+        {1, {0, -1, 0, 0}, {L"c.mp3", L"d.m3u", L"B.txt", L"a.mp3", L"b", L"A"}},
+        {3, {0, 0, 0, 1}, {L"b", L"A", L"c.mp3", L"d.m3u", L"a.mp3", L"B.txt"}},
+        {3, {0, 0, 0, -1}, {L"B.txt", L"a.mp3", L"d.m3u", L"c.mp3", L"A", L"b"}},
+        {0, {1, 0, 0, 0}, {L"A", L"b", L"a.mp3", L"B.txt", L"c.mp3", L"d.m3u"}},
+        {0, {-1, 0, 0, 0}, {L"d.m3u", L"c.mp3", L"B.txt", L"a.mp3", L"b", L"A"}},
+        {2, {0, 0, 1, 0}, byType},
+        {2, {0, 0, -1, 0}, {byType.rbegin(), byType.rend()}},
+    };
+    for (const auto& c : cases) {
+        browser.Select(browser.Find(L"c.mp3"));
+        browser.ClickHeader(c.column);
+        EXPECT_EQ(browser.Arrows(), c.arrows) << c.column;
+        EXPECT_EQ(browser.Names(), c.names) << c.column;
+        EXPECT_EQ(browser.Selected(), browser.Find(L"c.mp3")) << c.column;
+    }
+    browser.ClickHeader(1);
+    window.Click(IDC_REFRESH);
+    EXPECT_EQ(browser.Names(), cases[0].names);
+    browser.Notify(NM_DBLCLK, browser.Find(L"b"));
+    EXPECT_EQ(browser.Names(), (std::vector<CString>{L"y.mp3", L"x.mp3"}));
+    EXPECT_EQ(browser.Arrows(), cases[0].arrows);
 }
