@@ -84,6 +84,23 @@ bool RunBrowserBench(const Collection& collection, int runs)
             check(true);
         },
         floor);
+    // A header click from the order by name, which each turn goes back to untimed.
+    bool byName = true;
+    const auto click = [&](BrowserColumn column) {
+        return TimeInTurns(
+            runs,
+            [&] {
+                browser.SortByColumn(static_cast<int>(column));
+                byName = false;
+                check(true);
+            },
+            floor,
+            [&] {
+                if (!byName) browser.SortByColumn(static_cast<int>(BrowserColumn::Name));
+                byName = true;
+            });
+    };
+    const Timing bySize = click(BrowserColumn::Size), byDate = click(BrowserColumn::Modified);
     if (!whole) {
         PrintLine(stderr, L"browser: the song folder was not listed whole");
         return false;
@@ -93,6 +110,11 @@ bool RunBrowserBench(const Collection& collection, int runs)
                   L"browser  files %d  open %.0f ms (floor %.0f ms, ratio %.2f)  refresh %.0f ms (floor %.0f ms, ratio %.2f)",
                   static_cast<int>(collection.songFiles), open.commandMs, open.floorMs, open.commandMs / open.floorMs,
                   refresh.commandMs, refresh.floorMs, refresh.commandMs / refresh.floorMs);
+    PrintLine(stdout, row);
+    std::swprintf(row, std::size(row),
+                  L"browser  header click by size %.0f ms (floor %.0f ms, ratio %.2f)  by date %.0f ms (floor %.0f ms, ratio %.2f)",
+                  bySize.commandMs, bySize.floorMs, bySize.commandMs / bySize.floorMs, byDate.commandMs, byDate.floorMs,
+                  byDate.commandMs / byDate.floorMs);
     PrintLine(stdout, row);
     // An empty folder of the collection's: the view before the songs.
     const CString empty = collection.scratchFolder + L"empty";

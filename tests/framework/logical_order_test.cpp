@@ -8,8 +8,8 @@
 #include "framework/logical_order.h"
 #include "framework/strings.h"
 
-// The keys give StrCmpLogicalW's own order: each list below is shuffled and must come back sorted as
-// StrCmpLogicalW sorts it (no two of its names compare equal there).
+// Within 2^32, the keys give the order of StrCmpLogicalW as Wine has it: each list below is shuffled and
+// must come back sorted as StrCmpLogicalW sorts it (no two of its names compare equal there).
 TEST(LogicalOrder, SortsAsStrCmpLogicalWDoes)
 {
     const std::vector<std::vector<CString>> lists = {
@@ -36,6 +36,25 @@ TEST(LogicalOrder, SortsAsStrCmpLogicalWDoes)
         std::vector<CString> result;
         for (const uint32_t i : LogicalOrder(names)) result.push_back(shuffled[i]);
         EXPECT_EQ(result, sorted) << expected.front();
+    }
+}
+
+// Digit runs count by their value at any length, also where the platform's own comparison wraps at
+// 2^32, and beside punctuation; a number comes before any other character.
+TEST(LogicalOrder, DigitRunsByTheirValueAtAnyLengthAndBesidePunctuation)
+{
+    const std::vector<std::vector<CString>> lists = {
+        {L"n 4294967295", L"n 4294967296", L"n 4294967297", L"n 10000000000", L"n 99999999999999999999",
+         L"n 100000000000000000000"},
+        {L"1.05", L"1.5", L"1.10"}, {L"v1.2.9", L"v1.2.10", L"v1.10.1"}, {L"(2) a", L"(10) a"},
+        {L"a", L"a1", L"a10", L"a-1", L"a-2", L"a-10"}, {L"track_2", L"track_10"},
+    };
+    for (const std::vector<CString>& expected : lists) {
+        std::vector<NameToSort> names;
+        for (auto name = expected.rbegin(); name != expected.rend(); ++name) names.push_back({*name, *name, false});
+        std::vector<CString> result;
+        for (const uint32_t i : LogicalOrder(names)) result.emplace_back(names[i].name);
+        EXPECT_EQ(result, expected) << expected.front();
     }
 }
 
