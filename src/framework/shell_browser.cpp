@@ -153,7 +153,9 @@ void ShellBrowser::SortByColumn(int column)
 
     // The selected and the focused items stay so wherever they move.
     std::vector<uint32_t> selected;
-    for (int i = -1; (i = ListView_GetNextItem(list_, i, LVNI_SELECTED)) >= 0 && IsItem(i);) selected.push_back(RowAt(i));
+    for (int i = -1; (i = ListView_GetNextItem(list_, i, LVNI_SELECTED)) >= 0 && IsItem(i);) {
+        selected.push_back(RowAt(i));
+    }
     const int focusedItem = ListView_GetNextItem(list_, -1, LVNI_FOCUSED);
     const int64_t focused = IsItem(focusedItem) ? static_cast<int64_t>(RowAt(focusedItem)) : -1;
     ShowInOrder();
@@ -333,7 +335,9 @@ void ShellBrowser::FillDisplayInfo(LVITEMW& cell)
     if (!(cell.mask & LVIF_TEXT) || !cell.pszText || cell.cchTextMax <= 0) return;
     const BrowserRow& item = rows_.Item(row);
     switch (static_cast<BrowserColumn>(cell.iSubItem)) {
-    case BrowserColumn::Size: CopyText(item.hasFileData && !item.folder ? FormatSize(item.size) : CString(), cell); break;
+    case BrowserColumn::Size:
+        CopyText(item.hasFileData && !item.folder ? FormatSize(item.size) : CString(), cell);
+        break;
     case BrowserColumn::Type: CopyText(TypeText(row), cell); break;
     case BrowserColumn::Modified: CopyText(item.hasFileData ? FormatTime(item.modified) : CString(), cell); break;
     default: CopyText(rows_.ShownName(row), cell); break;

@@ -126,8 +126,8 @@ void SetWriteTime(const CString& path, WORD year)
     const SYSTEMTIME time = {year, 6, 0, 15, 12, 0, 0, 0};
     FILETIME stamp = {};
     SystemTimeToFileTime(&time, &stamp);
-    const unique_handle file = OwnHandle(CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                                     nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    const unique_handle file = OwnHandle(CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ, nullptr,
+                                                     OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     ASSERT_TRUE(file && SetFileTime(file.get(), nullptr, nullptr, &stamp)) << path;
 }
 
