@@ -59,6 +59,14 @@ bool WritePlaylist(const CString& path, int32_t lines)
     return true;
 }
 
+// The file's size; 0 when it cannot be read.
+uint64_t FileBytes(const CString& path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return 0;
+    return JoinHalves(data.nFileSizeHigh, data.nFileSizeLow);
+}
+
 }  // namespace
 
 bool RunMemoryBench(int32_t lines)
@@ -67,9 +75,7 @@ bool RunMemoryBench(int32_t lines)
     if (folder.empty()) return false;
     const CString playlist = folder + L"Large.m3u";
     bool done = WritePlaylist(playlist, lines);
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    GetFileAttributesExW(playlist.c_str(), GetFileExInfoStandard, &data);
-    const uint64_t bytes = JoinHalves(data.nFileSizeHigh, data.nFileSizeLow);
+    const uint64_t bytes = FileBytes(playlist);
     wchar_t heading[160];
     std::swprintf(heading, std::size(heading), L"memory: one playlist of %d lines, %.1f MB, each command in a process of its own",
                   static_cast<int>(lines), Megabytes(bytes));
@@ -93,9 +99,8 @@ int RunMemoryChild(int32_t command, const CString& playlist, const CString& expo
 {
     g_ExportsDir = exportFolder;
     const uint64_t idle = CurrentMemory().peakWorkingSet;
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!GetFileAttributesExW(playlist.c_str(), GetFileExInfoStandard, &data)) return 1;
-    const uint64_t bytes = JoinHalves(data.nFileSizeHigh, data.nFileSizeLow);
+    const uint64_t bytes = FileBytes(playlist);
+    if (bytes == 0) return 1;
     CountingHost host(CommandLine(command), playlist);
     ExecuteCommand(host, false);
     const uint64_t peak = CurrentMemory().peakWorkingSet;

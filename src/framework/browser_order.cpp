@@ -10,28 +10,31 @@
 
 namespace {
 
-// Each distinct type text's place among them, texts equal but for letter case sharing one: a handful of
-// texts to compare in any folder, instead of one comparison of texts per pair of rows.
+// Each distinct type text's place among them, texts equal but for letter case sharing one: one look-up
+// per row and a handful of texts to compare, instead of one comparison of texts per pair of rows.
 std::vector<uint64_t> TypeRanks(size_t count, const std::function<std::wstring_view(size_t row)>& typeText)
 {
-    std::vector<std::wstring_view> texts(count);
-    std::unordered_map<std::wstring_view, uint64_t> ranks;
-    for (size_t row = 0; row < count; ++row) ranks.emplace(texts[row] = typeText(row), 0);
+    std::unordered_map<std::wstring_view, uint32_t> slots;
     std::vector<std::wstring_view> distinct;
-    distinct.reserve(ranks.size());
-    for (const auto& entry : ranks) distinct.push_back(entry.first);
-    const auto compare = [](std::wstring_view a, std::wstring_view b) {
-        return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(), static_cast<int>(a.size()), b.data(),
-                              static_cast<int>(b.size()));
-    };
-    std::sort(distinct.begin(), distinct.end(), [&](auto a, auto b) { return compare(a, b) == CSTR_LESS_THAN; });
-    uint64_t rank = 0;
-    for (size_t i = 0; i < distinct.size(); ++i) {
-        if (i > 0 && compare(distinct[i - 1], distinct[i]) != CSTR_EQUAL) ++rank;
-        ranks[distinct[i]] = rank;
+    std::vector<uint32_t> slotOf(count);
+    for (size_t row = 0; row < count; ++row) {
+        const auto [slot, added] = slots.emplace(typeText(row), static_cast<uint32_t>(distinct.size()));
+        if (added) distinct.push_back(slot->first);
+        slotOf[row] = slot->second;
     }
+    const auto compare = [&](uint32_t a, uint32_t b) {
+        const std::wstring_view left = distinct[a], right = distinct[b];
+        return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, left.data(), static_cast<int>(left.size()),
+                              right.data(), static_cast<int>(right.size()));
+    };
+    std::vector<uint32_t> byText(distinct.size());
+    std::iota(byText.begin(), byText.end(), 0u);
+    std::sort(byText.begin(), byText.end(), [&](uint32_t a, uint32_t b) { return compare(a, b) == CSTR_LESS_THAN; });
+    std::vector<uint64_t> rankOf(distinct.size());
+    for (size_t i = 1; i < byText.size(); ++i)
+        rankOf[byText[i]] = rankOf[byText[i - 1]] + (compare(byText[i - 1], byText[i]) != CSTR_EQUAL);
     std::vector<uint64_t> keys(count);
-    for (size_t row = 0; row < count; ++row) keys[row] = ranks[texts[row]];
+    for (size_t row = 0; row < count; ++row) keys[row] = rankOf[slotOf[row]];
     return keys;
 }
 

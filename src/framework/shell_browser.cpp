@@ -53,10 +53,7 @@ unique_pidl ShellParent(PCIDLIST_ABSOLUTE item)
 // knows, such as a drive taken away.
 unique_pidl ShellParentOfRoot(const CString& root)
 {
-    PIDLIST_ABSOLUTE parsed = nullptr;
-    const HRESULT hr = SHParseDisplayName(root.c_str(), nullptr, &parsed, 0, nullptr);
-    const unique_pidl item(parsed);
-    if (SUCCEEDED(hr) && item) {
+    if (const unique_pidl item = PidlOf(root)) {
         if (unique_pidl parent = ShellParent(item.get())) return parent;
     }
     PIDLIST_ABSOLUTE computer = nullptr;
@@ -150,8 +147,12 @@ void ShellBrowser::SortByColumn(int column)
     const auto clicked = static_cast<BrowserColumn>(column);
     order_ = {clicked, clicked != order_.column || !order_.ascending};
     ShowSortArrow(list_, order_);
+    ReorderKeepingSelection();
+}
 
-    // The selected and the focused items stay so wherever they move.
+// The selected and the focused items stay so wherever the new order moves them.
+void ShellBrowser::ReorderKeepingSelection()
+{
     std::vector<uint32_t> selected;
     for (int i = -1; (i = ListView_GetNextItem(list_, i, LVNI_SELECTED)) >= 0 && IsItem(i);) {
         selected.push_back(RowAt(i));

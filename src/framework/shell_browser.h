@@ -56,6 +56,7 @@ private:
     void ShowNearestShellItem(unique_pidl item);
     void ShowRows(BrowserRows&& rows);
     void ShowInOrder();
+    void ReorderKeepingSelection();
     void OpenItem(int item);
     size_t RowAt(int item) const { return shown_[static_cast<size_t>(item)]; }
     bool IsItem(int item) const { return item >= 0 && static_cast<size_t>(item) < shown_.size(); }

@@ -55,6 +55,15 @@ unique_pidl ClonePidl(PCIDLIST_ABSOLUTE pidl)
     return unique_pidl(pidl ? ILClone(pidl) : nullptr);
 }
 
+unique_pidl PidlOf(const CString& path)
+{
+    PIDLIST_ABSOLUTE parsed = nullptr;
+    const HRESULT hr = SHParseDisplayName(path.c_str(), nullptr, &parsed, 0, nullptr);
+    unique_pidl item(parsed);
+    if (FAILED(hr)) item.reset();
+    return item;
+}
+
 // The parsing name of a file-system item is its path. Where that name may have been cut at MAX_PATH (Wine
 // cuts and still reports success), the path is built from the parent's path and the item's own file name
 // instead, so a deep song never yields a wrong path.

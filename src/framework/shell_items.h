@@ -10,6 +10,8 @@
 // The desktop, the root of the shell's namespace.
 unique_pidl DesktopPidl();
 unique_pidl ClonePidl(PCIDLIST_ABSOLUTE pidl);
+// The shell's item for a path; empty when the shell cannot parse it (a drive taken away, say).
+unique_pidl PidlOf(const CString& path);
 // The item's file-system path; empty for a virtual item (My Computer, the Control Panel).
 CString PathOf(PCIDLIST_ABSOLUTE pidl);
 

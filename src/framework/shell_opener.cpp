@@ -3,6 +3,7 @@
 #include <shellapi.h>
 
 #include "framework/com.h"
+#include "framework/shell_items.h"
 
 namespace {
 
@@ -28,13 +29,7 @@ void RunDefaultCommand(HWND owner, PCIDLIST_ABSOLUTE item, const CString& path)
         (void)Opener()(path, CString());
         return;
     }
-    unique_pidl parsed;
-    if (!item) {
-        PIDLIST_ABSOLUTE pidl = nullptr;
-        const HRESULT hr = SHParseDisplayName(path.c_str(), nullptr, &pidl, 0, nullptr);
-        parsed.reset(pidl);
-        if (FAILED(hr)) parsed.reset();
-    }
+    const unique_pidl parsed = item ? unique_pidl() : PidlOf(path);
     SHELLEXECUTEINFOW run = {};
     run.cbSize = sizeof run;
     // The verb that the item's own context menu marks as its default: the same as a double-click in the

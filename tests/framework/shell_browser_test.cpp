@@ -215,9 +215,8 @@ TEST_F(ShellBrowserTest, AMixedFolderShowsTheRowsOfTheShellsEnumeration)
     SetFileAttributesW((folder_ + L"\\system.mp3").c_str(), FILE_ATTRIBUTE_SYSTEM);
     ASSERT_TRUE(SUCCEEDED(CreateShortcutFile(folder_ + L"\\a.txt", folder_ + L"\\link.lnk", L"")));
 
-    PIDLIST_ABSOLUTE parsed = nullptr;
-    ASSERT_TRUE(SUCCEEDED(SHParseDisplayName(folder_.c_str(), nullptr, &parsed, 0, nullptr)));
-    const unique_pidl folderItem(parsed);
+    const unique_pidl folderItem = PidlOf(folder_);
+    ASSERT_TRUE(folderItem);
     BrowserRows byShell;
     ASSERT_TRUE(ListShellFolder(folderItem.get(), byShell));
     ASSERT_TRUE(browser_.DisplayFolder(folder_));
