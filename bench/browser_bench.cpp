@@ -45,6 +45,16 @@ public:
     bool IsShown() const { return list_ != nullptr; }
     ShellBrowser& Browser() { return browser_; }
     int32_t Rows() const { return static_cast<int32_t>(SendMessageW(list_, LVM_GETITEMCOUNT, 0, 0)); }
+    int32_t Selected() const { return static_cast<int32_t>(SendMessageW(list_, LVM_GETSELECTEDCOUNT, 0, 0)); }
+    // None (0), every row (1, as Ctrl+A selects them) or every second one from the first (2).
+    void Select(int step) const
+    {
+        ListView_SetItemState(list_, -1, 0, LVIS_SELECTED);
+        if (step == 1) ListView_SetItemState(list_, -1, LVIS_SELECTED, LVIS_SELECTED);
+        for (int position = 0; step > 1 && position < Rows(); position += step) {
+            ListView_SetItemState(list_, position, LVIS_SELECTED, LVIS_SELECTED);
+        }
+    }
 
 private:
     unique_window owner_;
@@ -84,25 +94,27 @@ bool RunBrowserBench(const Collection& collection, int runs)
             check(true);
         },
         floor);
-    // A header click from the order by name, which each turn goes back to untimed.
-    bool byName = true;
-    const auto click = [&](BrowserColumn column) {
-        return TimeInTurns(
+    // A header click from the order by name, which one untimed click on Name puts back after each turn
+    // (from another column, and from the reversed order by name alike); the selection, made once before,
+    // must stay through every click.
+    const auto click = [&](BrowserColumn column, int selectStep) {
+        window.Select(selectStep);
+        const int32_t selected = window.Selected();
+        const Timing timing = TimeInTurns(
             runs,
             [&] {
                 browser.SortByColumn(static_cast<int>(column));
-                byName = false;
                 check(true);
             },
-            floor,
-            [&] {
-                if (!byName) browser.SortByColumn(static_cast<int>(BrowserColumn::Name));
-                byName = true;
-            });
+            floor, [&] { browser.SortByColumn(static_cast<int>(BrowserColumn::Name)); });
+        whole = whole && window.Selected() == selected;
+        window.Select(0);
+        return timing;
     };
-    const Timing bySize = click(BrowserColumn::Size), byDate = click(BrowserColumn::Modified);
+    const Timing bySize = click(BrowserColumn::Size, 0), byDate = click(BrowserColumn::Modified, 0);
+    const Timing allBySize = click(BrowserColumn::Size, 1), halfByName = click(BrowserColumn::Name, 2);
     if (!whole) {
-        PrintLine(stderr, L"browser: the song folder was not listed whole");
+        PrintLine(stderr, L"browser: the song folder was not listed whole, or a click lost the selection");
         return false;
     }
     wchar_t row[240];
@@ -116,6 +128,13 @@ bool RunBrowserBench(const Collection& collection, int runs)
                   bySize.commandMs, bySize.floorMs, bySize.commandMs / bySize.floorMs, byDate.commandMs, byDate.floorMs,
                   byDate.commandMs / byDate.floorMs);
     PrintLine(stdout, row);
+    const struct { const wchar_t* what; const Timing& timing; } selectedClicks[] = {
+        {L"by size with every row selected", allBySize}, {L"by name with every second row selected", halfByName}};
+    for (const auto& [what, timing] : selectedClicks) {
+        std::swprintf(row, std::size(row), L"browser  header click %ls %.0f ms (floor %.0f ms, ratio %.2f)", what,
+                      timing.commandMs, timing.floorMs, timing.commandMs / timing.floorMs);
+        PrintLine(stdout, row);
+    }
     // An empty folder of the collection's: the view before the songs.
     const CString empty = collection.scratchFolder + L"empty";
     CreateDirectoryW(empty.c_str(), nullptr);

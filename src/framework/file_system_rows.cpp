@@ -21,7 +21,7 @@ bool IsListed(const WIN32_FIND_DATAW& found)
 
 }  // namespace
 
-DWORD ListFileSystemFolder(const CString& folder, BrowserRows& listing)
+DWORD ListFileSystemFolder(const CString& folder, BrowserRows& rows)
 {
     const CString pattern = LongForm(folder + (folder.ends_with(L'\\') ? L"*" : L"\\*"));
     WIN32_FIND_DATAW found = {};
@@ -36,10 +36,10 @@ DWORD ListFileSystemFolder(const CString& folder, BrowserRows& listing)
         return code == ERROR_FILE_NOT_FOUND && emptyFolder ? 0 : code;
     }
     do {
-        if (IsListed(found)) listing.AddFound(found);
+        if (IsListed(found)) rows.AddFound(found);
     } while (FindNextFileW(search.get(), &found));
     const DWORD code = GetLastError();
     if (code != ERROR_NO_MORE_FILES) return code;
-    listing.Sort();
+    rows.Sort();
     return 0;
 }

@@ -6,6 +6,6 @@
 #include "framework/browser_rows.h"
 #include "framework/strings.h"
 
-// Fills the empty listing with the folder's items but the hidden ones, sorted; the folder's path may be
+// Fills the empty rows with the folder's items but the hidden ones, sorted; the folder's path may be
 // longer than MAX_PATH. 0, or the Windows error code when the folder cannot be listed.
-DWORD ListFileSystemFolder(const CString& folder, BrowserRows& listing);
+DWORD ListFileSystemFolder(const CString& folder, BrowserRows& rows);

@@ -97,10 +97,10 @@ void ShellBrowser::Attach(HWND dialog, int controlId)
     ShowShellItem(DesktopPidl());
 }
 
-CString ShellBrowser::GetItemPath(int item) const
+CString ShellBrowser::GetItemPath(int position) const
 {
-    if (!IsItem(item)) return {};
-    const size_t row = RowAt(item);
+    if (!IsPosition(position)) return {};
+    const size_t row = RowAt(position);
     if (const PCIDLIST_ABSOLUTE shellItem = rows_.ShellItem(row)) return PathOf(shellItem);
     return JoinPath(folderPath_, rows_.Name(row));
 }
@@ -138,7 +138,7 @@ void ShellBrowser::Refresh()
 
 void ShellBrowser::OpenSelectedItem()
 {
-    if (list_) OpenItem(static_cast<int>(SendMessageW(list_, LVM_GETNEXTITEM, -1, LVNI_FOCUSED | LVNI_SELECTED)));
+    if (list_) OpenAt(static_cast<int>(SendMessageW(list_, LVM_GETNEXTITEM, -1, LVNI_FOCUSED | LVNI_SELECTED)));
 }
 
 void ShellBrowser::SortByColumn(int column)
@@ -153,24 +153,53 @@ void ShellBrowser::SortByColumn(int column)
 // The selected and the focused items stay so wherever the new order moves them.
 void ShellBrowser::ReorderKeepingSelection()
 {
-    std::vector<uint32_t> selected;
-    for (int i = -1; (i = ListView_GetNextItem(list_, i, LVNI_SELECTED)) >= 0 && IsItem(i);) {
-        selected.push_back(RowAt(i));
+    const size_t count = shown_.size();
+    const auto selectedCount = static_cast<size_t>(ListView_GetSelectedCount(list_));
+    // All or none stay selected as they are; only a part must be read, by row, and set again.
+    const bool part = selectedCount > 0 && selectedCount < count;
+    std::vector<bool> selected(part ? count : 0);
+    for (int position = -1; part && (position = ListView_GetNextItem(list_, position, LVNI_SELECTED)) >= 0 &&
+                            IsPosition(position);) {
+        selected[RowAt(position)] = true;
     }
-    const int focusedItem = ListView_GetNextItem(list_, -1, LVNI_FOCUSED);
-    const int64_t focused = IsItem(focusedItem) ? static_cast<int64_t>(RowAt(focusedItem)) : -1;
+    const int64_t focused = RowOrNone(ListView_GetNextItem(list_, -1, LVNI_FOCUSED));
+    const int64_t mark = RowOrNone(ListView_GetSelectionMark(list_));
     ShowInOrder();
-    if (!selected.empty() || focused >= 0) {
-        std::vector<int> position(shown_.size());
-        for (size_t i = 0; i < shown_.size(); ++i) position[shown_[i]] = static_cast<int>(i);
-        ListView_SetItemState(list_, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
-        for (const uint32_t row : selected) ListView_SetItemState(list_, position[row], LVIS_SELECTED, LVIS_SELECTED);
-        if (focused >= 0) {
-            ListView_SetItemState(list_, position[focused], LVIS_FOCUSED, LVIS_FOCUSED);
-            ListView_EnsureVisible(list_, position[focused], FALSE);
-        }
-    }
+    SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
+    if (part) SelectRows(selected, selectedCount);
+    const int focusedPosition = focused >= 0 ? PositionOf(focused) : -1;
+    if (focused >= 0) ListView_SetItemState(list_, focusedPosition, LVIS_FOCUSED, LVIS_FOCUSED);
+    if (mark >= 0) ListView_SetSelectionMark(list_, PositionOf(mark));
+    SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
+    if (focused >= 0) ListView_EnsureVisible(list_, focusedPosition, FALSE);
     InvalidateRect(list_, nullptr, TRUE);
+}
+
+// The list keeps its selection as ranges of positions, which a change at a scattered position rebuilds
+// in part: the selection is dropped in one message and set again from none (or from all, when fewer are
+// unselected) in ascending order of position, so that each change only grows or splits the last range.
+void ShellBrowser::SelectRows(const std::vector<bool>& selected, size_t selectedCount)
+{
+    const size_t count = shown_.size();
+    // A virtual list's items are only its count: this drops its selection, focus and selection mark.
+    SendMessageW(list_, LVM_DELETEALLITEMS, 0, 0);
+    SendMessageW(list_, LVM_SETITEMCOUNT, count, LVSICF_NOSCROLL);
+    const bool fromNone = selectedCount <= count / 2;
+    if (!fromNone) ListView_SetItemState(list_, -1, LVIS_SELECTED, LVIS_SELECTED);
+    for (size_t position = 0; position < count; ++position) {
+        if (selected[shown_[position]] != fromNone) continue;
+        ListView_SetItemState(list_, static_cast<int>(position), fromNone ? LVIS_SELECTED : 0, LVIS_SELECTED);
+    }
+}
+
+int64_t ShellBrowser::RowOrNone(int position) const
+{
+    return IsPosition(position) ? static_cast<int64_t>(RowAt(position)) : -1;
+}
+
+int ShellBrowser::PositionOf(size_t row) const
+{
+    return static_cast<int>(std::find(shown_.begin(), shown_.end(), row) - shown_.begin());
 }
 
 bool ShellBrowser::HandleNotify(NMHDR* header, LRESULT* result)
@@ -182,13 +211,13 @@ bool ShellBrowser::HandleNotify(NMHDR* header, LRESULT* result)
         FillDisplayInfo(reinterpret_cast<NMLVDISPINFOW*>(header)->item);
         break;
     case LVN_ODFINDITEMW:
-        answer = FindItem(*reinterpret_cast<NMLVFINDITEMW*>(header));
+        answer = FindPosition(*reinterpret_cast<NMLVFINDITEMW*>(header));
         break;
     case LVN_COLUMNCLICK:
         SortByColumn(reinterpret_cast<NMLISTVIEW*>(header)->iSubItem);
         break;
     case NM_DBLCLK:
-        OpenItem(reinterpret_cast<NMITEMACTIVATE*>(header)->iItem);
+        OpenAt(reinterpret_cast<NMITEMACTIVATE*>(header)->iItem);
         break;
     // The rows' data belongs to the browser, so the list need not announce each deleted row.
     case LVN_DELETEALLITEMS:
@@ -283,14 +312,20 @@ void ShellBrowser::ShowInOrder()
     shown_ = ShownOrder(rows_, order_, [this](size_t row) { return TypeText(row); });
 }
 
-void ShellBrowser::OpenItem(int item)
+// A folder row whose folder can no longer be listed is stale: the folder on show is listed afresh, or
+// the nearest one above it, so the row goes and the user sees why nothing opened.
+void ShellBrowser::OpenAt(int position)
 {
-    if (!IsItem(item)) return;
-    const size_t row = RowAt(item);
+    if (!IsPosition(position)) return;
+    const size_t row = RowAt(position);
     const PCIDLIST_ABSOLUTE shellItem = rows_.ShellItem(row);
-    if (!rows_.Item(row).folder) RunDefaultCommand(GetParent(list_), shellItem, GetItemPath(item));
-    else if (shellItem) ShowShellItem(ClonePidl(shellItem));
-    else ShowPath(JoinPath(folderPath_, rows_.Name(row)));
+    if (!rows_.Item(row).folder) {
+        RunDefaultCommand(GetParent(list_), shellItem, GetItemPath(position));
+        return;
+    }
+    const bool shown =
+        shellItem ? ShowShellItem(ClonePidl(shellItem)) : ShowPath(JoinPath(folderPath_, rows_.Name(row)));
+    if (!shown) Refresh();
 }
 
 // The shell's own items are looked up one by one, and so are the icons of files whose type gives each
@@ -330,7 +365,7 @@ int ShellBrowser::Icon(size_t row)
 
 void ShellBrowser::FillDisplayInfo(LVITEMW& cell)
 {
-    if (!IsItem(cell.iItem)) return;
+    if (!IsPosition(cell.iItem)) return;
     const size_t row = RowAt(cell.iItem);
     if (cell.mask & LVIF_IMAGE) cell.iImage = Icon(row);
     if (!(cell.mask & LVIF_TEXT) || !cell.pszText || cell.cchTextMax <= 0) return;
@@ -345,9 +380,10 @@ void ShellBrowser::FillDisplayInfo(LVITEMW& cell)
     }
 }
 
-// Type-ahead and LVM_FINDITEMW: the first item from iStart whose shown name is the text, or begins with
-// it for a partial search, letter case ignored. Wine's type-ahead sends LVFI_PARTIAL without LVFI_STRING.
-int ShellBrowser::FindItem(const NMLVFINDITEMW& find) const
+// Type-ahead and LVM_FINDITEMW: the first position from iStart whose shown name is the text, or begins
+// with it for a partial search, letter case ignored. Wine's type-ahead sends LVFI_PARTIAL without
+// LVFI_STRING.
+int ShellBrowser::FindPosition(const NMLVFINDITEMW& find) const
 {
     const LVFINDINFOW& info = find.lvfi;
     const UINT partialFlags = LVFI_PARTIAL | kFindSubstring;
@@ -359,12 +395,12 @@ int ShellBrowser::FindItem(const NMLVFINDITEMW& find) const
     const size_t start = find.iStart >= 0 && static_cast<size_t>(find.iStart) < count ? find.iStart : 0;
     const size_t end = (info.flags & LVFI_WRAP) ? start + count : count;
     for (size_t i = start; i < end; ++i) {
-        const int item = static_cast<int>(i % count);
-        const std::wstring_view shown = rows_.ShownName(RowAt(item));
+        const int position = static_cast<int>(i % count);
+        const std::wstring_view shown = rows_.ShownName(RowAt(position));
         if (partial ? shown.size() < wanted.size() : shown.size() != wanted.size()) continue;
         if (CompareStringOrdinal(shown.data(), static_cast<int>(wanted.size()), wanted.data(),
                                  static_cast<int>(wanted.size()), TRUE) == CSTR_EQUAL) {
-            return item;
+            return position;
         }
     }
     return -1;

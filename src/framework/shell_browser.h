@@ -3,7 +3,8 @@
 // starting on the desktop. A folder with a file-system path is listed by the file system, the desktop and
 // the virtual folders by the shell; the list asks only for the rows it shows. The folder on show is
 // always one that could be listed when it was last shown: when it can no longer be, Up and Refresh show
-// the nearest folder above it that can.
+// the nearest folder above it that can, and so does opening a folder row whose folder is gone.
+// A position is a place in the list; a row is an index into the stored rows, shown in the sorted order.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -27,8 +28,9 @@ public:
     void Attach(HWND dialog, int controlId);
     HWND Handle() const { return list_; }
 
-    // The file-system path of the item; empty for -1, an index out of range or an item without one.
-    CString GetItemPath(int item) const;
+    // The file-system path of the item at the list's position; empty for -1, a position out of range or
+    // an item without one.
+    CString GetItemPath(int position) const;
     // The current folder's file-system path; empty when it has none.
     CString CurrentFolderPath() const;
 
@@ -39,8 +41,9 @@ public:
     bool DisplayParentFolder();
     // The current folder listed again, or the nearest folder above it when it can no longer be listed.
     void Refresh();
-    // What Enter and a double-click do: a folder opens in the browser (the view stays as it was when it
-    // cannot be listed); any other item's default command runs.
+    // What Enter and a double-click do: a folder opens in the browser (when it can no longer be listed,
+    // the nearest folder above it that can be is shown, as Refresh does); any other item's default
+    // command runs.
     void OpenSelectedItem();
     // What a header click does: sorts by the column, the other way round when it is already sorted by it.
     void SortByColumn(int column);
@@ -57,14 +60,17 @@ private:
     void ShowRows(BrowserRows&& rows);
     void ShowInOrder();
     void ReorderKeepingSelection();
-    void OpenItem(int item);
-    size_t RowAt(int item) const { return shown_[static_cast<size_t>(item)]; }
-    bool IsItem(int item) const { return item >= 0 && static_cast<size_t>(item) < shown_.size(); }
+    void SelectRows(const std::vector<bool>& selected, size_t selectedCount);
+    void OpenAt(int position);
+    size_t RowAt(int position) const { return shown_[static_cast<size_t>(position)]; }
+    bool IsPosition(int position) const { return position >= 0 && static_cast<size_t>(position) < shown_.size(); }
+    int64_t RowOrNone(int position) const;  // -1 for a position out of range
+    int PositionOf(size_t row) const;
     const TypeLook& RowLook(size_t row);
     std::wstring_view TypeText(size_t row);
     int Icon(size_t row);
     void FillDisplayInfo(LVITEMW& cell);
-    int FindItem(const NMLVFINDITEMW& find) const;
+    int FindPosition(const NMLVFINDITEMW& find) const;
 
     HWND list_ = nullptr;
     BrowserRows rows_;

@@ -27,7 +27,7 @@ CString DisplayName(IShellFolder* folder, PCUITEMID_CHILD child, SHGDNF form)
     return text;
 }
 
-void AddItem(IShellFolder* folder, PCIDLIST_ABSOLUTE folderPidl, PCUITEMID_CHILD child, BrowserRows& listing)
+void AddItem(IShellFolder* folder, PCIDLIST_ABSOLUTE folderPidl, PCUITEMID_CHILD child, BrowserRows& rows)
 {
     unique_pidl absolute(ILCombine(folderPidl, child));
     if (!absolute) return;
@@ -37,7 +37,7 @@ void AddItem(IShellFolder* folder, PCIDLIST_ABSOLUTE folderPidl, PCUITEMID_CHILD
     const bool isFolder = (attributes & SFGAO_FOLDER) && !(attributes & SFGAO_STREAM);
     WIN32_FIND_DATAW found = {};
     const bool hasFound = SUCCEEDED(SHGetDataFromIDListW(folder, child, SHGDFIL_FINDDATA, &found, sizeof found));
-    listing.AddShellItem(std::move(absolute), DisplayName(folder, child, SHGDN_INFOLDER), isFolder,
+    rows.AddShellItem(std::move(absolute), DisplayName(folder, child, SHGDN_INFOLDER), isFolder,
                          hasFound ? &found : nullptr);
 }
 
@@ -90,7 +90,7 @@ CString PathOf(PCIDLIST_ABSOLUTE pidl)
     return folder + name;
 }
 
-bool ListShellFolder(PCIDLIST_ABSOLUTE folderPidl, BrowserRows& listing)
+bool ListShellFolder(PCIDLIST_ABSOLUTE folderPidl, BrowserRows& rows)
 {
     ComPtr<IShellFolder> folder;
     if (!BindFolder(folderPidl, folder)) return false;
@@ -106,10 +106,10 @@ bool ListShellFolder(PCIDLIST_ABSOLUTE folderPidl, BrowserRows& listing)
             fetched = std::min<ULONG>(fetched, static_cast<ULONG>(std::size(batch)));
             unique_pidl owned[std::size(batch)];
             for (ULONG i = 0; i < fetched; ++i) owned[i].reset(batch[i]);
-            for (ULONG i = 0; i < fetched; ++i) AddItem(folder.Get(), folderPidl, owned[i].get(), listing);
+            for (ULONG i = 0; i < fetched; ++i) AddItem(folder.Get(), folderPidl, owned[i].get(), rows);
             if (next != S_OK || fetched == 0) break;
         }
     }
-    listing.Sort();
+    rows.Sort();
     return true;
 }

@@ -15,6 +15,6 @@ unique_pidl PidlOf(const CString& path);
 // The item's file-system path; empty for a virtual item (My Computer, the Control Panel).
 CString PathOf(PCIDLIST_ABSOLUTE pidl);
 
-// Fills the empty listing with the folder's items as the shell enumerates them, sorted; false when the
+// Fills the empty rows with the folder's items as the shell enumerates them, sorted; false when the
 // folder cannot be read.
-bool ListShellFolder(PCIDLIST_ABSOLUTE folder, BrowserRows& listing);
+bool ListShellFolder(PCIDLIST_ABSOLUTE folder, BrowserRows& rows);

@@ -142,7 +142,8 @@ TEST_F(ShellBrowserTest, StartsOnTheDesktopAndListsFoldersFirstWithTheirExactPat
 }
 
 // Double-click and Enter open a folder, and run any other item's default command (here the test's stand-in
-// for the shell, which gets the item's path); a folder gone since it was listed leaves the view as it was.
+// for the shell, which gets the item's path); a folder gone since it was listed is not shown, and the
+// folder on show is listed again without its row.
 TEST_F(ShellBrowserTest, DoubleClickAndEnterOpenFoldersAndRunTheDefaultCommandOfFilesAlsoBeyondMaxPath)
 {
     temp_.Write(L"disc 2\\inner\\deeper\\song.mp3");
@@ -171,7 +172,8 @@ TEST_F(ShellBrowserTest, DoubleClickAndEnterOpenFoldersAndRunTheDefaultCommandOf
     ASSERT_TRUE(DeleteFileW((deeper + L"\\song.mp3").c_str()) && RemoveDirectoryW(deeper.c_str()));
     EXPECT_TRUE(Notify(NM_DBLCLK, 0));
     EXPECT_EQ(browser_.CurrentFolderPath(), folder_ + L"\\disc 2\\inner");
-    EXPECT_EQ(Count(), 2);
+    ASSERT_EQ(Count(), 1);
+    EXPECT_EQ(browser_.GetItemPath(0), folder_ + L"\\disc 2\\inner\\note.txt");
 
     EXPECT_TRUE(browser_.DisplayParentFolder());
     EXPECT_TRUE(browser_.DisplayParentFolder());

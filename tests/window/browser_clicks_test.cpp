@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
+#include <set>
 #include <vector>
 
 #include "dialog_runner.h"
@@ -48,17 +50,19 @@ public:
         Notify(NM_CLICK, row);
         return window_.InfoLines().back() == g_ScanMessagesEnglish[scan_msg::kClickSelectedNoFolder];
     }
+    CString Name(int row) const
+    {
+        wchar_t text[MAX_PATH] = {};
+        LVITEMW item = {};
+        item.pszText = text;
+        item.cchTextMax = MAX_PATH;
+        window_.SendTo(IDC_SHELL_LIST, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+        return text;
+    }
     std::vector<CString> Names() const
     {
         std::vector<CString> names;
-        for (int row = 0; row < Rows(); ++row) {
-            wchar_t text[MAX_PATH] = {};
-            LVITEMW item = {};
-            item.pszText = text;
-            item.cchTextMax = MAX_PATH;
-            window_.SendTo(IDC_SHELL_LIST, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-            names.emplace_back(text);
-        }
+        for (int row = 0; row < Rows(); ++row) names.push_back(Name(row));
         return names;
     }
     HWND Header() const { return reinterpret_cast<HWND>(window_.SendTo(IDC_SHELL_LIST, LVM_GETHEADER)); }
@@ -89,9 +93,35 @@ public:
         state.stateMask = state.state = LVIS_SELECTED | LVIS_FOCUSED;
         window_.SendTo(IDC_SHELL_LIST, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
     }
-    int Selected() const
+    int Selected() const { return Next(-1, LVNI_SELECTED); }
+    int Next(int row, UINT flags) const
     {
-        return static_cast<int>(window_.SendTo(IDC_SHELL_LIST, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+        return static_cast<int>(window_.SendTo(IDC_SHELL_LIST, LVM_GETNEXTITEM, static_cast<WPARAM>(row), flags));
+    }
+    // The selection of these rows and the focus and selection mark on one, as Ctrl+clicks leave them.
+    void SelectOnly(const std::vector<int>& rows, int focused) const
+    {
+        LVITEMW state = {};
+        state.stateMask = LVIS_SELECTED;
+        window_.SendTo(IDC_SHELL_LIST, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
+        state.state = LVIS_SELECTED;
+        for (const int row : rows) {
+            window_.SendTo(IDC_SHELL_LIST, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
+        }
+        state.stateMask = state.state = LVIS_FOCUSED;
+        window_.SendTo(IDC_SHELL_LIST, LVM_SETITEMSTATE, static_cast<WPARAM>(focused), reinterpret_cast<LPARAM>(&state));
+        window_.SendTo(IDC_SHELL_LIST, LVM_SETSELECTIONMARK, 0, focused);
+    }
+    std::set<CString> SelectedNames() const
+    {
+        std::set<CString> selected;
+        for (int row = -1; (row = Next(row, LVNI_SELECTED)) >= 0;) selected.insert(Name(row));
+        return selected;
+    }
+    bool IsInView(int row) const
+    {
+        const auto top = static_cast<int>(window_.SendTo(IDC_SHELL_LIST, LVM_GETTOPINDEX));
+        return row >= top && row < top + static_cast<int>(window_.SendTo(IDC_SHELL_LIST, LVM_GETCOUNTPERPAGE));
     }
     // Enter on the row, through the window's own message loop.
     void Enter(int row) const
@@ -329,4 +359,86 @@ TEST(ShellBrowserWindow, AHeaderClickSortsByItsColumnAndASecondClickReversesTheW
     browser.Notify(NM_DBLCLK, browser.Find(L"b"));
     EXPECT_EQ(browser.Names(), (std::vector<CString>{L"y.mp3", L"x.mp3"}));
     EXPECT_EQ(browser.Arrows(), cases[0].arrows);
+}
+
+// A header click keeps the selected items selected, and the focused one focused, marked and in view,
+// wherever the new order moves them, whatever the shape of the selection.
+TEST(ShellBrowserWindow, AHeaderClickKeepsTheSelectionAndTheFocus)
+{
+    constexpr int kSongs = 3000;
+    const TempFolder folder(L"browser", DesktopFolder());
+    // Sizes in a scattered order (7919 is prime to the count), so that the order by size scatters every
+    // selection made in the order by name.
+    for (int i = 0; i < kSongs; ++i) {
+        const CString number = std::to_wstring(10000 + i).substr(1);
+        folder.WriteTwin(L"song " + number + L".mp3", std::string(static_cast<size_t>(i) * 7919 % kSongs, 'x'));
+    }
+    DialogRunner window;
+    const BrowserDriver browser(window);
+    OpenFromDesktop(browser, folder);
+    const std::vector<CString> byName = browser.Names();
+    ASSERT_EQ(byName.size(), static_cast<size_t>(kSongs));
+    const struct { const char* what; std::function<bool(int)> selected; int focused; } cases[] = {
+        {"none", [](int) { return false; }, 1500},
+        {"one", [](int i) { return i == 1234; }, 1234},
+        {"all", [](int) { return true; }, kSongs - 1},
+        {"every second", [](int i) { return i % 2 == 0; }, 7},
+        {"a run", [](int i) { return i >= 100 && i < 400; }, 399},
+        {"all but a run", [](int i) { return i < 200 || i >= 500; }, 0},
+    };
+    for (const auto& c : cases) {
+        std::vector<int> rows;
+        std::set<CString> selected;
+        for (int i = 0; i < kSongs; ++i) {
+            if (!c.selected(i)) continue;
+            rows.push_back(i);
+            selected.insert(byName[static_cast<size_t>(i)]);
+        }
+        browser.SelectOnly(rows, c.focused);
+        for (const int column : {1, 1, 0}) {  // by size, reversed, by name again
+            browser.ClickHeader(column);
+            EXPECT_EQ(browser.SelectedNames(), selected) << c.what << column;
+            const int focused = browser.Next(-1, LVNI_FOCUSED);
+            EXPECT_EQ(browser.Name(focused), byName[static_cast<size_t>(c.focused)]) << c.what << column;
+            EXPECT_EQ(window.SendTo(IDC_SHELL_LIST, LVM_GETSELECTIONMARK), focused) << c.what << column;
+            EXPECT_TRUE(browser.IsInView(focused)) << c.what << column;
+        }
+        EXPECT_EQ(browser.Name(kSongs - 1), byName.back()) << c.what;
+    }
+}
+
+// Opening a folder row whose folder can no longer be listed (gone, gone with the folder on show, or held
+// so that it cannot be read), by double-click or by Enter, shows the nearest folder above it that can be,
+// listed afresh, and writes no line.
+TEST(ShellBrowserWindow, OpeningAFolderThatCannotBeListedShowsTheNearestFolderAboveAfresh)
+{
+    const TempFolder folder(L"browser", DesktopFolder());
+    DialogRunner window;
+    const BrowserDriver browser(window);
+    OpenFromDesktop(browser, folder);
+    const struct { const wchar_t* shown; const wchar_t* broken; bool held; std::vector<CString> after; } cases[] = {
+        {L"", L"Album", false, {L"new.mp3"}},
+        {L"Outer", L"Outer", false, {L"new.mp3"}},
+        {L"", L"Album", true, {L"Album", L"new.mp3"}},
+    };
+    for (const auto& c : cases) {
+        for (const bool enter : {false, true}) {
+            const CString shown = *c.shown ? CString(c.shown) + L"\\" : CString();
+            folder.Write(shown + L"Album\\track.mp3");
+            window.Click(IDC_REFRESH);
+            if (*c.shown) browser.Notify(NM_DBLCLK, browser.Find(c.shown));
+            ASSERT_EQ(browser.Names(), std::vector<CString>{L"Album"}) << c.broken << enter;
+            folder.Write(L"new.mp3");  // seen only in a new listing
+            const size_t lines = window.InfoLines().size();
+            {
+                const unique_handle hold = c.held ? TempFolder::Lock(folder.Path() + c.broken) : unique_handle();
+                if (!c.held) std::filesystem::remove_all(folder.Path() + c.broken);
+                if (enter) browser.Enter(browser.Find(L"Album"));
+                else browser.Notify(NM_DBLCLK, browser.Find(L"Album"));
+            }
+            EXPECT_EQ(browser.Names(), c.after) << c.broken << c.held << enter;
+            EXPECT_EQ(window.InfoLines().size(), lines) << c.broken << c.held << enter;
+            for (const wchar_t* name : {L"Album", L"Outer", L"new.mp3"}) std::filesystem::remove_all(folder.Path() + name);
+        }
+    }
 }
