@@ -153,43 +153,53 @@ void ShellBrowser::SortByColumn(int column)
 // The selected and the focused items stay so wherever the new order moves them.
 void ShellBrowser::ReorderKeepingSelection()
 {
-    const size_t count = shown_.size();
     const auto selectedCount = static_cast<size_t>(ListView_GetSelectedCount(list_));
     // All or none stay selected as they are; only a part must be read, by row, and set again.
-    const bool part = selectedCount > 0 && selectedCount < count;
-    std::vector<bool> selected(part ? count : 0);
-    for (int position = -1; part && (position = ListView_GetNextItem(list_, position, LVNI_SELECTED)) >= 0 &&
-                            IsPosition(position);) {
-        selected[RowAt(position)] = true;
-    }
+    const bool part = selectedCount > 0 && selectedCount < shown_.size();
+    const std::vector<bool> selected = part ? SelectedRows() : std::vector<bool>();
     const int64_t focused = RowOrNone(ListView_GetNextItem(list_, -1, LVNI_FOCUSED));
     const int64_t mark = RowOrNone(ListView_GetSelectionMark(list_));
     ShowInOrder();
     SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
     if (part) SelectRows(selected, selectedCount);
     const int focusedPosition = focused >= 0 ? PositionOf(focused) : -1;
-    if (focused >= 0) ListView_SetItemState(list_, focusedPosition, LVIS_FOCUSED, LVIS_FOCUSED);
+    if (focusedPosition >= 0) ListView_SetItemState(list_, focusedPosition, LVIS_FOCUSED, LVIS_FOCUSED);
     if (mark >= 0) ListView_SetSelectionMark(list_, PositionOf(mark));
     SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
-    if (focused >= 0) ListView_EnsureVisible(list_, focusedPosition, FALSE);
+    if (focusedPosition >= 0) ListView_EnsureVisible(list_, focusedPosition, FALSE);
     InvalidateRect(list_, nullptr, TRUE);
 }
 
+// Whether each row is selected, by row.
+std::vector<bool> ShellBrowser::SelectedRows() const
+{
+    std::vector<bool> selected(shown_.size());
+    for (int position = -1; (position = ListView_GetNextItem(list_, position, LVNI_SELECTED)) >= 0;) {
+        if (IsPosition(position)) selected[RowAt(position)] = true;
+    }
+    return selected;
+}
+
 // The list keeps its selection as ranges of positions, which a change at a scattered position rebuilds
-// in part: the selection is dropped in one message and set again from none (or from all, when fewer are
+// in part: the selection is dropped in one step and set again from none (or from all, when fewer are
 // unselected) in ascending order of position, so that each change only grows or splits the last range.
 void ShellBrowser::SelectRows(const std::vector<bool>& selected, size_t selectedCount)
 {
-    const size_t count = shown_.size();
-    // A virtual list's items are only its count: this drops its selection, focus and selection mark.
-    SendMessageW(list_, LVM_DELETEALLITEMS, 0, 0);
-    SendMessageW(list_, LVM_SETITEMCOUNT, count, LVSICF_NOSCROLL);
-    const bool fromNone = selectedCount <= count / 2;
+    ResetListItems(LVSICF_NOSCROLL);
+    const bool fromNone = selectedCount <= shown_.size() / 2;
     if (!fromNone) ListView_SetItemState(list_, -1, LVIS_SELECTED, LVIS_SELECTED);
-    for (size_t position = 0; position < count; ++position) {
+    for (size_t position = 0; position < shown_.size(); ++position) {
         if (selected[shown_[position]] != fromNone) continue;
         ListView_SetItemState(list_, static_cast<int>(position), fromNone ? LVIS_SELECTED : 0, LVIS_SELECTED);
     }
+}
+
+// A virtual list holds no rows of its own: dropping its items drops only its selection, focus and
+// selection mark, and the count of rows shown is the whole filling.
+void ShellBrowser::ResetListItems(DWORD countFlags)
+{
+    SendMessageW(list_, LVM_DELETEALLITEMS, 0, 0);
+    SendMessageW(list_, LVM_SETITEMCOUNT, shown_.size(), countFlags);
 }
 
 int64_t ShellBrowser::RowOrNone(int position) const
@@ -297,10 +307,7 @@ void ShellBrowser::ShowRows(BrowserRows&& rows)
     ShowInOrder();
     if (!list_) return;
     SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
-    // A virtual list holds no rows of its own: this only drops the selection of the folder before, and
-    // the new count is the whole filling.
-    SendMessageW(list_, LVM_DELETEALLITEMS, 0, 0);
-    SendMessageW(list_, LVM_SETITEMCOUNT, shown_.size(), 0);
+    ResetListItems(0);  // the folder before leaves no selection
     // The list keeps its scrolling through a new count: the folder is shown from its top.
     if (!shown_.empty()) SendMessageW(list_, LVM_ENSUREVISIBLE, 0, FALSE);
     SendMessageW(list_, WM_SETREDRAW, TRUE, 0);

@@ -60,7 +60,9 @@ private:
     void ShowRows(BrowserRows&& rows);
     void ShowInOrder();
     void ReorderKeepingSelection();
+    std::vector<bool> SelectedRows() const;
     void SelectRows(const std::vector<bool>& selected, size_t selectedCount);
+    void ResetListItems(DWORD countFlags);
     void OpenAt(int position);
     size_t RowAt(int position) const { return shown_[static_cast<size_t>(position)]; }
     bool IsPosition(int position) const { return position >= 0 && static_cast<size_t>(position) < shown_.size(); }
