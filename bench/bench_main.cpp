@@ -5,9 +5,10 @@
 //                         [--playlists N] [--playlist-lines N]
 //                         [--case-songs N] [--browser] [--window] [--playlist-folders] [--renaming]
 //                         [--moves] [--memory] [--memory-lines N] [--keep] [--verbose]
-// --browser times only the browser's opening and refreshing of the song folder and a header click on
-// it (with no row, every row and every second row selected), and measures the memory of its rows; --window only command 9 in the window, on a playlist of
-// --large songs that are all missing; --playlist-folders only the commands over a folder of --playlists playlists of
+// --browser times only the browser's opening and refreshing of the song folder and header clicks on it
+// (with no row selected, and with selections of ten shapes, each reversed and sorted by size), and
+// measures the memory of its rows; --window only command 9 in the window, on a playlist of --large songs
+// that are all missing; --playlist-folders only the commands over a folder of --playlists playlists of
 // --playlist-lines lines each; --renaming only commands 10 (on a folder of --case-songs songs), 20 and
 // 22 (against such a folder of playlists); --moves only commands 24, 26 and 28; --memory only the peak
 // memory of commands 4, 7, 8 and 9 on a playlist of --memory-lines lines.

@@ -3,14 +3,22 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cwchar>
+#include <functional>
 #include <iterator>
 #include <memory>
+#include <numeric>
+#include <random>
+#include <string>
 #include <type_traits>
+#include <vector>
 
 #include "child_process.h"
 #include "console_output.h"
 #include "framework/com.h"
+#include "framework/handles.h"
+#include "framework/list_selection.h"
 #include "framework/shell_browser.h"
 #include "helpers/folder_scan.h"
 #include "process_memory.h"
@@ -46,14 +54,11 @@ public:
     ShellBrowser& Browser() { return browser_; }
     int32_t Rows() const { return static_cast<int32_t>(SendMessageW(list_, LVM_GETITEMCOUNT, 0, 0)); }
     int32_t Selected() const { return static_cast<int32_t>(SendMessageW(list_, LVM_GETSELECTEDCOUNT, 0, 0)); }
-    // None (0), every row (1, as Ctrl+A selects them) or every second one from the first (2).
-    void Select(int step) const
+    // Exactly the positions flagged, none when there are no flags.
+    void Select(const std::vector<bool>& positions) const
     {
         ListView_SetItemState(list_, -1, 0, LVIS_SELECTED);
-        if (step == 1) ListView_SetItemState(list_, -1, LVIS_SELECTED, LVIS_SELECTED);
-        for (int position = 0; step > 1 && position < Rows(); position += step) {
-            ListView_SetItemState(list_, position, LVIS_SELECTED, LVIS_SELECTED);
-        }
+        SelectPositions(list_, positions);
     }
 
 private:
@@ -65,6 +70,68 @@ private:
 CString WithoutFinalBackslash(const CString& folder)
 {
     return folder.substr(0, folder.size() - 1);
+}
+
+// A selection made in the order by name, as a flag per position.
+struct SelectionShape {
+    const wchar_t* what;
+    bool oneSongFewer;  // an odd count of rows, with every second one selected more than half
+    std::function<bool(size_t position, size_t rows, std::minstd_rand& random)> selected;
+};
+
+const SelectionShape kSelectionShapes[] = {
+    {L"every second row", false, [](size_t p, size_t, std::minstd_rand&) { return p % 2 == 0; }},
+    {L"every second row", true, [](size_t p, size_t, std::minstd_rand&) { return p % 2 == 0; }},
+    {L"every second row and one more", false, [](size_t p, size_t, std::minstd_rand&) { return p % 2 == 0 || p == 1; }},
+    {L"a random half", false, [](size_t, size_t, std::minstd_rand& random) { return random() % 2 == 0; }},
+    {L"two of every three rows", false, [](size_t p, size_t, std::minstd_rand&) { return p % 3 != 2; }},
+    {L"pairs of rows", false, [](size_t p, size_t, std::minstd_rand&) { return p % 4 < 2; }},
+    {L"all but every tenth row", false, [](size_t p, size_t, std::minstd_rand&) { return p % 10 != 9; }},
+    {L"one run of half the rows", false,
+     [](size_t p, size_t rows, std::minstd_rand&) { return p >= rows / 4 && p < rows / 4 + rows / 2; }},
+    {L"a random tenth", false, [](size_t, size_t, std::minstd_rand& random) { return random() % 10 == 0; }},
+    {L"every row", false, [](size_t, size_t, std::minstd_rand&) { return true; }},
+};
+
+std::vector<bool> ShapeFlags(const SelectionShape& shape, size_t rows)
+{
+    std::minstd_rand random(20261207);
+    std::vector<bool> flags(rows);
+    for (size_t position = 0; position < rows; ++position) flags[position] = shape.selected(position, rows, random);
+    return flags;
+}
+
+// Gives the songs, in the order shown, sizes in a random order, so that a click on Size scatters a
+// selection made in the order by name; or gives them back their size of 0. The files are made longer
+// without a byte written, which costs no room on disk.
+bool SetSongSizes(ShellBrowser& browser, int32_t rows, bool scattered)
+{
+    std::vector<int64_t> sizes(static_cast<size_t>(rows));
+    if (scattered) {
+        std::iota(sizes.begin(), sizes.end(), 0);
+        std::shuffle(sizes.begin(), sizes.end(), std::minstd_rand(7919));
+    }
+    for (int32_t position = 0; position < rows; ++position) {
+        const CString path = browser.GetItemPath(position);
+        const unique_handle file = OwnHandle(
+            CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        LARGE_INTEGER size = {};
+        size.QuadPart = sizes[static_cast<size_t>(position)];
+        if (!file || !SetFilePointerEx(file.get(), size, nullptr, FILE_BEGIN) || !SetEndOfFile(file.get())) {
+            PrintLine(stderr, L"browser: cannot set the size of " + path);
+            return false;
+        }
+    }
+    browser.Refresh();
+    return true;
+}
+
+CString RatioText(const wchar_t* what, const Timing& timing)
+{
+    wchar_t text[120];
+    std::swprintf(text, std::size(text), L"%ls %.0f ms (floor %.0f ms, ratio %.2f)", what, timing.commandMs,
+                  timing.floorMs, timing.commandMs / timing.floorMs);
+    return text;
 }
 
 }  // namespace
@@ -80,8 +147,9 @@ bool RunBrowserBench(const Collection& collection, int runs)
         record.path = collection.songFolder;
         (void)ScanFolder(record);  // the bare listing
     };
-    bool whole = true;  // every run showed every song
-    const auto check = [&](bool shown) { whole = whole && shown && window.Rows() == collection.songFiles; };
+    bool whole = true;  // every run showed every song, and every click kept the selection
+    int32_t songRows = collection.songFiles;
+    const auto check = [&](bool shown) { whole = whole && shown && window.Rows() == songRows; };
     // Opening comes from the collection's own folder, as a user opens the song folder from there.
     const Timing open = TimeInTurns(
         runs, [&] { check(browser.DisplayFolder(songs)); }, floor,
@@ -95,10 +163,10 @@ bool RunBrowserBench(const Collection& collection, int runs)
         },
         floor);
     // A header click from the order by name, which one untimed click on Name puts back after each turn
-    // (from another column, and from the reversed order by name alike); the selection, made once before,
-    // must stay through every click.
-    const auto click = [&](BrowserColumn column, int selectStep) {
-        window.Select(selectStep);
+    // (from another column, and from the reversed order by name alike; from the order by name a click on
+    // Name reverses it); the selection, made once before, must stay through every click.
+    const auto click = [&](BrowserColumn column, const std::vector<bool>& selection) {
+        window.Select(selection);
         const int32_t selected = window.Selected();
         const Timing timing = TimeInTurns(
             runs,
@@ -106,34 +174,47 @@ bool RunBrowserBench(const Collection& collection, int runs)
                 browser.SortByColumn(static_cast<int>(column));
                 check(true);
             },
-            floor, [&] { browser.SortByColumn(static_cast<int>(BrowserColumn::Name)); });
+            floor,
+            [&] {
+                whole = whole && window.Selected() == selected;
+                browser.SortByColumn(static_cast<int>(BrowserColumn::Name));
+            });
         whole = whole && window.Selected() == selected;
-        window.Select(0);
+        window.Select({});
         return timing;
     };
-    const Timing bySize = click(BrowserColumn::Size, 0), byDate = click(BrowserColumn::Modified, 0);
-    const Timing allBySize = click(BrowserColumn::Size, 1), halfByName = click(BrowserColumn::Name, 2);
+    if (!SetSongSizes(browser, songRows, true)) return false;
+    const Timing bySize = click(BrowserColumn::Size, {}), byDate = click(BrowserColumn::Modified, {});
+    PrintLine(stdout, L"browser  files " + std::to_wstring(collection.songFiles) + L"  " + RatioText(L"open", open) +
+                          L"  " + RatioText(L"refresh", refresh));
+    PrintLine(stdout,
+              L"browser  header click " + RatioText(L"by size", bySize) + L"  " + RatioText(L"by date", byDate));
+    // One song is moved aside for an odd count of rows. A click on Name reverses the order, so the shape
+    // stays; a click on Size scatters it.
+    const CString aside = collection.scratchFolder + L"aside.mp3";
+    const auto moveAndRefresh = [&](const CString& from, const CString& to, int32_t rowsAfter) {
+        const bool moved = MoveFileW(from.c_str(), to.c_str());
+        whole = whole && moved;
+        songRows = rowsAfter;
+        browser.Refresh();
+    };
+    for (const SelectionShape& shape : kSelectionShapes) {
+        const CString song = shape.oneSongFewer ? browser.GetItemPath(songRows - 1) : CString();
+        if (!song.empty()) moveAndRefresh(song, aside, songRows - 1);
+        const std::vector<bool> selection = ShapeFlags(shape, static_cast<size_t>(songRows));
+        const Timing reversed = click(BrowserColumn::Name, selection);
+        const Timing scattered = click(BrowserColumn::Size, selection);
+        const auto selected = static_cast<int>(std::count(selection.begin(), selection.end(), true));
+        wchar_t row[120];
+        std::swprintf(row, std::size(row), L"browser  header click with %ls selected (%d of %d):  ", shape.what,
+                      selected, static_cast<int>(songRows));
+        PrintLine(stdout, row + RatioText(L"reversed", reversed) + L"  " + RatioText(L"by size", scattered));
+        if (!song.empty()) moveAndRefresh(aside, song, collection.songFiles);
+    }
+    whole = SetSongSizes(browser, songRows, false) && whole;
     if (!whole) {
         PrintLine(stderr, L"browser: the song folder was not listed whole, or a click lost the selection");
         return false;
-    }
-    wchar_t row[240];
-    std::swprintf(row, std::size(row),
-                  L"browser  files %d  open %.0f ms (floor %.0f ms, ratio %.2f)  refresh %.0f ms (floor %.0f ms, ratio %.2f)",
-                  static_cast<int>(collection.songFiles), open.commandMs, open.floorMs, open.commandMs / open.floorMs,
-                  refresh.commandMs, refresh.floorMs, refresh.commandMs / refresh.floorMs);
-    PrintLine(stdout, row);
-    std::swprintf(row, std::size(row),
-                  L"browser  header click by size %.0f ms (floor %.0f ms, ratio %.2f)  by date %.0f ms (floor %.0f ms, ratio %.2f)",
-                  bySize.commandMs, bySize.floorMs, bySize.commandMs / bySize.floorMs, byDate.commandMs, byDate.floorMs,
-                  byDate.commandMs / byDate.floorMs);
-    PrintLine(stdout, row);
-    const struct { const wchar_t* what; const Timing& timing; } selectedClicks[] = {
-        {L"by size with every row selected", allBySize}, {L"by name with every second row selected", halfByName}};
-    for (const auto& [what, timing] : selectedClicks) {
-        std::swprintf(row, std::size(row), L"browser  header click %ls %.0f ms (floor %.0f ms, ratio %.2f)", what,
-                      timing.commandMs, timing.floorMs, timing.commandMs / timing.floorMs);
-        PrintLine(stdout, row);
     }
     // An empty folder of the collection's: the view before the songs.
     const CString empty = collection.scratchFolder + L"empty";

@@ -1,6 +1,6 @@
 #pragma once
-// The built-in file browser on the song folder: opening it and Refresh, each beside the bare listing of
-// that folder, and the memory its rows take.
+// The built-in file browser on the song folder: opening it, Refresh and header clicks with and without
+// a selection, each beside the bare listing of that folder, and the memory its rows take.
 #include "collection.h"
 
 // Prints its rows; needs a display (a window holds the list). False when no window can be made or the

@@ -1,7 +1,7 @@
 #pragma once
-// One folder's items as the built-in browser shows them, folders first and then by name (the browser
-// keeps the order of its list apart): a row of plain data per item and every name in one buffer, so
-// that a folder of 100,000 songs is a few allocations.
+// One folder's items as the built-in browser shows them, held folders first and then by name; the order
+// of the list on screen is kept apart, by the browser. Each item is a row of plain data and all names
+// share one buffer, so a folder of 100,000 songs takes only a few allocations.
 #include <windows.h>
 #include <shlobj.h>
 

@@ -43,3 +43,11 @@ DWORD ListFileSystemFolder(const CString& folder, BrowserRows& rows)
     rows.Sort();
     return 0;
 }
+
+bool IsFolderGone(const CString& folder)
+{
+    const DWORD attributes = GetFileAttributesW(LongForm(folder).c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES) return !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    const DWORD code = GetLastError();
+    return code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND || code == ERROR_INVALID_DRIVE;
+}

@@ -9,3 +9,7 @@
 // Fills the empty rows with the folder's items but the hidden ones, sorted; the folder's path may be
 // longer than MAX_PATH. 0, or the Windows error code when the folder cannot be listed.
 DWORD ListFileSystemFolder(const CString& folder, BrowserRows& rows);
+
+// Whether nothing is at the folder's path any more, or something other than a folder. A folder that is
+// there but cannot be listed (held by another program, access denied, its drive not ready) is not gone.
+bool IsFolderGone(const CString& folder);

@@ -7,6 +7,7 @@
 
 #include "framework/browser_order.h"
 #include "framework/file_system_rows.h"
+#include "framework/list_selection.h"
 #include "framework/shell_items.h"
 #include "framework/shell_opener.h"
 
@@ -150,18 +151,23 @@ void ShellBrowser::SortByColumn(int column)
     ReorderKeepingSelection();
 }
 
-// The selected and the focused items stay so wherever the new order moves them.
+// The selected and the focused items stay so wherever the new order moves them, and the selection mark
+// stays on its item.
 void ShellBrowser::ReorderKeepingSelection()
 {
     const auto selectedCount = static_cast<size_t>(ListView_GetSelectedCount(list_));
-    // All or none stay selected as they are; only a part must be read, by row, and set again.
+    // With all or none selected, the selection stays as it is; only a part is read, by row, and set again.
     const bool part = selectedCount > 0 && selectedCount < shown_.size();
-    const std::vector<bool> selected = part ? SelectedRows() : std::vector<bool>();
+    const std::vector<bool> selectedRows = part ? SelectedRows() : std::vector<bool>();
     const int64_t focused = RowOrNone(ListView_GetNextItem(list_, -1, LVNI_FOCUSED));
     const int64_t mark = RowOrNone(ListView_GetSelectionMark(list_));
     ShowInOrder();
     SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
-    if (part) SelectRows(selected, selectedCount);
+    if (part) {
+        // The selection is dropped in one message, which drops the focus and the mark with it.
+        ResetListItems(LVSICF_NOSCROLL);
+        SelectPositions(list_, FlagsByPosition(selectedRows));
+    }
     const int focusedPosition = focused >= 0 ? PositionOf(focused) : -1;
     if (focusedPosition >= 0) ListView_SetItemState(list_, focusedPosition, LVIS_FOCUSED, LVIS_FOCUSED);
     if (mark >= 0) ListView_SetSelectionMark(list_, PositionOf(mark));
@@ -180,18 +186,12 @@ std::vector<bool> ShellBrowser::SelectedRows() const
     return selected;
 }
 
-// The list keeps its selection as ranges of positions, which a change at a scattered position rebuilds
-// in part: the selection is dropped in one step and set again from none (or from all, when fewer are
-// unselected) in ascending order of position, so that each change only grows or splits the last range.
-void ShellBrowser::SelectRows(const std::vector<bool>& selected, size_t selectedCount)
+// The flags of the rows at the positions where the current order shows them.
+std::vector<bool> ShellBrowser::FlagsByPosition(const std::vector<bool>& rowFlags) const
 {
-    ResetListItems(LVSICF_NOSCROLL);
-    const bool fromNone = selectedCount <= shown_.size() / 2;
-    if (!fromNone) ListView_SetItemState(list_, -1, LVIS_SELECTED, LVIS_SELECTED);
-    for (size_t position = 0; position < shown_.size(); ++position) {
-        if (selected[shown_[position]] != fromNone) continue;
-        ListView_SetItemState(list_, static_cast<int>(position), fromNone ? LVIS_SELECTED : 0, LVIS_SELECTED);
-    }
+    std::vector<bool> flags(shown_.size());
+    for (size_t position = 0; position < shown_.size(); ++position) flags[position] = rowFlags[shown_[position]];
+    return flags;
 }
 
 // A virtual list holds no rows of its own: dropping its items drops only its selection, focus and
@@ -319,20 +319,21 @@ void ShellBrowser::ShowInOrder()
     shown_ = ShownOrder(rows_, order_, [this](size_t row) { return TypeText(row); });
 }
 
-// A folder row whose folder can no longer be listed is stale: the folder on show is listed afresh, or
-// the nearest one above it, so the row goes and the user sees why nothing opened.
+// A folder row whose folder is gone is stale: the folder on show is listed afresh, or the nearest one
+// above it, so the row goes and the user sees why nothing opened. A folder that is still there but
+// cannot be listed opens to nothing, and the view stays as it was, as the shell's own list does.
 void ShellBrowser::OpenAt(int position)
 {
     if (!IsPosition(position)) return;
     const size_t row = RowAt(position);
     const PCIDLIST_ABSOLUTE shellItem = rows_.ShellItem(row);
+    const CString path = GetItemPath(position);
     if (!rows_.Item(row).folder) {
-        RunDefaultCommand(GetParent(list_), shellItem, GetItemPath(position));
+        RunDefaultCommand(GetParent(list_), shellItem, path);
         return;
     }
-    const bool shown =
-        shellItem ? ShowShellItem(ClonePidl(shellItem)) : ShowPath(JoinPath(folderPath_, rows_.Name(row)));
-    if (!shown) Refresh();
+    const bool shown = shellItem ? ShowShellItem(ClonePidl(shellItem)) : ShowPath(path);
+    if (!shown && !path.empty() && IsFolderGone(path)) Refresh();
 }
 
 // The shell's own items are looked up one by one, and so are the icons of files whose type gives each

@@ -41,9 +41,9 @@ public:
     bool DisplayParentFolder();
     // The current folder listed again, or the nearest folder above it when it can no longer be listed.
     void Refresh();
-    // What Enter and a double-click do: a folder opens in the browser (when it can no longer be listed,
-    // the nearest folder above it that can be is shown, as Refresh does); any other item's default
-    // command runs.
+    // What Enter and a double-click do: a folder opens in the browser (when it is gone, the nearest folder
+    // above it that can be listed is shown, as Refresh does; when it is there but cannot be listed, the
+    // view stays as it was); any other item's default command runs.
     void OpenSelectedItem();
     // What a header click does: sorts by the column, the other way round when it is already sorted by it.
     void SortByColumn(int column);
@@ -61,7 +61,7 @@ private:
     void ShowInOrder();
     void ReorderKeepingSelection();
     std::vector<bool> SelectedRows() const;
-    void SelectRows(const std::vector<bool>& selected, size_t selectedCount);
+    std::vector<bool> FlagsByPosition(const std::vector<bool>& rowFlags) const;
     void ResetListItems(DWORD countFlags);
     void OpenAt(int position);
     size_t RowAt(int position) const { return shown_[static_cast<size_t>(position)]; }

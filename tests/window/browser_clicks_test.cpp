@@ -98,8 +98,9 @@ public:
     {
         return static_cast<int>(window_.SendTo(IDC_SHELL_LIST, LVM_GETNEXTITEM, static_cast<WPARAM>(row), flags));
     }
-    // The selection of these rows and the focus and selection mark on one, as Ctrl+clicks leave them.
-    void SelectOnly(const std::vector<int>& rows, int focused) const
+    // The selection of these rows, the focus on one and the selection mark on one, as clicks with Ctrl
+    // and Shift leave them.
+    void SelectOnly(const std::vector<int>& rows, int focused, int mark) const
     {
         LVITEMW state = {};
         state.stateMask = LVIS_SELECTED;
@@ -110,7 +111,7 @@ public:
         }
         state.stateMask = state.state = LVIS_FOCUSED;
         window_.SendTo(IDC_SHELL_LIST, LVM_SETITEMSTATE, static_cast<WPARAM>(focused), reinterpret_cast<LPARAM>(&state));
-        window_.SendTo(IDC_SHELL_LIST, LVM_SETSELECTIONMARK, 0, focused);
+        window_.SendTo(IDC_SHELL_LIST, LVM_SETSELECTIONMARK, 0, mark);
     }
     std::set<CString> SelectedNames() const
     {
@@ -361,16 +362,16 @@ TEST(ShellBrowserWindow, AHeaderClickSortsByItsColumnAndASecondClickReversesTheW
     EXPECT_EQ(browser.Arrows(), cases[0].arrows);
 }
 
-// A header click keeps the selected items selected, and the focused one focused, marked and in view,
-// wherever the new order moves them, whatever the shape of the selection.
-TEST(ShellBrowserWindow, AHeaderClickKeepsTheSelectionAndTheFocus)
+// A header click keeps the selected items selected, the focused one focused and in view, and the
+// selection mark on its item, wherever the new order moves them, whatever the shape of the selection.
+TEST(ShellBrowserWindow, AHeaderClickKeepsTheSelectionTheFocusAndTheMark)
 {
-    constexpr int kSongs = 3000;
+    constexpr int kSongs = 301;  // an odd count: every second row is more than half
     const TempFolder folder(L"browser", DesktopFolder());
     // Sizes in a scattered order (7919 is prime to the count), so that the order by size scatters every
     // selection made in the order by name.
     for (int i = 0; i < kSongs; ++i) {
-        const CString number = std::to_wstring(10000 + i).substr(1);
+        const CString number = std::to_wstring(1000 + i).substr(1);
         folder.WriteTwin(L"song " + number + L".mp3", std::string(static_cast<size_t>(i) * 7919 % kSongs, 'x'));
     }
     DialogRunner window;
@@ -378,13 +379,20 @@ TEST(ShellBrowserWindow, AHeaderClickKeepsTheSelectionAndTheFocus)
     OpenFromDesktop(browser, folder);
     const std::vector<CString> byName = browser.Names();
     ASSERT_EQ(byName.size(), static_cast<size_t>(kSongs));
-    const struct { const char* what; std::function<bool(int)> selected; int focused; } cases[] = {
-        {"none", [](int) { return false; }, 1500},
-        {"one", [](int i) { return i == 1234; }, 1234},
-        {"all", [](int) { return true; }, kSongs - 1},
-        {"every second", [](int i) { return i % 2 == 0; }, 7},
-        {"a run", [](int i) { return i >= 100 && i < 400; }, 399},
-        {"all but a run", [](int i) { return i < 200 || i >= 500; }, 0},
+    const auto scattered = [](int i, int share) { return (i * 7 + i / 5 * 13) % 17 < share; };
+    const struct { const char* what; std::function<bool(int)> selected; int focused; int mark; } cases[] = {
+        {"none", [](int) { return false; }, 150, 150},
+        {"one", [](int i) { return i == 123; }, 123, 123},
+        {"all", [](int) { return true; }, kSongs - 1, kSongs - 1},
+        {"every second", [](int i) { return i % 2 == 0; }, 7, 8},
+        {"every second and one more", [](int i) { return i % 2 == 0 || i == 1; }, 1, 300},
+        {"a scattered half", [&](int i) { return scattered(i, 8); }, 40, 41},
+        {"two of every three", [](int i) { return i % 3 != 2; }, 299, 3},
+        {"pairs", [](int i) { return i % 4 < 2; }, 0, 0},
+        {"all but every tenth", [](int i) { return i % 10 != 0; }, 10, 200},
+        {"a run", [](int i) { return i >= 75 && i < 225; }, 224, 75},
+        {"a scattered tenth", [&](int i) { return scattered(i, 2); }, 150, 10},
+        {"all but a run", [](int i) { return i < 20 || i >= 50; }, 0, 30},
     };
     for (const auto& c : cases) {
         std::vector<int> rows;
@@ -394,29 +402,30 @@ TEST(ShellBrowserWindow, AHeaderClickKeepsTheSelectionAndTheFocus)
             rows.push_back(i);
             selected.insert(byName[static_cast<size_t>(i)]);
         }
-        browser.SelectOnly(rows, c.focused);
+        browser.SelectOnly(rows, c.focused, c.mark);
         for (const int column : {1, 1, 0}) {  // by size, reversed, by name again
             browser.ClickHeader(column);
             EXPECT_EQ(browser.SelectedNames(), selected) << c.what << column;
             const int focused = browser.Next(-1, LVNI_FOCUSED);
             EXPECT_EQ(browser.Name(focused), byName[static_cast<size_t>(c.focused)]) << c.what << column;
-            EXPECT_EQ(window.SendTo(IDC_SHELL_LIST, LVM_GETSELECTIONMARK), focused) << c.what << column;
+            const auto mark = static_cast<int>(window.SendTo(IDC_SHELL_LIST, LVM_GETSELECTIONMARK));
+            EXPECT_EQ(browser.Name(mark), byName[static_cast<size_t>(c.mark)]) << c.what << column;
             EXPECT_TRUE(browser.IsInView(focused)) << c.what << column;
         }
         EXPECT_EQ(browser.Name(kSongs - 1), byName.back()) << c.what;
     }
 }
 
-// Opening a folder row whose folder can no longer be listed (gone, gone with the folder on show, or held
-// so that it cannot be read), by double-click or by Enter, shows the nearest folder above it that can be,
-// listed afresh, and writes no line.
-TEST(ShellBrowserWindow, OpeningAFolderThatCannotBeListedShowsTheNearestFolderAboveAfresh)
+// Opening a folder row whose folder is gone (deleted, deleted with the folder on show, or replaced by
+// a file), by double-click or by Enter, shows the nearest folder above it that can be listed, listed
+// afresh, and writes no line.
+TEST(ShellBrowserWindow, OpeningAFolderThatIsGoneShowsTheNearestFolderAboveAfresh)
 {
     const TempFolder folder(L"browser", DesktopFolder());
     DialogRunner window;
     const BrowserDriver browser(window);
     OpenFromDesktop(browser, folder);
-    const struct { const wchar_t* shown; const wchar_t* broken; bool held; std::vector<CString> after; } cases[] = {
+    const struct { const wchar_t* shown; const wchar_t* broken; bool file; std::vector<CString> after; } cases[] = {
         {L"", L"Album", false, {L"new.mp3"}},
         {L"Outer", L"Outer", false, {L"new.mp3"}},
         {L"", L"Album", true, {L"Album", L"new.mp3"}},
@@ -429,16 +438,50 @@ TEST(ShellBrowserWindow, OpeningAFolderThatCannotBeListedShowsTheNearestFolderAb
             if (*c.shown) browser.Notify(NM_DBLCLK, browser.Find(c.shown));
             ASSERT_EQ(browser.Names(), std::vector<CString>{L"Album"}) << c.broken << enter;
             folder.Write(L"new.mp3");  // seen only in a new listing
+            std::filesystem::remove_all(folder.Path() + c.broken);
+            if (c.file) folder.Write(c.broken);
             const size_t lines = window.InfoLines().size();
-            {
-                const unique_handle hold = c.held ? TempFolder::Lock(folder.Path() + c.broken) : unique_handle();
-                if (!c.held) std::filesystem::remove_all(folder.Path() + c.broken);
-                if (enter) browser.Enter(browser.Find(L"Album"));
-                else browser.Notify(NM_DBLCLK, browser.Find(L"Album"));
-            }
-            EXPECT_EQ(browser.Names(), c.after) << c.broken << c.held << enter;
-            EXPECT_EQ(window.InfoLines().size(), lines) << c.broken << c.held << enter;
+            if (enter) browser.Enter(browser.Find(L"Album"));
+            else browser.Notify(NM_DBLCLK, browser.Find(L"Album"));
+            EXPECT_EQ(browser.Names(), c.after) << c.broken << c.file << enter;
+            EXPECT_EQ(window.InfoLines().size(), lines) << c.broken << c.file << enter;
             for (const wchar_t* name : {L"Album", L"Outer", L"new.mp3"}) std::filesystem::remove_all(folder.Path() + name);
         }
+    }
+}
+
+// Opening a folder row whose folder is there but cannot be listed (held by another program), by
+// double-click or by Enter, opens nothing: the rows, the selection, the focus and the scrolling stay as
+// they were, and no line is written.
+TEST(ShellBrowserWindow, OpeningAFolderThatIsHeldKeepsTheView)
+{
+    const TempFolder folder(L"browser", DesktopFolder());
+    for (int i = 0; i < 80; ++i) folder.Write(L"Album " + std::to_wstring(10 + i) + L"\\track.mp3");
+    DialogRunner window;
+    const BrowserDriver browser(window);
+    OpenFromDesktop(browser, folder);
+    const std::vector<CString> before = browser.Names();
+    ASSERT_EQ(before.size(), 80u);
+    const int held = browser.Find(L"Album 70");
+    window.SendTo(IDC_SHELL_LIST, LVM_ENSUREVISIBLE, static_cast<WPARAM>(held), FALSE);
+    const LRESULT top = window.SendTo(IDC_SHELL_LIST, LVM_GETTOPINDEX);
+    ASSERT_GT(top, 0);
+    folder.Write(L"new.mp3");  // would show in a new listing
+    for (const bool enter : {false, true}) {
+        const size_t lines = window.InfoLines().size();
+        {
+            const unique_handle hold = TempFolder::Lock(folder.Path() + L"Album 70");
+            if (enter) {
+                browser.Enter(held);
+            } else {
+                browser.Select(held);
+                browser.Notify(NM_DBLCLK, held);
+            }
+        }
+        EXPECT_EQ(browser.Names(), before) << enter;
+        EXPECT_EQ(browser.SelectedNames(), std::set<CString>{L"Album 70"}) << enter;
+        EXPECT_EQ(browser.Next(-1, LVNI_FOCUSED), held) << enter;
+        EXPECT_EQ(window.SendTo(IDC_SHELL_LIST, LVM_GETTOPINDEX), top) << enter;
+        EXPECT_EQ(window.InfoLines().size(), lines) << enter;
     }
 }

@@ -1,0 +1,87 @@
+#include "framework/list_selection.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+namespace {
+
+// What each step costs in Wine's list, in tenths of a nanosecond, measured on a bare list of 100,000
+// rows. The list of Windows spends less on each; the order that suits Wine's does no harm there.
+constexpr double kRowSet = 10000;      // one row's state set by a message, with its notifications
+constexpr double kRowOfAll = 3000;     // one row of "select all", which the list sets itself
+constexpr double kRangeLookedAt = 22;  // one range compared in a search
+constexpr double kRangeMoved = 1;      // one range moved along the array
+
+struct Run {
+    size_t first = 0;
+    size_t count = 0;
+};
+
+// The maximal runs of positions whose flag is `value`, in ascending order.
+std::vector<Run> RunsOf(const std::vector<bool>& flags, bool value)
+{
+    std::vector<Run> runs;
+    for (size_t position = 0; position < flags.size(); ++position) {
+        if (flags[position] != value) continue;
+        if (!runs.empty() && runs.back().first + runs.back().count == position) ++runs.back().count;
+        else runs.push_back({position, 1});
+    }
+    return runs;
+}
+
+// Each run's first row makes a range of its own, which moves the ranges above it; each further row
+// joins it, which looks at every range there is so far.
+double CostFromNone(const std::vector<Run>& longestFirst)
+{
+    double cost = 0;
+    for (size_t made = 0; made < longestFirst.size(); ++made) {
+        const auto count = static_cast<double>(longestFirst[made].count);
+        cost += count * kRowSet + static_cast<double>(made) * kRangeMoved +
+                (count - 1) * static_cast<double>(made + 1) * kRangeLookedAt;
+    }
+    return cost;
+}
+
+// Every row is selected by the list itself; each unselected run then splits the first range, which
+// moves the ranges split off before it, and each further row shortens the second range from below.
+double CostFromAll(size_t rows, const std::vector<Run>& unselected)
+{
+    double cost = static_cast<double>(rows) * kRowOfAll;
+    for (size_t split = 0; split < unselected.size(); ++split) {
+        const auto count = static_cast<double>(unselected[split].count);
+        cost += count * (kRowSet + 2 * kRangeLookedAt) + static_cast<double>(split) * kRangeMoved;
+    }
+    return cost;
+}
+
+void SetSelected(HWND list, int position, bool selected)
+{
+    ListView_SetItemState(list, position, selected ? LVIS_SELECTED : 0, LVIS_SELECTED);
+}
+
+}  // namespace
+
+void SelectPositions(HWND list, const std::vector<bool>& selected)
+{
+    std::vector<Run> longestFirst = RunsOf(selected, true);
+    if (longestFirst.empty()) return;
+    // Runs of one length stay in ascending order: each new range is then the last, which moves nothing.
+    std::stable_sort(longestFirst.begin(), longestFirst.end(),
+                     [](const Run& a, const Run& b) { return a.count > b.count; });
+    const std::vector<Run> unselected = RunsOf(selected, false);
+    if (CostFromNone(longestFirst) <= CostFromAll(selected.size(), unselected)) {
+        for (const Run& run : longestFirst) {
+            for (size_t position = run.first; position < run.first + run.count; ++position) {
+                SetSelected(list, static_cast<int>(position), true);
+            }
+        }
+        return;
+    }
+    SetSelected(list, -1, true);
+    for (auto run = unselected.rbegin(); run != unselected.rend(); ++run) {
+        for (size_t position = run->first; position < run->first + run->count; ++position) {
+            SetSelected(list, static_cast<int>(position), false);
+        }
+    }
+}
