@@ -1,6 +1,6 @@
 #pragma once
-// One folder's items as the built-in browser shows them, held folders first and then by name; the order
-// of the list on screen is kept apart, by the browser. Each item is a row of plain data and all names
+// One folder's items as the built-in browser shows them, stored folders first and then by name; the
+// order on screen is the browser's own, kept apart. Each item is a row of plain data and all names
 // share one buffer, so a folder of 100,000 songs takes only a few allocations.
 #include <windows.h>
 #include <shlobj.h>
