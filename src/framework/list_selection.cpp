@@ -11,7 +11,7 @@ namespace {
 // there.
 constexpr double kRowSet = 1900;       // one row's state set by a message, with its notifications
 constexpr double kRowOfAll = 360;      // one row of "select all", which the list sets itself
-constexpr double kRangeLookedAt = 3.5; // one range compared in a search
+constexpr double kRangeLookedAt = 3.5;  // one range compared in a search
 constexpr double kRangeMoved = 0.07;   // one range moved along the array
 
 struct Run {
@@ -19,14 +19,19 @@ struct Run {
     size_t count = 0;
 };
 
-// The maximal runs of positions whose flag is `value`, in ascending order.
-std::vector<Run> RunsOf(const std::vector<bool>& flags, bool value)
+// The maximal runs of selected positions, and of unselected ones, each in ascending order.
+struct Runs {
+    std::vector<Run> selected;
+    std::vector<Run> unselected;
+};
+
+Runs RunsOf(const std::vector<bool>& flags)
 {
-    std::vector<Run> runs;
+    Runs runs;
     for (size_t position = 0; position < flags.size(); ++position) {
-        if (flags[position] != value) continue;
-        if (!runs.empty() && runs.back().first + runs.back().count == position) ++runs.back().count;
-        else runs.push_back({position, 1});
+        std::vector<Run>& same = flags[position] ? runs.selected : runs.unselected;
+        if (!same.empty() && same.back().first + same.back().count == position) ++same.back().count;
+        else same.push_back({position, 1});
     }
     return runs;
 }
@@ -56,33 +61,27 @@ double CostFromAll(size_t rows, const std::vector<Run>& unselected)
     return cost;
 }
 
-void SetSelected(HWND list, int position, bool selected)
+void SetRun(HWND list, const Run& run, bool selected)
 {
-    ListView_SetItemState(list, position, selected ? LVIS_SELECTED : 0, LVIS_SELECTED);
+    for (size_t position = run.first; position < run.first + run.count; ++position) {
+        ListView_SetItemState(list, static_cast<int>(position), selected ? LVIS_SELECTED : 0, LVIS_SELECTED);
+    }
 }
 
 }  // namespace
 
 void SelectPositions(HWND list, const std::vector<bool>& selected)
 {
-    std::vector<Run> longestFirst = RunsOf(selected, true);
-    if (longestFirst.empty()) return;
+    Runs runs = RunsOf(selected);
+    if (runs.selected.empty()) return;
     // Runs of one length stay in ascending order: each new range is then the last, which moves nothing.
+    std::vector<Run>& longestFirst = runs.selected;
     std::stable_sort(longestFirst.begin(), longestFirst.end(),
                      [](const Run& a, const Run& b) { return a.count > b.count; });
-    const std::vector<Run> unselected = RunsOf(selected, false);
-    if (CostFromNone(longestFirst) <= CostFromAll(selected.size(), unselected)) {
-        for (const Run& run : longestFirst) {
-            for (size_t position = run.first; position < run.first + run.count; ++position) {
-                SetSelected(list, static_cast<int>(position), true);
-            }
-        }
+    if (CostFromNone(longestFirst) <= CostFromAll(selected.size(), runs.unselected)) {
+        for (const Run& run : longestFirst) SetRun(list, run, true);
         return;
     }
-    SetSelected(list, -1, true);
-    for (auto run = unselected.rbegin(); run != unselected.rend(); ++run) {
-        for (size_t position = run->first; position < run->first + run->count; ++position) {
-            SetSelected(list, static_cast<int>(position), false);
-        }
-    }
+    ListView_SetItemState(list, -1, LVIS_SELECTED, LVIS_SELECTED);
+    for (auto run = runs.unselected.rbegin(); run != runs.unselected.rend(); ++run) SetRun(list, *run, false);
 }
